@@ -148,7 +148,7 @@ struct DibBits {
 enum class PicturePlane { Colour, Mask };
 
 // A window region description: CreateRectRgn or CreateRoundRectRgn (ellipse width/height).
-struct RegionSpec {
+struct RegionShape {
   enum class Kind { Rect, RoundRect };
   Kind kind = Kind::Rect;
   std::int32_t left = 0;
@@ -158,14 +158,14 @@ struct RegionSpec {
   std::int32_t ellipse_width = 0;   // RoundRect only
   std::int32_t ellipse_height = 0;  // RoundRect only
 
-  static RegionSpec FromRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
-    return RegionSpec{Kind::Rect, l, t, r, b, 0, 0};
+  static RegionShape FromRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
+    return RegionShape{Kind::Rect, l, t, r, b, 0, 0};
   }
-  static RegionSpec FromRoundRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
+  static RegionShape FromRoundRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
                                   std::int32_t ew, std::int32_t eh) {
-    return RegionSpec{Kind::RoundRect, l, t, r, b, ew, eh};
+    return RegionShape{Kind::RoundRect, l, t, r, b, ew, eh};
   }
-  friend bool operator==(const RegionSpec&, const RegionSpec&) = default;
+  friend bool operator==(const RegionShape&, const RegionShape&) = default;
 };
 
 class Surface {
@@ -252,7 +252,7 @@ class Surface {
   // Creates the region (CreateRectRgn / CreateRoundRectRgn) and hands it to the window
   // (SetWindowRgn, redraw true). The window owns it from then on; the result is the region
   // handle (non-zero) or 0 on failure.
-  virtual std::uintptr_t SetWindowRegion(const RegionSpec& region) = 0;
+  virtual std::uintptr_t SetWindowRegion(const RegionShape& region) = 0;
 };
 
 }  // namespace quillet
