@@ -1,0 +1,266 @@
+// UTF-8 <-> code page 936 with iconv, for machines without the Windows conversion functions.
+//
+// glibc's "CP936" is GBK with the euro sign at 0x80. Windows code page 936 holds the same
+// characters and, beyond them, maps every other two-byte code (the user-defined areas and the
+// unassigned places of the symbol rows, 2149 codes) and the single byte 0xFF to the Private
+// Use Area, U+E000 to U+E864 and U+F8F5. iconv knows none of these, so this file adds them
+// (PrivateUseTable below); with them every code of the code page decodes as on Windows, which
+// tests/settings/ansi_text_test.cpp checks over the whole code page natively and under Wine.
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "app/ansi_text.h"
+
+namespace wendral {
+namespace {
+
+constexpr const char* kAnsiCharset = "CP936";
+constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";  // U+FFFD
+
+class Iconv {
+ public:
+  Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) {
+      throw std::runtime_error(std::string("iconv_open failed: ") + from + " -> " + to);
+    }
+  }
+  ~Iconv() { iconv_close(cd_); }
+  Iconv(const Iconv&) = delete;
+  Iconv& operator=(const Iconv&) = delete;
+
+  // Converts as much of in as it can, appending to out. Returns 0 when all of in was taken,
+  // else the errno that stopped it (EILSEQ or EINVAL) with in advanced to the bad bytes.
+  int Convert(std::string_view& in, std::string& out) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
+    char buffer[1024];
+    while (!in.empty()) {
+      char* src = const_cast<char*>(in.data());
+      size_t srcLeft = in.size();
+      char* dst = buffer;
+      size_t dstLeft = sizeof buffer;
+      const size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
+      const int error = rc == static_cast<size_t>(-1) ? errno : 0;
+      out.append(buffer, static_cast<size_t>(dst - buffer));
+      in.remove_prefix(in.size() - srcLeft);
+      if (error == E2BIG) continue;
+      if (error != 0) return error;
+    }
+    return 0;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Windows' Private Use Area mappings of code page 936 that iconv lacks, both ways. A code is
+// the byte value for one byte, lead * 256 + trail for two. Built once from iconv itself: every
+// two-byte code that iconv cannot decode is one of Windows' PUA codes, placed by the rules of
+// Microsoft's table:
+//   AAA1-AFFE -> U+E000.., F8A1-FEFE -> U+E234.., A140-A7A0 -> U+E4C6.. (trail 0x7F skipped),
+//   all others (unassigned places in rows A2-A9, D7FA-D7FE, FE50-FEA0) in code order from
+//   U+E766 on; and the single byte 0xFF -> U+F8F5.
+class PrivateUseTable {
+ public:
+  static const PrivateUseTable& Get() {
+    static const PrivateUseTable table;
+    return table;
+  }
+  // 0 when the code has no such mapping.
+  uint32_t Decode(uint32_t code) const {
+    const auto it = toUnicode_.find(code);
+    return it == toUnicode_.end() ? 0 : it->second;
+  }
+  // 0 when the character has no such mapping.
+  uint32_t Encode(uint32_t cp) const {
+    const auto it = toCode_.find(cp);
+    return it == toCode_.end() ? 0 : it->second;
+  }
+
+ private:
+  PrivateUseTable() {
+    iconv_t cd = iconv_open("UTF-8", "CP936");
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open failed: CP936");
+    uint32_t next = 0xE766;
+    for (uint32_t lead = 0x81; lead <= 0xFE; ++lead) {
+      for (uint32_t trail = 0x40; trail <= 0xFE; ++trail) {
+        if (trail == 0x7F) continue;
+        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        char out[8];
+        char* src = in;
+        char* dst = out;
+        size_t srcLeft = 2, dstLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)) continue;
+        uint32_t cp;
+        if (lead >= 0xAA && lead <= 0xAF && trail >= 0xA1) {
+          cp = 0xE000 + (lead - 0xAA) * 94 + (trail - 0xA1);
+        } else if (lead >= 0xF8 && trail >= 0xA1) {
+          cp = 0xE234 + (lead - 0xF8) * 94 + (trail - 0xA1);
+        } else if (lead >= 0xA1 && lead <= 0xA7 && trail <= 0xA0) {
+          cp = 0xE4C6 + (lead - 0xA1) * 96 + (trail - 0x40) - (trail > 0x7F ? 1 : 0);
+        } else {
+          cp = next++;
+        }
+        Add(lead * 256 + trail, cp);
+      }
+    }
+    iconv_close(cd);
+    Add(0xFF, 0xF8F5);
+  }
+  void Add(uint32_t code, uint32_t cp) {
+    toUnicode_.emplace(code, cp);
+    toCode_.emplace(cp, code);
+  }
+  std::unordered_map<uint32_t, uint32_t> toUnicode_;
+  std::unordered_map<uint32_t, uint32_t> toCode_;
+};
+
+// Length of the well-formed UTF-8 sequence at the start of s, or 0 when it is ill-formed.
+// Sets *codePoint to the character.
+size_t Utf8SequenceLength(std::string_view s, uint32_t* codePoint) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
+  if (s.empty()) return 0;
+  const uint8_t b0 = byte(0);
+  size_t length;
+  uint32_t cp;
+  if (b0 < 0x80) {
+    *codePoint = b0;
+    return 1;
+  } else if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2;
+    cp = b0 & 0x1F;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3;
+    cp = b0 & 0x0F;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4;
+    cp = b0 & 0x07;
+  } else {
+    return 0;
+  }
+  if (s.size() < length) return 0;
+  for (size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (byte(i) & 0x3F);
+  }
+  if ((length == 3 && cp < 0x800) || (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+      (cp >= 0xD800 && cp <= 0xDFFF)) {
+    return 0;
+  }
+  *codePoint = cp;
+  return length;
+}
+
+// Length of the maximal ill-formed subpart at the start of s (Unicode's "maximal subpart"
+// rule, which MultiByteToWideChar follows: each such subpart becomes one U+FFFD).
+size_t Utf8IllFormedLength(std::string_view s) {
+  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
+  const uint8_t b0 = byte(0);
+  size_t length;
+  uint8_t lo = 0x80, hi = 0xBF;
+  if (b0 >= 0xC2 && b0 <= 0xDF) {
+    length = 2;
+  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+    length = 3;
+    if (b0 == 0xE0) lo = 0xA0;
+    if (b0 == 0xED) hi = 0x9F;
+  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+    length = 4;
+    if (b0 == 0xF0) lo = 0x90;
+    if (b0 == 0xF4) hi = 0x8F;
+  } else {
+    return 1;
+  }
+  size_t i = 1;
+  for (; i < length && i < s.size(); ++i) {
+    const uint8_t b = byte(i);
+    if (i == 1 ? (b < lo || b > hi) : ((b & 0xC0) != 0x80)) break;
+  }
+  return i;
+}
+
+// UTF-8 to code page 936. Characters without a code page 936 form become '?' (one per UTF-16
+// unit, as WideCharToMultiByte does for a surrogate pair), ill-formed bytes one '?' per
+// maximal subpart. With exact set, the first such character makes the result nothing.
+std::optional<std::string> Encode(std::string_view utf8, bool exact) {
+  Iconv cd(kAnsiCharset, "UTF-8");
+  std::string out;
+  out.reserve(utf8.size());
+  while (!utf8.empty()) {
+    if (cd.Convert(utf8, out) == 0) break;
+    uint32_t cp = 0;
+    const size_t length = Utf8SequenceLength(utf8, &cp);
+    if (const uint32_t code = length ? PrivateUseTable::Get().Encode(cp) : 0) {
+      if (code > 0xFF) out += static_cast<char>(code >> 8);
+      out += static_cast<char>(code & 0xFF);
+      utf8.remove_prefix(length);
+      continue;
+    }
+    if (exact) return std::nullopt;
+    if (length == 0) {
+      out += '?';
+      utf8.remove_prefix(Utf8IllFormedLength(utf8));
+    } else {
+      out.append(cp >= 0x10000 ? 2 : 1, '?');
+      utf8.remove_prefix(length);
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string ToAnsi(std::string_view utf8) { return *Encode(utf8, false); }
+
+std::optional<std::string> ToAnsiExact(std::string_view utf8) { return Encode(utf8, true); }
+
+std::string FromAnsi(std::string_view ansi) {
+  Iconv cd("UTF-8", kAnsiCharset);
+  std::string out;
+  out.reserve(ansi.size() * 3 / 2);
+  while (!ansi.empty()) {
+    if (cd.Convert(ansi, out) == 0) break;
+    const auto byte = [&](size_t i) { return static_cast<uint8_t>(ansi[i]); };
+    if (ansi.size() >= 2) {
+      if (const uint32_t cp = PrivateUseTable::Get().Decode(byte(0) * 256u + byte(1))) {
+        AppendUtf8(out, cp);
+        ansi.remove_prefix(2);
+        continue;
+      }
+    }
+    if (const uint32_t cp = PrivateUseTable::Get().Decode(byte(0))) {
+      AppendUtf8(out, cp);
+      ansi.remove_prefix(1);
+      continue;
+    }
+    // A byte that starts no valid sequence (or a lead byte without a valid trail byte):
+    // one replacement character for it, and go on with the next byte.
+    out += kReplacementUtf8;
+    ansi.remove_prefix(1);
+  }
+  return out;
+}
+
+}  // namespace wendral
