@@ -255,10 +255,11 @@ std::string FromAnsi(std::string_view ansi) {
       ansi.remove_prefix(1);
       continue;
     }
-    // A byte that starts no valid sequence (or a lead byte without a valid trail byte):
-    // one replacement character for it, and go on with the next byte.
+    // Not valid GBK. As on Windows, a lead byte takes the byte after it along (unless that is
+    // a zero byte) and the pair becomes one replacement character; any other byte alone.
     out += kReplacementUtf8;
-    ansi.remove_prefix(1);
+    const bool isLead = byte(0) >= 0x81 && byte(0) <= 0xFE;
+    ansi.remove_prefix(isLead && ansi.size() >= 2 && byte(1) != 0 ? 2 : 1);
   }
   return out;
 }

@@ -1,0 +1,407 @@
+#include "platform/portable/raster_surface.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/portable/region_mask.h"
+
+namespace quillet {
+namespace {
+
+constexpr std::uint32_t kDefaultPalette[20] = {
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080,
+    0xC0C0C0, 0xC0DCC0, 0xA6CAF0, 0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000,
+    0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};  // 0x00RRGGBB
+
+// Binary raster operation `rop2` (R2_* 1..16) of pen P over destination D.
+std::uint32_t ApplyRop2(std::int32_t rop2, std::uint32_t p, std::uint32_t d) {
+  const std::uint32_t f = static_cast<std::uint32_t>(rop2 - 1);
+  std::uint32_t out = 0;
+  if (f & 1) out |= ~p & ~d;
+  if (f & 2) out |= ~p & d;
+  if (f & 4) out |= p & ~d;
+  if (f & 8) out |= p & d;
+  return out;
+}
+
+// ceil(n / d) for d > 0.
+std::int64_t CeilDiv(std::int64_t n, std::int64_t d) {
+  return n >= 0 ? (n + d - 1) / d : -((-n) / d);
+}
+
+std::uint32_t SourcePixel(const DibBits& bits, std::size_t row_bytes, std::int32_t x,
+                          std::int32_t y_top_down) {
+  const std::int32_t row = bits.height - 1 - y_top_down;  // bottom-up rows
+  const auto* p = static_cast<const std::uint8_t*>(bits.bits) +
+                  static_cast<std::size_t>(row) * row_bytes +
+                  static_cast<std::size_t>(x) * static_cast<std::size_t>(bits.bit_count / 8);
+  return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+         (static_cast<std::uint32_t>(p[2]) << 16);
+}
+
+// Maps destination offset i (0..dn-1) of a stretch onto the source offset.
+std::int32_t StretchSource(std::int32_t i, std::int32_t dn, std::int32_t sn) {
+  return static_cast<std::int32_t>(static_cast<std::int64_t>(i) * sn / dn);
+}
+
+}  // namespace
+
+std::uint32_t ColorToPixel(Color color) {
+  if ((color >> 24) & 1) {
+    const std::uint32_t index = color & 0xFFFF;
+    return index < 20 ? kDefaultPalette[index] : 0;
+  }
+  return (static_cast<std::uint32_t>(RedOf(color)) << 16) |
+         (static_cast<std::uint32_t>(GreenOf(color)) << 8) | BlueOf(color);
+}
+
+std::u16string StripPrefixes(std::u16string_view text, std::int32_t& underline) {
+  std::u16string out;
+  underline = -1;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'&') {
+      if (i + 1 >= text.size()) break;  // a trailing marker shows nothing
+      ++i;
+      if (text[i] != u'&' && underline < 0) underline = static_cast<std::int32_t>(out.size());
+    }
+    out.push_back(text[i]);
+  }
+  return out;
+}
+
+RasterSurface::RasterSurface(std::int32_t width, std::int32_t height,
+                             const SystemColorTable& colors)
+    : width_(0), height_(0), sys_colors_(colors), back_color_(colors[kColorBtnFace]) {
+  Resize(width, height);
+}
+
+void RasterSurface::Resize(std::int32_t width, std::int32_t height) {
+  width_ = std::max(width, 0);
+  height_ = std::max(height, 0);
+  pixels_.assign(static_cast<std::size_t>(width_) * height_, 0);
+  region_.assign(pixels_.size(), 1);
+  has_region_ = false;
+}
+
+bool RasterSurface::Visible(std::int32_t x, std::int32_t y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
+  return !has_region_ || region_[static_cast<std::size_t>(y) * width_ + x] != 0;
+}
+
+void RasterSurface::Put(std::int32_t x, std::int32_t y, std::uint32_t pixel) {
+  if (Visible(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] = pixel;
+}
+
+void RasterSurface::PutRop2(std::int32_t x, std::int32_t y, std::uint32_t pixel,
+                            std::int32_t rop2) {
+  if (!Visible(x, y)) return;
+  std::uint32_t& d = pixels_[static_cast<std::size_t>(y) * width_ + x];
+  d = ApplyRop2(rop2, pixel, d);
+}
+
+void RasterSurface::BlendPixel(std::int32_t x, std::int32_t y, Color color,
+                               std::uint8_t coverage) {
+  if (coverage == 0 || !Visible(x, y)) return;
+  std::uint32_t& d = pixels_[static_cast<std::size_t>(y) * width_ + x];
+  const std::uint32_t s = ColorToPixel(color);
+  std::uint32_t out = 0;
+  for (int shift = 0; shift < 24; shift += 8) {
+    const std::uint32_t a = (s >> shift) & 0xFF, b = (d >> shift) & 0xFF;
+    out |= ((a * coverage + b * (255 - coverage) + 127) / 255) << shift;
+  }
+  d = out;
+}
+
+Color RasterSurface::SysColor(std::int32_t index) const {
+  return index >= 0 && index < kSysColorCount ? sys_colors_[static_cast<std::size_t>(index)] : 0;
+}
+
+void RasterSurface::SetDrawMode(std::int32_t mode) {
+  if (mode >= 1 && mode <= 16) draw_mode_ = mode;
+}
+
+void RasterSurface::Cls() { FillPixels(0, 0, width_, height_, ColorToPixel(back_color_)); }
+
+// GDI's one-pixel lines: the minor coordinate is the exact one rounded to nearest, an
+// exact half rounding toward smaller coordinates; the end point is left out.
+void RasterSurface::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                         std::uint32_t pixel, std::int32_t rop2) {
+  const std::int64_t dx = static_cast<std::int64_t>(x2) - x1;
+  const std::int64_t dy = static_cast<std::int64_t>(y2) - y1;
+  const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+  const bool x_major = adx >= ady;
+  const std::int64_t major = x_major ? adx : ady;
+  if (major == 0) return;
+  const std::int64_t minor_delta = x_major ? dy : dx;
+  const std::int64_t major_start = x_major ? x1 : y1, minor_start = x_major ? y1 : x1;
+  const std::int64_t step = (x_major ? dx : dy) < 0 ? -1 : 1;
+  const std::int64_t limit = x_major ? width_ : height_;
+  // Only the steps whose major coordinate lies on the surface.
+  std::int64_t lo = 0, hi = major;  // [lo, hi)
+  if (step > 0) {
+    lo = std::max<std::int64_t>(lo, -major_start);
+    hi = std::min<std::int64_t>(hi, limit - major_start);
+  } else {
+    lo = std::max<std::int64_t>(lo, major_start - (limit - 1));
+    hi = std::min<std::int64_t>(hi, major_start + 1);
+  }
+  for (std::int64_t i = lo; i < hi; ++i) {
+    const std::int64_t m = minor_start + CeilDiv(2 * i * minor_delta - major, 2 * major);
+    const std::int64_t a = major_start + step * i;
+    const std::int64_t x = x_major ? a : m, y = x_major ? m : a;
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) continue;
+    PutRop2(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y), pixel, rop2);
+  }
+}
+
+void RasterSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                             Color color) {
+  Line(x1, y1, x2, y2, ColorToPixel(color), draw_mode_);
+}
+
+void RasterSurface::FillPixels(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
+                               std::uint32_t pixel) {
+  l = std::max(l, 0);
+  t = std::max(t, 0);
+  r = std::min(r, width_);
+  b = std::min(b, height_);
+  for (std::int32_t y = t; y < b; ++y) {
+    std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
+    if (!has_region_) {
+      std::fill(row + l, row + std::max(l, r), pixel);
+      continue;
+    }
+    const std::uint8_t* mask = region_.data() + static_cast<std::size_t>(y) * width_;
+    for (std::int32_t x = l; x < r; ++x)
+      if (mask[x]) row[x] = pixel;
+  }
+}
+
+void RasterSurface::FillRect(const Rect& r, Color color) {
+  // A pattern fill of the rectangle spanned by the two corners, in either order.
+  FillPixels(std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+             std::max(r.top, r.bottom), ColorToPixel(color));
+}
+
+void RasterSurface::FrameRect(const Rect& r, Color color) {
+  if (r.right <= r.left || r.bottom <= r.top) return;
+  const std::uint32_t p = ColorToPixel(color);
+  FillPixels(r.left, r.top, r.left + 1, r.bottom, p);
+  FillPixels(r.right - 1, r.top, r.right, r.bottom, p);
+  FillPixels(r.left, r.top, r.right, r.top + 1, p);
+  FillPixels(r.left, r.bottom - 1, r.right, r.bottom, p);
+}
+
+void RasterSurface::SetPixel(std::int32_t x, std::int32_t y, Color color) {
+  PutRop2(x, y, ColorToPixel(color), draw_mode_);
+}
+
+Color RasterSurface::GetPixel(std::int32_t x, std::int32_t y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0xFFFFFFFF;
+  return PixelToColor(pixels_[static_cast<std::size_t>(y) * width_ + x]);
+}
+
+std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                          std::int32_t dh, std::int32_t sx, std::int32_t sy,
+                                          std::int32_t sw, std::int32_t sh, const DibBits& bits,
+                                          std::uint32_t rop) {
+  if (bits.bits == nullptr || bits.width <= 0 || bits.height <= 0) return 0;
+  if (bits.bit_count != 24 && bits.bit_count != 32) return 0;
+  if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return 0;
+  if (rop != kSrcCopy && rop != kSrcAnd && rop != kSrcPaint) return 0;
+  const std::size_t row_bytes = DibBits::RowBytes(bits.width, bits.bit_count);
+  // The source origin of a bottom-up DIB is its lower-left corner.
+  const std::int32_t src_top = bits.height - (sy + sh);
+  for (std::int32_t j = 0; j < dh; ++j) {
+    const std::int32_t y = dy + j;
+    const std::int32_t syy = src_top + StretchSource(j, dh, sh);
+    if (syy < 0 || syy >= bits.height) continue;
+    for (std::int32_t i = 0; i < dw; ++i) {
+      const std::int32_t x = dx + i;
+      if (!Visible(x, y)) continue;
+      const std::int32_t sxx = sx + StretchSource(i, dw, sw);
+      if (sxx < 0 || sxx >= bits.width) continue;
+      const std::uint32_t s = SourcePixel(bits, row_bytes, sxx, syy);
+      std::uint32_t& d = pixels_[static_cast<std::size_t>(y) * width_ + x];
+      if (rop == kSrcCopy)
+        d = s;
+      else if (rop == kSrcAnd)
+        d &= s | 0xFF000000u;
+      else
+        d |= s;
+    }
+  }
+  return sh;
+}
+
+// Lines as GDI draws them for an edge: outer border on the rectangle, inner one inside it;
+// a single border sits at the outer place. Copy mode, whatever the draw mode.
+void RasterSurface::DrawEdge(const Rect& r, std::uint32_t edge, std::uint32_t flags) {
+  struct Colors {
+    std::int32_t top_left, bottom_right;
+  };
+  auto outer_colors = [](std::uint32_t bits) -> Colors {
+    return bits == kBdrRaisedOuter ? Colors{kColor3DLight, kColor3DDkShadow}
+                                   : Colors{kColorBtnShadow, kColorBtnHighlight};
+  };
+  auto inner_colors = [](std::uint32_t bits) -> Colors {
+    return bits == kBdrRaisedInner ? Colors{kColorBtnHighlight, kColorBtnShadow}
+                                   : Colors{kColor3DDkShadow, kColor3DLight};
+  };
+  const std::uint32_t outer = edge & (kBdrRaisedOuter | kBdrSunkenOuter);
+  const std::uint32_t inner = edge & (kBdrRaisedInner | kBdrSunkenInner);
+  if ((outer != 0 && outer != kBdrRaisedOuter && outer != kBdrSunkenOuter) ||
+      (inner != 0 && inner != kBdrRaisedInner && inner != kBdrSunkenInner))
+    return;  // both kinds on one border: not drawn
+  Colors first, second{-1, -1};
+  if (outer != 0) {
+    first = outer_colors(outer);
+    if (inner != 0) second = inner_colors(inner);
+  } else if (inner != 0) {
+    first = inner_colors(inner);
+  } else {
+    return;
+  }
+  const bool left = flags & 0x1, top = flags & 0x2, right = flags & 0x4, bottom = flags & 0x8;
+  const std::int32_t l = r.left, t = r.top, rt = r.right, b = r.bottom;
+  auto pen = [&](std::int32_t index) { return ColorToPixel(SysColor(index)); };
+  constexpr std::int32_t kCopy = kDrawModeCopyPen;
+  if (top) Line(l, t, rt, t, pen(first.top_left), kCopy);
+  if (left) Line(l, t, l, b, pen(first.top_left), kCopy);
+  if (bottom) Line(l, b - 1, rt, b - 1, pen(first.bottom_right), kCopy);
+  if (right) Line(rt - 1, t, rt - 1, b, pen(first.bottom_right), kCopy);
+  if (second.top_left < 0) return;
+  if (top) Line(l + 1, t + 1, rt - 1, t + 1, pen(second.top_left), kCopy);
+  if (left) Line(l + 1, t + 1, l + 1, b - 1, pen(second.top_left), kCopy);
+  if (bottom) Line(l + 1, b - 2, rt - 1, b - 2, pen(second.bottom_right), kCopy);
+  if (right) Line(rt - 2, t + 1, rt - 2, b - 1, pen(second.bottom_right), kCopy);
+}
+
+// An alternate-dot outline walked from the top-right corner leftwards, down, right and up;
+// every other pixel of the walk is inverted, so pixels walked twice flip back.
+void RasterSurface::DrawFocusRect(const Rect& rc) {
+  std::int32_t l = std::min(rc.left, rc.right), rt = std::max(rc.left, rc.right);
+  std::int32_t t = std::min(rc.top, rc.bottom), b = std::max(rc.top, rc.bottom);
+  if (l == rt || t == b) return;
+  const Point pts[5] = {{rt - 1, t}, {l, t}, {l, b - 1}, {rt - 1, b - 1}, {rt - 1, t}};
+  std::int64_t k = 0;
+  for (int s = 0; s < 4; ++s) {
+    const Point a = pts[s], e = pts[s + 1];
+    const std::int32_t sx = (e.x > a.x) - (e.x < a.x), sy = (e.y > a.y) - (e.y < a.y);
+    const std::int32_t n = std::max(std::abs(e.x - a.x), std::abs(e.y - a.y));
+    for (std::int32_t i = 0; i < n; ++i, ++k) {
+      if (k % 2 != 0) continue;
+      const std::int32_t x = a.x + sx * i, y = a.y + sy * i;
+      if (Visible(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] ^= 0xFFFFFFFFu;
+    }
+  }
+}
+
+Size RasterSurface::MeasureText(std::u16string_view text) {
+  if (text_engine_) return text_engine_->Measure(font_, text);
+  // No engine: a fixed cell, half an em for narrow characters, a full em for wide ones.
+  const std::int32_t em = font_.height < 0 ? -font_.height : (font_.height > 0 ? font_.height : 12);
+  std::int32_t w = 0;
+  for (char16_t c : text) w += c < 0x80 ? em / 2 : em;
+  return Size{w, em};
+}
+
+void RasterSurface::DrawText(std::u16string_view text, const Rect& r, std::uint32_t flags) {
+  if (!text_engine_) return;
+  std::int32_t underline = -1;
+  std::u16string shown = (flags & kDtNoPrefix) ? std::u16string(text) : StripPrefixes(text, underline);
+  text_engine_->Draw(*this, font_, shown, r.left, r.top, text_color_, underline, r);
+}
+
+bool RasterSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w,
+                             std::int32_t h) {
+  if (icon.Type() != PictureType::Icon) return false;
+  const PictureImage& img = icon.Image();
+  if (img.width <= 0 || img.height <= 0) return false;
+  if (w == 0) w = img.width;
+  if (h == 0) h = img.height;
+  if (w < 0 || h < 0) return false;
+  const bool has_mask = img.mask.size() == img.pixels.size();
+  for (std::int32_t j = 0; j < h; ++j) {
+    const std::int32_t syy = StretchSource(j, h, img.height);
+    for (std::int32_t i = 0; i < w; ++i) {
+      if (!Visible(x + i, y + j)) continue;
+      const std::size_t s = static_cast<std::size_t>(syy) * img.width + StretchSource(i, w, img.width);
+      std::uint32_t& d = pixels_[static_cast<std::size_t>(y + j) * width_ + x + i];
+      if (!has_mask || img.mask[s] == 0) d = 0;  // AND with the mask
+      d ^= img.pixels[s] & 0xFFFFFF;              // then XOR with the colours
+    }
+  }
+  return true;
+}
+
+bool RasterSurface::CopyPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
+                                std::int32_t dw, std::int32_t dh, std::int32_t sx,
+                                std::int32_t sy, std::int32_t sw, std::int32_t sh,
+                                bool use_transparent, Color transparent) {
+  if (bitmap.Type() != PictureType::Bitmap) return false;
+  const PictureImage& img = bitmap.Image();
+  if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return false;
+  const std::uint32_t key = ColorToPixel(transparent);
+  for (std::int32_t j = 0; j < dh; ++j) {
+    const std::int32_t syy = sy + StretchSource(j, dh, sh);
+    if (syy < 0 || syy >= img.height) continue;
+    for (std::int32_t i = 0; i < dw; ++i) {
+      const std::int32_t sxx = sx + StretchSource(i, dw, sw);
+      if (sxx < 0 || sxx >= img.width || !Visible(dx + i, dy + j)) continue;
+      const std::uint32_t s = img.pixels[static_cast<std::size_t>(syy) * img.width + sxx] & 0xFFFFFF;
+      if (use_transparent && s == key) continue;
+      pixels_[static_cast<std::size_t>(dy + j) * width_ + dx + i] = s;
+    }
+  }
+  return true;
+}
+
+bool RasterSurface::StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
+                                      std::int32_t dw, std::int32_t dh, std::int32_t sx,
+                                      std::int32_t sy, std::int32_t sw, std::int32_t sh) {
+  return CopyPicture(bitmap, dx, dy, dw, dh, sx, sy, sw, sh, false, 0);
+}
+
+bool RasterSurface::TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
+                                          std::int32_t dw, std::int32_t dh, std::int32_t sx,
+                                          std::int32_t sy, std::int32_t sw, std::int32_t sh,
+                                          Color transparent) {
+  return CopyPicture(bitmap, dx, dy, dw, dh, sx, sy, sw, sh, true, transparent);
+}
+
+bool RasterSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
+                                    std::vector<std::uint8_t>& bits, std::int32_t& width,
+                                    std::int32_t& height) {
+  const PictureImage& img = picture.Image();
+  if (picture.Type() != PictureType::Bitmap && picture.Type() != PictureType::Icon) return false;
+  if (plane == PicturePlane::Mask && (picture.Type() != PictureType::Icon ||
+                                      img.mask.size() != img.pixels.size()))
+    return false;
+  width = img.width;
+  height = img.height;
+  const std::size_t row_bytes = DibBits::RowBytes(width, 24);
+  bits.assign(row_bytes * static_cast<std::size_t>(height), 0);
+  for (std::int32_t y = 0; y < height; ++y) {
+    std::uint8_t* row = bits.data() + static_cast<std::size_t>(height - 1 - y) * row_bytes;
+    for (std::int32_t x = 0; x < width; ++x) {
+      const std::size_t s = static_cast<std::size_t>(y) * width + x;
+      const std::uint32_t p = plane == PicturePlane::Mask ? (img.mask[s] ? 0xFFFFFFu : 0u)
+                                                          : img.pixels[s];
+      row[3 * x] = static_cast<std::uint8_t>(p);
+      row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
+      row[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
+    }
+  }
+  return true;
+}
+
+std::uintptr_t RasterSurface::SetWindowRegion(const RegionShape& region) {
+  region_ = RegionMask(region, width_, height_);
+  has_region_ = true;
+  next_region_handle_ += 4;
+  return next_region_handle_;
+}
+
+}  // namespace quillet
