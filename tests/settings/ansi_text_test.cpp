@@ -103,8 +103,15 @@ TEST(AnsiText, InvalidGbkNeverFails) {
   EXPECT_GT(decoded.size(), 1u);
   EXPECT_FALSE(FromAnsi("\x81\x7f" "b").empty());
   EXPECT_FALSE(FromAnsi("\xff").empty());
-#ifndef _WIN32
+  // A lead byte swallows the byte after it, but not a zero byte.
+  const std::string pair = FromAnsi("\x81\x20" "b");
+  EXPECT_EQ(ToAnsi(pair), "?b");
+  EXPECT_EQ(ToAnsi(FromAnsi(std::string("\x81\0", 2))), std::string("?\0", 2));
+#ifdef _WIN32
+  EXPECT_EQ(pair, "?b");
+#else
   EXPECT_EQ(FromAnsi("a\x81"), "a\xef\xbf\xbd");
+  EXPECT_EQ(pair, "\xef\xbf\xbd" "b");
 #endif
 }
 
