@@ -117,7 +117,7 @@ Color ResolveColor(const Surface& s, Color color, std::uintptr_t palette) {
     case 0x02:  // PALETTERGB
       return color;
     case 0x80: {
-      const std::int32_t index = static_cast<std::int32_t>(color & 0xFFFF);
+      const std::int32_t index = static_cast<std::int32_t>(color & 0xFF);  // the low byte only
       if (index >= kSysColorCount) return kInvalid;
       return s.SysColor(index);
     }

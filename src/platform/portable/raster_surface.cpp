@@ -40,9 +40,78 @@ std::uint32_t SourcePixel(const DibBits& bits, std::size_t row_bytes, std::int32
          (static_cast<std::uint32_t>(p[2]) << 16);
 }
 
-// Maps destination offset i (0..dn-1) of a stretch onto the source offset.
-std::int32_t StretchSource(std::int32_t i, std::int32_t dn, std::int32_t sn) {
-  return static_cast<std::int32_t>(static_cast<std::int64_t>(i) * sn / dn);
+// The source pixels each destination pixel of a stretch takes, as GDI steps through them:
+// an error term walks the longer side; when shrinking, a destination pixel takes a run of
+// source pixels.
+struct SourceRun {
+  std::int32_t first = 0;
+  std::int32_t last = 0;
+};
+
+std::vector<SourceRun> StretchRuns(std::int32_t sn, std::int32_t dn) {
+  std::vector<SourceRun> runs(static_cast<std::size_t>(dn));
+  if (dn > sn) {
+    std::int64_t e = 3 * static_cast<std::int64_t>(sn) - 2 * static_cast<std::int64_t>(dn);
+    std::int32_t s = 0;
+    for (std::int32_t i = 0; i < dn; ++i) {
+      runs[static_cast<std::size_t>(i)] = {s, s};
+      if (e > 0) {
+        ++s;
+        e += 2 * (static_cast<std::int64_t>(sn) - dn);
+      } else {
+        e += 2 * static_cast<std::int64_t>(sn);
+      }
+    }
+  } else if (dn == 1) {
+    runs[0] = {0, std::max(sn - 2, 0)};  // the last source pixel is never reached
+  } else {
+    std::int64_t e = 3 * static_cast<std::int64_t>(dn) - 2 * static_cast<std::int64_t>(sn);
+    std::int32_t d = 0;
+    bool open = false;
+    for (std::int32_t s = 0; s < sn && d < dn; ++s) {
+      SourceRun& run = runs[static_cast<std::size_t>(d)];
+      if (!open) run.first = s;
+      run.last = s;
+      open = true;
+      if (e > 0) {
+        ++d;
+        open = false;
+        e += 2 * (static_cast<std::int64_t>(dn) - sn);
+      } else {
+        e += 2 * static_cast<std::int64_t>(dn);
+      }
+    }
+  }
+  return runs;
+}
+
+// How shrinking merges a run: BLACKONWHITE (a DC's default) ANDs the run's pixels; icons
+// take one pixel of it.
+enum class Shrink { And, Last };
+
+// Stretches the source block (sw x sh at sx, sy of `source`) onto dw x dh pixels.
+template <typename Source>
+std::vector<std::uint32_t> StretchBlock(const Source& source, std::int32_t sx, std::int32_t sy,
+                                        std::int32_t sw, std::int32_t sh, std::int32_t dw,
+                                        std::int32_t dh, Shrink shrink) {
+  const std::vector<SourceRun> cols = StretchRuns(sw, dw), rows = StretchRuns(sh, dh);
+  std::vector<std::uint32_t> out(static_cast<std::size_t>(dw) * dh);
+  for (std::int32_t j = 0; j < dh; ++j)
+    for (std::int32_t i = 0; i < dw; ++i) {
+      const SourceRun& c = cols[static_cast<std::size_t>(i)];
+      const SourceRun& r = rows[static_cast<std::size_t>(j)];
+      std::uint32_t v;
+      if (shrink == Shrink::Last) {
+        // A row run keeps its first row, a column run its last column.
+        v = source(sx + c.last, sy + r.first);
+      } else {
+        v = 0xFFFFFFFFu;
+        for (std::int32_t y = r.first; y <= r.last; ++y)
+          for (std::int32_t x = c.first; x <= c.last; ++x) v &= source(sx + x, sy + y);
+      }
+      out[static_cast<std::size_t>(j) * dw + i] = v;
+    }
+  return out;
 }
 
 }  // namespace
@@ -179,9 +248,13 @@ void RasterSurface::FillPixels(std::int32_t l, std::int32_t t, std::int32_t r, s
 }
 
 void RasterSurface::FillRect(const Rect& r, Color color) {
-  // A pattern fill of the rectangle spanned by the two corners, in either order.
-  FillPixels(std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-             std::max(r.top, r.bottom), ColorToPixel(color));
+  // A pattern fill from the first corner by the signed extents: a negative extent covers
+  // the pixels before the first corner, up to and including it, after the second.
+  const std::int32_t l = r.right >= r.left ? r.left : r.right + 1;
+  const std::int32_t rt = r.right >= r.left ? r.right : r.left + 1;
+  const std::int32_t t = r.bottom >= r.top ? r.top : r.bottom + 1;
+  const std::int32_t b = r.bottom >= r.top ? r.bottom : r.top + 1;
+  FillPixels(l, t, rt, b, ColorToPixel(color));
 }
 
 void RasterSurface::FrameRect(const Rect& r, Color color) {
@@ -211,19 +284,20 @@ std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std:
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return 0;
   if (rop != kSrcCopy && rop != kSrcAnd && rop != kSrcPaint) return 0;
   const std::size_t row_bytes = DibBits::RowBytes(bits.width, bits.bit_count);
-  // The source origin of a bottom-up DIB is its lower-left corner.
+  // The source origin of a bottom-up DIB is its lower-left corner; outside the bits the
+  // source reads as black.
   const std::int32_t src_top = bits.height - (sy + sh);
-  for (std::int32_t j = 0; j < dh; ++j) {
-    const std::int32_t y = dy + j;
-    const std::int32_t syy = src_top + StretchSource(j, dh, sh);
-    if (syy < 0 || syy >= bits.height) continue;
+  auto source = [&](std::int32_t x, std::int32_t y) -> std::uint32_t {
+    if (x < 0 || y < 0 || x >= bits.width || y >= bits.height) return 0;
+    return SourcePixel(bits, row_bytes, x, y);
+  };
+  const std::vector<std::uint32_t> block =
+      StretchBlock(source, sx, src_top, sw, sh, dw, dh, Shrink::And);
+  for (std::int32_t j = 0; j < dh; ++j)
     for (std::int32_t i = 0; i < dw; ++i) {
-      const std::int32_t x = dx + i;
-      if (!Visible(x, y)) continue;
-      const std::int32_t sxx = sx + StretchSource(i, dw, sw);
-      if (sxx < 0 || sxx >= bits.width) continue;
-      const std::uint32_t s = SourcePixel(bits, row_bytes, sxx, syy);
-      std::uint32_t& d = pixels_[static_cast<std::size_t>(y) * width_ + x];
+      if (!Visible(dx + i, dy + j)) continue;
+      const std::uint32_t s = block[static_cast<std::size_t>(j) * dw + i] & 0xFFFFFF;
+      std::uint32_t& d = pixels_[static_cast<std::size_t>(dy + j) * width_ + dx + i];
       if (rop == kSrcCopy)
         d = s;
       else if (rop == kSrcAnd)
@@ -231,7 +305,6 @@ std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std:
       else
         d |= s;
     }
-  }
   return sh;
 }
 
@@ -323,16 +396,22 @@ bool RasterSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y
   if (h == 0) h = img.height;
   if (w < 0 || h < 0) return false;
   const bool has_mask = img.mask.size() == img.pixels.size();
-  for (std::int32_t j = 0; j < h; ++j) {
-    const std::int32_t syy = StretchSource(j, h, img.height);
+  auto colour = [&](std::int32_t sx, std::int32_t sy) {
+    return img.pixels[static_cast<std::size_t>(sy) * img.width + sx] & 0xFFFFFF;
+  };
+  auto mask = [&](std::int32_t sx, std::int32_t sy) -> std::uint32_t {
+    return has_mask ? img.mask[static_cast<std::size_t>(sy) * img.width + sx] : 0;
+  };
+  const auto colours = StretchBlock(colour, 0, 0, img.width, img.height, w, h, Shrink::Last);
+  const auto masks = StretchBlock(mask, 0, 0, img.width, img.height, w, h, Shrink::Last);
+  for (std::int32_t j = 0; j < h; ++j)
     for (std::int32_t i = 0; i < w; ++i) {
       if (!Visible(x + i, y + j)) continue;
-      const std::size_t s = static_cast<std::size_t>(syy) * img.width + StretchSource(i, w, img.width);
+      const std::size_t s = static_cast<std::size_t>(j) * w + i;
       std::uint32_t& d = pixels_[static_cast<std::size_t>(y + j) * width_ + x + i];
-      if (!has_mask || img.mask[s] == 0) d = 0;  // AND with the mask
-      d ^= img.pixels[s] & 0xFFFFFF;              // then XOR with the colours
+      if (masks[s] == 0) d = 0;  // AND with the mask
+      d ^= colours[s];           // then XOR with the colours
     }
-  }
   return true;
 }
 
@@ -344,17 +423,20 @@ bool RasterSurface::CopyPicture(const Picture& bitmap, std::int32_t dx, std::int
   const PictureImage& img = bitmap.Image();
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return false;
   const std::uint32_t key = ColorToPixel(transparent);
-  for (std::int32_t j = 0; j < dh; ++j) {
-    const std::int32_t syy = sy + StretchSource(j, dh, sh);
-    if (syy < 0 || syy >= img.height) continue;
+  // Source pixels outside the bitmap leave the destination alone.
+  constexpr std::uint32_t kOutside = 0xFF000000u;
+  auto source = [&](std::int32_t x, std::int32_t y) -> std::uint32_t {
+    if (x < 0 || y < 0 || x >= img.width || y >= img.height) return kOutside;
+    return img.pixels[static_cast<std::size_t>(y) * img.width + x] & 0xFFFFFF;
+  };
+  const auto block = StretchBlock(source, sx, sy, sw, sh, dw, dh, Shrink::And);
+  for (std::int32_t j = 0; j < dh; ++j)
     for (std::int32_t i = 0; i < dw; ++i) {
-      const std::int32_t sxx = sx + StretchSource(i, dw, sw);
-      if (sxx < 0 || sxx >= img.width || !Visible(dx + i, dy + j)) continue;
-      const std::uint32_t s = img.pixels[static_cast<std::size_t>(syy) * img.width + sxx] & 0xFFFFFF;
+      const std::uint32_t s = block[static_cast<std::size_t>(j) * dw + i];
+      if ((s & kOutside) != 0 || !Visible(dx + i, dy + j)) continue;
       if (use_transparent && s == key) continue;
       pixels_[static_cast<std::size_t>(dy + j) * width_ + dx + i] = s;
     }
-  }
   return true;
 }
 
