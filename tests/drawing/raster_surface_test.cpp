@@ -1,0 +1,141 @@
+// The software raster's own rules, natively (Wine holds it against GDI on Windows).
+#include <gtest/gtest.h>
+
+#include "platform/portable/memory_picture.h"
+#include "platform/portable/raster_surface.h"
+#include "platform/portable/region_mask.h"
+
+namespace quillet {
+namespace {
+
+int CountInside(const std::vector<std::uint8_t>& mask) {
+  int n = 0;
+  for (auto m : mask) n += m;
+  return n;
+}
+
+TEST(RegionMask, RoundRectCutsOnlyTheCorners) {
+  // A 100 x 30 control's region (0, 0, 101, 31) with a 3 x 3 ellipse.
+  const auto mask = RegionMask(RegionShape::FromRoundRect(0, 0, 101, 31, 3, 3), 102, 32);
+  auto at = [&](int x, int y) { return mask[static_cast<std::size_t>(y) * 102 + x]; };
+  EXPECT_EQ(at(0, 0), 0);
+  EXPECT_EQ(at(99, 0), 0);
+  EXPECT_EQ(at(0, 29), 0);
+  EXPECT_EQ(at(99, 29), 0);
+  EXPECT_EQ(at(1, 0), 1);
+  EXPECT_EQ(at(0, 1), 1);
+  EXPECT_EQ(at(100, 15), 0);  // the interior excludes the outline's right and bottom
+  EXPECT_EQ(at(50, 30), 0);
+  EXPECT_EQ(CountInside(mask), 100 * 30 - 4);
+}
+
+TEST(RegionMask, LargeEllipseRoundsMoreRowsAndSmallOnesFallBackToRectangles) {
+  const auto big = RegionMask(RegionShape::FromRoundRect(0, 0, 61, 31, 18, 18), 60, 30);
+  const auto small = RegionMask(RegionShape::FromRoundRect(0, 0, 61, 31, 4, 4), 60, 30);
+  EXPECT_LT(CountInside(big), CountInside(small));
+  EXPECT_EQ(big[0], 0);
+  EXPECT_EQ(big[5 * 60 + 0], 0);   // still inside the corner curve
+  EXPECT_EQ(big[15 * 60 + 0], 1);  // the straight side
+  const auto flat = RegionMask(RegionShape::FromRoundRect(0, 0, 11, 11, 1, 1), 12, 12);
+  EXPECT_EQ(CountInside(flat), 100);
+  const auto rect = RegionMask(RegionShape::FromRect(7, 5, 2, 1), 10, 10);  // corners swapped
+  EXPECT_EQ(CountInside(rect), 5 * 4);
+}
+
+TEST(RasterSurface, DrawingStaysInsideTheWindowRegion) {
+  RasterSurface s(20, 10);
+  s.SetWindowRegion(RegionShape::FromRoundRect(0, 0, 21, 11, 4, 4));
+  s.SetBackColor(0xFFFFFF);
+  s.Cls();
+  EXPECT_EQ(s.GetPixel(0, 0), 0u);
+  EXPECT_EQ(s.GetPixel(10, 5), 0xFFFFFFu);
+  s.SetPixel(0, 0, 0x00FF00);
+  EXPECT_EQ(s.GetPixel(0, 0), 0u);
+}
+
+TEST(RasterSurface, FocusRectangleIsDottedAndUndoesItself) {
+  RasterSurface s(12, 12);
+  s.DrawFocusRect(Rect{2, 2, 9, 8});
+  int inverted = 0;
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 12; ++x)
+      if (s.GetPixel(x, y) == 0xFFFFFFu) ++inverted;
+  EXPECT_EQ(inverted, (2 * 7 + 2 * 6 - 4) / 2);  // every other pixel of the outline
+  EXPECT_EQ(s.GetPixel(8, 2), 0xFFFFFFu);        // the walk starts top right
+  s.DrawFocusRect(Rect{2, 2, 9, 8});
+  for (auto p : s.Pixels()) EXPECT_EQ(p & 0xFFFFFF, 0u);
+}
+
+TEST(RasterSurface, EdgesTakeTheirColoursFromTheSystemTable) {
+  SystemColorTable t = DefaultSystemColors();
+  t[kColor3DLight] = 0x000001;
+  t[kColorBtnHighlight] = 0x000002;
+  t[kColorBtnShadow] = 0x000003;
+  t[kColor3DDkShadow] = 0x000004;
+  RasterSurface s(10, 10, t);
+  s.DrawEdge(Rect{1, 1, 8, 7}, kEdgeRaised, kBfRect);
+  EXPECT_EQ(s.GetPixel(1, 1), 1u);  // outer top-left
+  EXPECT_EQ(s.GetPixel(2, 2), 2u);  // inner top-left
+  EXPECT_EQ(s.GetPixel(6, 5), 3u);  // inner bottom-right
+  EXPECT_EQ(s.GetPixel(7, 6), 4u);  // outer bottom-right
+  EXPECT_EQ(s.GetPixel(4, 4), 0u);  // the middle is left alone
+  s.DrawEdge(Rect{1, 1, 8, 7}, kEdgeSunken, kBfRect);
+  EXPECT_EQ(s.GetPixel(1, 1), 3u);
+  EXPECT_EQ(s.GetPixel(2, 2), 4u);
+  s.DrawEdge(Rect{1, 1, 8, 7}, kBdrRaisedInner, kBfRect);
+  EXPECT_EQ(s.GetPixel(1, 1), 2u);  // a lone inner border sits outside
+  EXPECT_EQ(s.GetPixel(7, 6), 3u);
+}
+
+TEST(RasterSurface, DrawModeAppliesToPenLinesOnly) {
+  RasterSurface s(6, 3);
+  s.SetDrawMode(kDrawModeInvert);
+  s.DrawLine(0, 0, 3, 0, 0x123456);
+  s.FillRect(Rect{0, 1, 3, 2}, 0x123456);
+  EXPECT_EQ(s.GetPixel(1, 0), 0xFFFFFFu);
+  EXPECT_EQ(s.GetPixel(1, 1), 0x123456u);
+  s.SetDrawMode(99);  // not a raster operation: ignored
+  EXPECT_EQ(s.DrawMode(), kDrawModeInvert);
+}
+
+TEST(RasterSurface, PalettedColoursAndStrayHighBytes) {
+  EXPECT_EQ(ColorToPixel(0x0000FF), 0xFF0000u);
+  EXPECT_EQ(ColorToPixel(0x01000003), 0x808000u);
+  EXPECT_EQ(ColorToPixel(0x01000099), 0u);
+  EXPECT_EQ(ColorToPixel(0xFFFFFFFF), 0u);
+  EXPECT_EQ(ColorToPixel(0x800000FF), 0xFF0000u);
+}
+
+TEST(RasterSurface, PrefixesUnderlineOneCharacter) {
+  std::int32_t u = 0;
+  EXPECT_EQ(StripPrefixes(u"&OK", u), u"OK");
+  EXPECT_EQ(u, 0);
+  EXPECT_EQ(StripPrefixes(u"A&&B", u), u"A&B");
+  EXPECT_EQ(u, -1);
+  EXPECT_EQ(StripPrefixes(u"Save && E&xit", u), u"Save & Exit");
+  EXPECT_EQ(u, 8);
+}
+
+TEST(RasterSurface, IconsKeepTheirTransparentPixels) {
+  PictureImage img;
+  img.width = img.height = 2;
+  img.pixels = {0x0000FF, 0x000000, 0x00FF00, 0xFF0000};
+  img.mask = {0, 1, 0, 0};
+  MemoryPicture icon(PictureType::Icon, img);
+  RasterSurface s(4, 4);
+  s.SetBackColor(0x808080);
+  s.Cls();
+  ASSERT_TRUE(s.DrawIcon(icon, 1, 1, 2, 2));
+  EXPECT_EQ(s.GetPixel(1, 1), PixelToColor(0x0000FF));
+  EXPECT_EQ(s.GetPixel(2, 1), 0x808080u);
+  EXPECT_EQ(s.GetPixel(2, 2), PixelToColor(0xFF0000));
+  std::vector<std::uint8_t> bits;
+  std::int32_t w = 0, h = 0;
+  ASSERT_TRUE(s.ReadPictureBits(icon, PicturePlane::Mask, bits, w, h));
+  EXPECT_EQ(bits.size(), 2u * 8u);  // 6 bytes a row, padded to 8
+  EXPECT_EQ(bits[8 + 3], 0xFF);     // top row (stored last), right pixel: transparent
+  EXPECT_FALSE(s.StretchBltPicture(icon, 0, 0, 2, 2, 0, 0, 2, 2));
+}
+
+}  // namespace
+}  // namespace quillet
