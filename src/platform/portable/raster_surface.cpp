@@ -291,6 +291,21 @@ std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std:
     if (x < 0 || y < 0 || x >= bits.width || y >= bits.height) return 0;
     return SourcePixel(bits, row_bytes, x, y);
   };
+  if (dw == sw && dh == sh && rop == kSrcCopy && bits.bit_count == 32 && sx >= 0 &&
+      src_top >= 0 && sx + sw <= bits.width && src_top + sh <= bits.height) {
+    // 1:1 copy of 32-bit pixels that lie inside the bits: row by row.
+    const std::int32_t x0 = std::max(dx, 0), x1 = std::min(dx + dw, width_);
+    for (std::int32_t j = std::max(0, -dy); j < dh && dy + j < height_; ++j) {
+      const auto* src = reinterpret_cast<const std::uint32_t*>(
+          static_cast<const std::uint8_t*>(bits.bits) +
+          static_cast<std::size_t>(bits.height - 1 - (src_top + j)) * row_bytes) + sx - dx;
+      std::uint32_t* dst = pixels_.data() + static_cast<std::size_t>(dy + j) * width_;
+      const std::uint8_t* mask = region_.data() + static_cast<std::size_t>(dy + j) * width_;
+      for (std::int32_t x = x0; x < x1; ++x)
+        if (!has_region_ || mask[x]) dst[x] = src[x] & 0xFFFFFF;
+    }
+    return sh;
+  }
   const std::vector<std::uint32_t> block =
       StretchBlock(source, sx, src_top, sw, sh, dw, dh, Shrink::And);
   for (std::int32_t j = 0; j < dh; ++j)
