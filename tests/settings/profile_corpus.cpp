@@ -1,5 +1,10 @@
 #include "settings/profile_corpus.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "settings/temp_dir.h"
+
 namespace wendral::test {
 namespace {
 
@@ -98,6 +103,60 @@ std::vector<WriteCase> CorpusWrites() {
       {"odd-values", {{"SSID", "SSID", "a=b;c"}, {"SSID", "SSIDITEMO", "tail  "}, {"SSID", "A", "\x81"}, {"SSID", "B", "\x81 z"},
         {"SSID", "C", "a\x81"}, {"SSID", "D", "\xff\x80\x1a"}, {"SSID", "E", "\xa1\xa1x\xa1\xa1"}}},
   };
+}
+
+namespace {
+
+uint64_t Fold(uint64_t digest, const std::string& bytes) {
+  for (unsigned char c : bytes) {
+    digest ^= c;
+    digest *= 0x100000001b3ull;
+  }
+  digest ^= 0xFF;  // keeps ("ab", "") apart from ("a", "b")
+  return digest * 0x100000001b3ull;
+}
+
+std::string Place(const std::string& directory, const CorpusFile& file, const std::string& tag) {
+  const std::string path =
+      Utf8String(Utf8Path(directory) / Utf8Path(file.name + "." + tag + ".ini"));
+  if (file.exists) WriteBytes(path, file.bytes);
+  return path;
+}
+
+}  // namespace
+
+uint64_t CorpusDigest(ProfileStore& store, const std::string& directory,
+                      const std::function<void(const std::string&)>& afterFile) {
+  uint64_t digest = 0xcbf29ce484222325ull;
+  // WENDRAL_CORPUS_DUMP=<file>: every result written out too, to find where two runs part.
+  FILE* dump = nullptr;
+  if (const char* dumpPath = std::getenv("WENDRAL_CORPUS_DUMP")) dump = std::fopen(dumpPath, "wb");
+  const auto record = [&](const std::string& what, const std::string& bytes) {
+    digest = Fold(digest, bytes);
+    if (dump) std::fprintf(dump, "%s\t%s\n", what.c_str(), bytes.c_str());
+  };
+  const std::vector<ReadOp> reads = CorpusReads();
+  const std::vector<WriteCase> writeCases = CorpusWrites();
+  for (const CorpusFile& file : ProfileCorpus()) {
+    const std::string readPath = Place(directory, file, "digest-read");
+    for (const ReadOp& op : reads) {
+      record(file.name + " read [" + op.section + "] " + op.key,
+             store.Read(op.section, op.key, op.defaultValue, op.bufferSize, readPath));
+    }
+    afterFile(readPath);
+    for (const WriteCase& writeCase : writeCases) {
+      const std::string path = Place(directory, file, "digest-" + writeCase.name);
+      std::string results;
+      for (const WriteOp& op : writeCase.writes) {
+        results += store.Write(op.section, op.key, op.value, path) ? '1' : '0';
+      }
+      afterFile(path);
+      record(file.name + " " + writeCase.name, results);
+      record(file.name + " " + writeCase.name + " bytes", ReadBytes(path));
+    }
+  }
+  if (dump) std::fclose(dump);
+  return digest;
 }
 
 }  // namespace wendral::test

@@ -20,7 +20,15 @@ fs::path NativePath(const std::string& utf8) {
   return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
-std::u32string FromAnsiText(std::string_view ansi) { return DecodeUtf8(FromAnsi(ansi)); }
+// Bytes that are not GBK become '?', Windows' default character for code page 936 (the
+// codec elsewhere gives U+FFFD, which would show in a UTF-8 file).
+std::u32string FromAnsiText(std::string_view ansi) {
+  std::u32string text = DecodeUtf8(FromAnsi(ansi));
+  for (char32_t& c : text) {
+    if (c == U'\uFFFD') c = U'?';
+  }
+  return text;
+}
 
 // Section, key, value and default as the functions' ANSI entry points take them: a lead byte
 // left without its trail byte at the end is dropped (the file's text keeps it, as a '?').

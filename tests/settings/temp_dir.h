@@ -1,0 +1,56 @@
+#pragma once
+// A directory of its own for one test, removed afterwards; paths handed out in UTF-8.
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace wendral::test {
+
+inline std::filesystem::path Utf8Path(const std::string& utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+inline std::string Utf8String(const std::filesystem::path& path) {
+  const std::u8string u8 = path.u8string();
+  return std::string(u8.begin(), u8.end());
+}
+
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device random;
+    dir_ = std::filesystem::temp_directory_path() /
+           ("wendral-settings-" + std::to_string(random()) + std::to_string(random()));
+    std::filesystem::create_directories(dir_);
+  }
+  ~TempDir() {
+    std::error_code error;
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, error);
+    std::filesystem::remove_all(dir_, error);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& path() const { return dir_; }
+  // UTF-8 path of name (UTF-8) in the directory.
+  std::string File(const std::string& name) const { return Utf8String(dir_ / Utf8Path(name)); }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream(Utf8Path(path), std::ios::binary)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(Utf8Path(path), std::ios::binary);
+  if (!in) return "<no file>";
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace wendral::test
