@@ -1,0 +1,182 @@
+// the input, focus and ambient handlers, each with its exact order of state
+// changes, redraws and events.
+#include <array>
+
+#include "button/quillet_button.h"
+
+namespace quillet {
+
+void QuilletButton::RaiseEvent(ButtonEvent event) {
+  host_.RaiseEvent(static_cast<std::int32_t>(event), std::span<EventArgument>{});
+}
+
+void QuilletButton::RaiseMouseEvent(ButtonEvent event, std::int16_t Button, std::int16_t Shift, float x,
+                                    float y) {
+  std::array<EventArgument, 4> args{Button, Shift, x, y};
+  host_.RaiseEvent(static_cast<std::int32_t>(event), args);
+}
+
+void QuilletButton::RaiseKeyEvent(ButtonEvent event, std::int16_t KeyCode, std::int16_t Shift) {
+  std::array<EventArgument, 2> args{KeyCode, Shift};
+  host_.RaiseEvent(static_cast<std::int32_t>(event), args);
+}
+
+// "Set the pointer": the hand, while HandPointer is on. HandCursor stays 0 until a run-time
+// load obtained it; the pointer is then left alone.
+void QuilletButton::SetPointer() {
+  if (handPointer_ && handCursor_ != 0) host_.SetCursor(handCursor_);
+}
+
+void QuilletButton::HandleMouseDown(std::int16_t Button, std::int16_t Shift, float x, float y) {
+  lastMouseDown_ = MouseDownRecord{Button, Shift, x, y};
+  SetPointer();
+  if (Button != kLeftButton) return;
+  hasFocus_ = true;
+  leftButtonDown_ = true;
+  if (mouseOver_) SetDrawState(quillet::DrawState::Pressed);
+  Redraw();
+  RaiseMouseEvent(ButtonEvent::MouseDown, Button, Shift, x, y);
+}
+
+void QuilletButton::HandleMouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) {
+  SetPointer();
+  if (Button == kLeftButton) {
+    leftButtonDown_ = false;
+    const double w = host_.ScaleWidth();
+    const double h = host_.ScaleHeight();
+    if (0 < x && x < w && 0 < y && y < h) {
+      if (checkBoxMode_) value_ = !value_;
+      Redraw();
+      RaiseEvent(ButtonEvent::Click);
+    }
+  }
+  RaiseMouseEvent(ButtonEvent::MouseUp, Button, Shift, x, y);
+}
+
+void QuilletButton::HandleMouseMove(std::int16_t Button, std::int16_t Shift, float x, float y) {
+  const WindowHandle own = hWnd();
+  if (host_.WindowFromPoint(host_.CursorPosition()) != own) {
+    mouseOver_ = false;
+    RaiseEvent(ButtonEvent::MouseLeave);
+  }
+  StartMouseTracking(own);
+  if (mouseOver_) {
+    SetPointer();
+    if (leftButtonDown_) {
+      SetDrawState(quillet::DrawState::Pressed);
+    } else if (!spaceDown_) {
+      SetDrawState(quillet::DrawState::Hot);
+    }
+    Redraw();
+  }
+  RaiseMouseEvent(ButtonEvent::MouseMove, Button, Shift, x, y);
+}
+
+void QuilletButton::HandleDoubleClick() {
+  SetPointer();
+  if (lastMouseDown_.Button != kLeftButton) return;
+  host_.SetCapture(hWnd());
+  SetDrawState(quillet::DrawState::Pressed);
+  Redraw();
+  const MouseDownRecord last = lastMouseDown_;
+  HandleMouseDown(last.Button, last.Shift, last.x, last.y);
+  RaiseEvent(ButtonEvent::DblClick);
+}
+
+void QuilletButton::HandleKeyDown(std::int16_t KeyCode, std::int16_t Shift) {
+  switch (KeyCode) {
+    case kVkReturn:
+      RaiseEvent(ButtonEvent::Click);
+      break;
+    case kVkSpace: {
+      if (!leftButtonDown_) {
+        if (Shift == kAltMask) return;  // Alt+Space: nothing, not even KeyDown
+        spaceDown_ = true;
+        if (checkBoxMode_) {
+          value_ = !value_;
+        } else if (drawState_ != quillet::DrawState::Pressed) {
+          SetDrawState(quillet::DrawState::Pressed);
+          Redraw();
+        }
+      }
+      const WindowHandle own = hWnd();
+      if (host_.GetCapture() != own) {
+        host_.ReleaseCapture();
+        host_.SetCapture(own);
+      }
+      break;
+    }
+    case kVkLeft:
+    case kVkUp:
+      host_.SendKeys(u"+{TAB}");
+      break;
+    case kVkRight:
+    case kVkDown:
+      host_.SendKeys(u"{TAB}");
+      break;
+    default:
+      break;
+  }
+  RaiseKeyEvent(ButtonEvent::KeyDown, KeyCode, Shift);
+}
+
+void QuilletButton::HandleKeyUp(std::int16_t KeyCode, std::int16_t Shift) {
+  if (KeyCode != kVkSpace) return;
+  if (!mouseOver_) {
+    SetDrawState(quillet::DrawState::Normal);
+    Redraw();
+    RaiseEvent(ButtonEvent::Click);
+  } else if (leftButtonDown_) {
+    SetDrawState(quillet::DrawState::Pressed);
+    Redraw();
+  } else {
+    SetDrawState(quillet::DrawState::Hot);
+    Redraw();
+    RaiseEvent(ButtonEvent::Click);
+  }
+  RaiseKeyEvent(ButtonEvent::KeyUp, KeyCode, Shift);
+  spaceDown_ = false;
+  leftButtonDown_ = false;
+}
+
+void QuilletButton::HandleAccessKey(std::int16_t CharCode) {
+  if (!enabled_) return;
+  if (spaceDown_) {
+    spaceDown_ = false;
+    leftButtonDown_ = false;
+  }
+  if (checkBoxMode_) {
+    if (CharCode == kVkEscape || CharCode == kVkReturn) return;
+    value_ = !value_;
+    if (!value_) SetDrawState(quillet::DrawState::Normal);
+    Redraw();
+  }
+  host_.DoEvents();
+  RaiseEvent(ButtonEvent::Click);
+}
+
+void QuilletButton::HandleFocusGained() {
+  hasFocus_ = true;
+  if (mouseOver_) {
+    SetDrawState(quillet::DrawState::Hot);
+  } else if (!leftButtonDown_) {
+    SetDrawState(quillet::DrawState::Normal);
+  }
+}
+
+void QuilletButton::HandleFocusLost() {
+  hasFocus_ = false;
+  leftButtonDown_ = false;
+  spaceDown_ = false;
+  SetDrawState(parentActive_ && mouseOver_ ? quillet::DrawState::Hot : quillet::DrawState::Normal);
+  Redraw();
+  if (displayAsDefault_) Redraw();
+}
+
+void QuilletButton::HandleAmbientChange(std::string_view PropertyName) {
+  displayAsDefault_ = ToBool(host_.Ambient("DisplayAsDefault"));
+  if (PropertyName == "DisplayAsDefault") Redraw();
+  if (PropertyName == "BackColor") Redraw();
+}
+
+}  // namespace quillet

@@ -1,0 +1,98 @@
+// Hover tracking, the portable half: probing the leave-notification service, arming it, hooking
+// the control's and the form's windows at run-time load, and zSubclass_Proc. The hook
+// procedure and the HookTable are in hook_table.cpp; the routing of window messages is the
+// host's (ControlHost::InstallWindowHook).
+#include "button/quillet_button.h"
+
+namespace quillet {
+
+// Step 7b of HandleLoad.
+void QuilletButton::StartHoverTracking() {
+  // 1., 2.
+  trackingAvailable_ = true;
+  trackInUser32_ = IsFunctionExported("TrackMouseEvent", "User32");
+  if (!trackInUser32_ && !IsFunctionExported("_TrackMouseEvent", "Comctl32")) {
+    trackingAvailable_ = false;
+    return;
+  }
+  // 3.
+  const WindowHandle own = hWnd();
+  HookWindow(own);
+  HookWindow(parentWindow_);
+  AddHookedMessage(own, kWmMouseMove, kHookAfter);
+  AddHookedMessage(own, kWmMouseLeave, kHookAfter);
+  // 4. From here every failure is ignored.
+  try {
+    bool mdi_child = false;
+    try {
+      mdi_child = ToBool(host_.ContainerProperty("MDIChild"));
+    } catch (...) {
+    }
+    AddHookedMessage(parentWindow_, mdi_child ? kWmNcActivate : kWmActivate, kHookAfter);
+  } catch (...) {
+  }
+}
+
+bool QuilletButton::IsFunctionExported(std::string_view FunctionName, std::string_view LibraryName) {
+  bool loaded_here = false;
+  ModuleHandle module = host_.GetModuleHandleA(LibraryName);
+  if (module == 0) {
+    module = host_.LoadLibraryA(LibraryName);
+    if (module == 0) return false;
+    loaded_here = true;
+  }
+  const bool answer = host_.GetProcAddress(module, FunctionName) != 0;
+  if (loaded_here) host_.FreeLibrary(module);
+  return answer;
+}
+
+void QuilletButton::StartMouseTracking(WindowHandle window) {
+  if (!trackingAvailable_) return;
+  TrackMouseEventRequest request;
+  request.hwndTrack = window;
+  host_.TrackMouseEvent(trackInUser32_ ? TrackService::User32 : TrackService::Comctl32, request);
+}
+
+void QuilletButton::zSubclass_Proc(bool /*bBefore*/, bool& /*bHandled*/, MessageResult& /*lReturn*/,
+                                   WindowHandle& lng_hWnd, std::uint32_t& uMsg, WParam& wParam,
+                                   LParam& /*lParam*/) {
+  switch (uMsg) {
+    case kWmActivate:
+    case kWmNcActivate:
+      if (wParam != 0) {
+        parentActive_ = true;
+        SetDrawState(quillet::DrawState::Normal);
+        if (displayAsDefault_) Redraw();
+        Redraw();
+      } else {
+        leftButtonDown_ = false;
+        spaceDown_ = false;
+        hasFocus_ = false;
+        parentActive_ = false;
+        SetDrawState(quillet::DrawState::Normal);
+        Redraw();
+      }
+      break;
+    case kWmMouseMove:
+      if (!mouseOver_) {
+        mouseOver_ = true;
+        StartMouseTracking(lng_hWnd);
+        if (!spaceDown_) SetDrawState(quillet::DrawState::Hot);
+        Redraw();
+        RaiseEvent(ButtonEvent::MouseEnter);
+      }
+      break;
+    case kWmMouseLeave:
+      mouseOver_ = false;
+      if (!spaceDown_) {
+        if (enabled_) SetDrawState(quillet::DrawState::Normal);
+        Redraw();
+        RaiseEvent(ButtonEvent::MouseLeave);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace quillet

@@ -1,0 +1,156 @@
+// A headless stand-in for the windowing the button control lives in: one containing form
+// with child windows, window procedures with hook chains, sent and posted messages, the
+// pointer with its capture and leave tracking, form activation and keyboard focus. It lets
+// the control's hover tracking run without Windows: messages pass through the
+// hooks the control installs exactly as the host routes them.
+//
+// Chaining: every window keeps its hooks in installation order over its own procedure. The
+// token InstallHook answers names the hook's place in the chain; calling it
+// (CallPrevious) calls whatever lies below that place at that moment, so hooks can be
+// removed in any order. A removed hook's token goes on to the hook that was below it.
+// A hook stays alive while a message passes through it, even if it is removed meanwhile.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "button/control_host.h"
+
+namespace quillet {
+
+// Window messages of the headless windows (Win32 numbers).
+constexpr std::uint32_t kWmSize = 0x0005;
+constexpr std::uint32_t kWmSetFocus = 0x0007;
+constexpr std::uint32_t kWmKillFocus = 0x0008;
+constexpr std::uint32_t kWmPaint = 0x000F;
+constexpr std::uint32_t kWmKeyDown = 0x0100;
+constexpr std::uint32_t kWmKeyUp = 0x0101;
+constexpr std::uint32_t kWmLButtonDown = 0x0201;
+constexpr std::uint32_t kWmLButtonUp = 0x0202;
+constexpr std::uint32_t kWmLButtonDblClk = 0x0203;
+constexpr std::uint32_t kWmRButtonDown = 0x0204;
+constexpr std::uint32_t kWmRButtonUp = 0x0205;
+constexpr std::uint32_t kWmMButtonDown = 0x0207;
+constexpr std::uint32_t kWmMButtonUp = 0x0208;
+// Posted to the form by SendKeys("{TAB}") (wParam 1) and SendKeys("+{TAB}") (wParam 0).
+constexpr std::uint32_t kWmHeadlessTab = 0x8001;
+
+// MK_* key-state bits of mouse messages.
+constexpr WParam kMkLButton = 0x0001;
+constexpr WParam kMkRButton = 0x0002;
+constexpr WParam kMkShift = 0x0004;
+constexpr WParam kMkControl = 0x0008;
+constexpr WParam kMkMButton = 0x0010;
+
+constexpr LParam MakeLParam(std::int32_t x, std::int32_t y) {
+  return static_cast<LParam>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(x))) |
+                             (static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16));
+}
+constexpr std::int16_t LoWordSigned(LParam l) { return static_cast<std::int16_t>(l & 0xFFFF); }
+constexpr std::int16_t HiWordSigned(LParam l) { return static_cast<std::int16_t>((l >> 16) & 0xFFFF); }
+
+class HeadlessForm {
+ public:
+  using Procedure = std::function<MessageResult(WindowHandle, std::uint32_t, WParam, LParam)>;
+
+  // The form covers screen pixels (0, 0) to (2000, 2000).
+  explicit HeadlessForm(bool mdi_child = false);
+  HeadlessForm(const HeadlessForm&) = delete;
+  HeadlessForm& operator=(const HeadlessForm&) = delete;
+
+  WindowHandle Window() const { return form_window_; }
+  bool MdiChild() const { return mdi_child_; }
+  void SetMdiChild(bool value) { mdi_child_ = value; }
+
+  // --- Windows ---
+  WindowHandle CreateChildWindow(const Rect& screen_bounds, Procedure procedure);
+  void DestroyWindow(WindowHandle window);
+  bool IsWindow(WindowHandle window) const { return windows_.count(window) != 0; }
+  void MoveWindow(WindowHandle window, const Rect& screen_bounds);
+  Rect WindowBounds(WindowHandle window) const;
+  void EnableWindow(WindowHandle window, bool enabled);
+  bool IsWindowEnabled(WindowHandle window) const;
+
+  // --- Messages ---
+  MessageResult Send(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
+  void Post(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
+  // Delivers the messages pending now, not those posted meanwhile (DoEvents). Answers how many.
+  std::size_t PumpOnce();
+  // Delivers until nothing is pending, at most `rounds` rounds.
+  void PumpAll(int rounds = 64);
+  std::size_t PendingCount() const { return posted_.size(); }
+
+  // --- Window procedure hooks ---
+  PreviousProcedure InstallHook(WindowHandle window, std::shared_ptr<WindowHook> hook);
+  void RemoveHook(WindowHandle window, PreviousProcedure token);
+  MessageResult CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg, WParam wparam,
+                             LParam lparam);
+  std::size_t HookCount(WindowHandle window) const;
+
+  // --- Pointer ---
+  Point Cursor() const { return cursor_; }
+  WindowHandle WindowFromPoint(Point screen) const;
+  // Moves the pointer: windows it left that asked for a leave notification get
+  // WM_MOUSELEAVE (posted, then delivered), then the capture window, or else the window
+  // under the pointer, gets WM_MOUSEMOVE with client coordinates and `key_state`.
+  void MovePointer(Point screen, WParam key_state);
+  void SetCapture(WindowHandle window) { capture_ = window; }
+  WindowHandle Capture() const { return capture_; }
+  void ReleaseCapture() { capture_ = 0; }
+  // TrackMouseEvent(TME_LEAVE): arms one leave notification while the pointer is over the
+  // window; posts WM_MOUSELEAVE at once when it is not.
+  void TrackLeave(WindowHandle window);
+  bool LeaveArmed(WindowHandle window) const { return leave_armed_.count(window) != 0; }
+
+  // --- Activation and focus ---
+  // WM_NCACTIVATE, then (not an MDI child) WM_ACTIVATE, to the form window.
+  void Activate();
+  void Deactivate();
+  WindowHandle Focus() const { return focus_; }
+  // WM_KILLFOCUS to the window losing the focus, then WM_SETFOCUS to the one gaining it.
+  void SetFocus(WindowHandle window);
+  // Tab order: enabled child windows in creation order.
+  void MoveFocus(bool forward);
+
+ private:
+  struct HookSlot {
+    PreviousProcedure token;
+    std::shared_ptr<WindowHook> hook;
+  };
+  struct WindowRecord {
+    Rect bounds;
+    bool enabled = true;
+    Procedure procedure;
+    std::vector<HookSlot> hooks;  // bottom to top
+  };
+  struct Posted {
+    WindowHandle window;
+    std::uint32_t msg;
+    WParam wparam;
+    LParam lparam;
+  };
+
+  MessageResult CallBelow(WindowHandle window, std::size_t index, std::uint32_t msg, WParam wparam, LParam lparam);
+  MessageResult FormProcedure(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
+
+  bool mdi_child_;
+  WindowHandle form_window_;
+  WindowHandle next_window_ = 0x10010;
+  PreviousProcedure next_token_ = 0x7000;
+  std::map<WindowHandle, WindowRecord> windows_;
+  std::vector<WindowHandle> child_order_;
+  std::map<PreviousProcedure, WindowHandle> token_window_;
+  std::map<PreviousProcedure, PreviousProcedure> removed_tokens_;  // removed -> the one below then (0: none)
+  std::deque<Posted> posted_;
+  Point cursor_{-1, -1};
+  WindowHandle capture_ = 0;
+  WindowHandle focus_ = 0;
+  std::set<WindowHandle> leave_armed_;
+};
+
+}  // namespace quillet

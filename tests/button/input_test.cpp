@@ -1,0 +1,431 @@
+// input, focus and interaction state, driven as window messages through the
+// headless host with hover tracking on (a run-time load), so hooks and host handling mix
+// as they do on Windows.
+#include "button_fixture.h"
+
+namespace quillet::testing {
+namespace {
+
+class InputTest : public ButtonTest {
+ protected:
+  void SetUp() override { LoadAtRunTime(); }
+  void Hover() {
+    host.MovePointerTo(50, 15);
+    host.ClearRecords();
+  }
+};
+
+TEST_F(InputTest, ATypicalLeftClick) {
+  host.MovePointerTo(50, 15);
+  EXPECT_EQ(Trace(), (Strings{"Event MouseMove", "Cls", "Event MouseEnter"}));
+  EXPECT_TRUE(button.MouseOver());
+  EXPECT_EQ(button.DrawState(), DrawState::Hot);
+
+  host.ClearRecords();
+  host.PressButton();
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event MouseDown"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  EXPECT_TRUE(button.HasFocus());
+  EXPECT_TRUE(button.LeftButtonDown());
+  EXPECT_EQ(button.LastMouseDown(), (MouseDownRecord{1, 0, 50, 15}));
+
+  host.ClearRecords();
+  host.ReleaseButton();
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event Click", "Event MouseUp"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);  // the release does not change the look
+  EXPECT_FALSE(button.LeftButtonDown());
+
+  host.ClearRecords();
+  host.MovePointerTo(51, 15);
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event MouseMove"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Hot);
+
+  host.ClearRecords();
+  host.MovePointerAway();
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event MouseLeave"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+  EXPECT_FALSE(button.MouseOver());
+}
+
+TEST_F(InputTest, EventArgumentsCarryButtonShiftAndPosition) {
+  Hover();
+  host.shift_state = kShiftMask;
+  host.PressButton();
+  ASSERT_EQ(host.events.size(), 1u);
+  const auto& args = host.events[0].arguments;
+  ASSERT_EQ(args.size(), 4u);
+  EXPECT_EQ(std::get<std::int16_t>(args[0]), 1);
+  EXPECT_EQ(std::get<std::int16_t>(args[1]), 1);
+  EXPECT_EQ(std::get<float>(args[2]), 50.0f);
+  EXPECT_EQ(std::get<float>(args[3]), 15.0f);
+  EXPECT_EQ(host.events[0].number, 7);
+}
+
+TEST_F(InputTest, ADoubleClickRaisesClickForEachRelease) {
+  Hover();
+  host.DoubleClick();
+  EXPECT_EQ(Events(), (Strings{"MouseDown", "Click", "MouseUp", "MouseDown", "DblClick", "Click", "MouseUp"}));
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event MouseDown", "Cls", "Event Click", "Event MouseUp", "Cls", "Cls",
+                              "Event MouseDown", "Event DblClick", "Cls", "Event Click", "Event MouseUp"}));
+  EXPECT_EQ(host.Count("SetCapture"), 1);
+}
+
+TEST_F(InputTest, ADoubleClickAfterARightPressOnlySetsThePointer) {
+  button.HandleMouseDown(kRightButton, 0, 5, 5);
+  host.ClearRecords();
+  button.HandleDoubleClick();
+  EXPECT_TRUE(host.journal.empty());
+}
+
+TEST_F(InputTest, ARightPressRaisesOnlyMouseUpAndChangesNoFlag) {
+  Hover();
+  host.PressButton(kRightButton);
+  EXPECT_TRUE(host.events.empty());
+  EXPECT_FALSE(button.LeftButtonDown());
+  EXPECT_FALSE(button.HasFocus());
+  EXPECT_EQ(button.LastMouseDown().Button, kRightButton);
+  host.ReleaseButton(kRightButton);
+  EXPECT_EQ(Events(), (Strings{"MouseUp"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Hot);
+}
+
+TEST_F(InputTest, AReleaseOnTheEdgesRaisesNoClick) {
+  const float edges[][2] = {{0, 15}, {50, 0}, {100, 15}, {50, 30}, {-1, 15}};
+  for (const auto& e : edges) {
+    host.ClearRecords();
+    button.HandleMouseUp(kLeftButton, 0, e[0], e[1]);
+    EXPECT_EQ(Events(), (Strings{"MouseUp"})) << e[0] << "," << e[1];
+  }
+  host.ClearRecords();
+  button.HandleMouseUp(kLeftButton, 0, 0.5f, 29.5f);
+  EXPECT_EQ(Events(), (Strings{"Click", "MouseUp"}));
+}
+
+TEST_F(InputTest, ALeftReleaseOverTheButtonClicksEvenWithoutThePress) {
+  ASSERT_FALSE(button.LeftButtonDown());
+  button.HandleMouseUp(kLeftButton, 0, 10, 10);
+  EXPECT_EQ(Events(), (Strings{"Click", "MouseUp"}));
+}
+
+TEST_F(InputTest, ReleasingOutsideAfterLeavingRaisesNoClick) {
+  Hover();
+  host.PressButton();
+  host.MovePointerAway();  // the capture still routes the move to the button
+  EXPECT_FALSE(button.MouseOver());
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+  host.ClearRecords();
+  host.ReleaseButton();
+  EXPECT_EQ(Events(), (Strings{"MouseUp"}));
+}
+
+TEST_F(InputTest, CheckModeTogglesValueOnEachMouseRelease) {
+  button.CheckBoxMode(true);
+  Hover();
+  host.Click();
+  EXPECT_TRUE(button.Value());
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  host.Click();
+  EXPECT_FALSE(button.Value());
+  EXPECT_EQ(Events(), (Strings{"MouseDown", "Click", "MouseUp", "MouseDown", "Click", "MouseUp"}));
+}
+
+TEST_F(InputTest, SpaceWithThePointerAwayPressesThenClicksToNormal) {
+  host.Focus();
+  host.ClearRecords();
+  host.KeyDown(kVkSpace);
+  EXPECT_TRUE(button.SpaceDown());
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event KeyDown"}));
+  EXPECT_EQ(host.JournalLines("ReleaseCapture").size(), 1u);
+  EXPECT_EQ(host.GetCapture(), host.Window());
+
+  host.ClearRecords();
+  host.KeyUp(kVkSpace);
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event Click", "Event KeyUp"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+  EXPECT_FALSE(button.SpaceDown());
+  EXPECT_EQ(host.GetCapture(), host.Window());  // key up does not release it
+}
+
+TEST_F(InputTest, SpaceWithThePointerOverClicksToHot) {
+  Hover();
+  host.KeyDown(kVkSpace);
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  host.ClearRecords();
+  host.KeyUp(kVkSpace);
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event Click", "Event KeyUp"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Hot);
+}
+
+TEST_F(InputTest, SpaceDownWhilePressedDoesNotRedrawAgain) {
+  Hover();
+  host.PressButton();
+  host.ClearRecords();
+  host.KeyDown(kVkSpace);
+  EXPECT_FALSE(button.SpaceDown());  // the mouse holds the button
+  EXPECT_EQ(Trace(), (Strings{"Event KeyDown"}));
+  EXPECT_EQ(host.Count("SetCapture"), 0);  // it holds the capture already
+  host.ClearRecords();
+  host.KeyUp(kVkSpace);  // mouse over and held: pressed, no click
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event KeyUp"}));
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  EXPECT_FALSE(button.LeftButtonDown());
+}
+
+TEST_F(InputTest, SpaceInCheckModeTogglesOnKeyDownAndClicksOnKeyUp) {
+  button.CheckBoxMode(true);
+  host.ClearRecords();
+  host.KeyDown(kVkSpace);
+  EXPECT_TRUE(button.Value());
+  EXPECT_EQ(Trace(), (Strings{"Event KeyDown"}));  // no redraw on key down
+  host.ClearRecords();
+  host.KeyUp(kVkSpace);
+  EXPECT_EQ(Events(), (Strings{"Click", "KeyUp"}));
+  EXPECT_TRUE(button.Value());
+}
+
+TEST_F(InputTest, AltSpaceRaisesNothing) {
+  host.KeyDown(kVkSpace, kAltMask);
+  EXPECT_TRUE(host.journal.empty());
+  EXPECT_FALSE(button.SpaceDown());
+}
+
+TEST_F(InputTest, AKeyUpOfSpaceClicksEvenWithoutTheKeyDown) {
+  host.KeyUp(kVkSpace);
+  EXPECT_EQ(Events(), (Strings{"Click", "KeyUp"}));
+}
+
+TEST_F(InputTest, EnterClicksThenRaisesKeyDown) {
+  host.KeyDown(kVkReturn);
+  EXPECT_EQ(Trace(), (Strings{"Event Click", "Event KeyDown"}));
+}
+
+TEST_F(InputTest, OtherKeysRaiseKeyDownButNoKeyUp) {
+  host.KeyDown(65);
+  host.KeyUp(65);
+  EXPECT_EQ(Events(), (Strings{"KeyDown"}));
+}
+
+TEST_F(InputTest, ArrowKeysMoveTheFocusAndStillRaiseKeyDown) {
+  HeadlessHost second(form, HeadlessPlacement{200, 20});
+  second.Create().HandleLoad(ProgramFormSet());
+  HeadlessHost third(form, HeadlessPlacement{400, 20});
+  third.Create().HandleLoad(ProgramFormSet());
+
+  second.Focus();
+  second.ClearRecords();
+  second.KeyDown(kVkRight);
+  EXPECT_EQ(second.sent_keys, std::vector<std::u16string>{u"{TAB}"});
+  EXPECT_EQ(second.EventNames(), (Strings{"KeyDown"}));
+  EXPECT_EQ(form.Focus(), third.Window());
+  EXPECT_FALSE(second.Control().HasFocus());
+  EXPECT_TRUE(third.Control().HasFocus());
+
+  second.Focus();
+  second.ClearRecords();
+  second.KeyDown(kVkUp);
+  EXPECT_EQ(second.sent_keys, std::vector<std::u16string>{u"+{TAB}"});
+  EXPECT_EQ(form.Focus(), host.Window());
+  EXPECT_TRUE(button.HasFocus());
+
+  const std::pair<std::int16_t, std::u16string> keys[] = {
+      {kVkLeft, u"+{TAB}"}, {kVkUp, u"+{TAB}"}, {kVkRight, u"{TAB}"}, {kVkDown, u"{TAB}"}};
+  for (const auto& [key, sent] : keys) {
+    host.ClearRecords();
+    button.HandleKeyDown(key, 0);
+    EXPECT_EQ(host.sent_keys, std::vector<std::u16string>{sent});
+    EXPECT_EQ(Events(), (Strings{"KeyDown"}));
+  }
+}
+
+TEST_F(InputTest, TheAccessKeyPumpsMessagesThenClicks) {
+  form.Post(host.Window(), kWmPaint, 0, 0);
+  host.AccessKey(u'o');
+  EXPECT_EQ(host.do_events_count, 1);
+  Strings order;
+  for (const std::string& line : host.journal) {
+    if (line == "DoEvents" || line == "Cls" || line == "Event Click") order.push_back(line);
+  }
+  EXPECT_EQ(order, (Strings{"DoEvents", "Cls", "Event Click"}));  // the pending paint ran first
+}
+
+TEST_F(InputTest, TheAccessKeyInCheckModeTogglesButIgnoresEnterAndEsc) {
+  button.CheckBoxMode(true);
+  host.ClearRecords();
+  host.AccessKey(kVkReturn);
+  host.AccessKey(kVkEscape);
+  EXPECT_TRUE(host.journal.empty());
+  EXPECT_FALSE(button.Value());
+
+  host.AccessKey(u'o');
+  EXPECT_TRUE(button.Value());
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event Click"}));
+  host.ClearRecords();
+  button.HandleFocusGained();  // leaves the look
+  host.AccessKey(u'o');
+  EXPECT_FALSE(button.Value());
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+  EXPECT_EQ(Trace(), (Strings{"Cls", "Event Click"}));
+}
+
+TEST_F(InputTest, TheAccessKeyOutsideCheckModeClicksForAnyKey) {
+  host.AccessKey(kVkReturn);
+  host.AccessKey(kVkEscape);
+  EXPECT_EQ(Events(), (Strings{"Click", "Click"}));
+  EXPECT_EQ(host.RedrawCount(), 0);
+}
+
+TEST_F(InputTest, TheAccessKeyOfADisabledButtonDoesNothing) {
+  button.Enabled(false);
+  host.ClearRecords();
+  host.AccessKey(u'o');
+  EXPECT_TRUE(host.journal.empty());
+}
+
+TEST_F(InputTest, TheAccessKeyEndsAHeldSpace) {
+  host.KeyDown(kVkSpace);
+  ASSERT_TRUE(button.SpaceDown());
+  host.AccessKey(u'o');
+  EXPECT_FALSE(button.SpaceDown());
+  EXPECT_FALSE(button.LeftButtonDown());
+  EXPECT_EQ(host.EventNames().back(), "Click");
+}
+
+TEST_F(InputTest, FocusGainedChangesNoPixelsUntilTheNextRedraw) {
+  host.Focus();
+  EXPECT_TRUE(button.HasFocus());
+  EXPECT_EQ(host.RedrawCount(), 0);
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+}
+
+TEST_F(InputTest, FocusGainedWhileHoveringLooksHot) {
+  Hover();
+  button.HandleFocusGained();
+  EXPECT_EQ(button.DrawState(), DrawState::Hot);
+}
+
+TEST_F(InputTest, FocusLossClearsTheHoldAndRedraws) {
+  HeadlessHost other(form, HeadlessPlacement{200, 20});
+  other.Create().HandleLoad(ProgramFormSet());
+  Hover();
+  host.PressButton();
+  host.KeyDown(kVkSpace);
+  host.ClearRecords();
+  other.Focus();
+  EXPECT_FALSE(button.HasFocus());
+  EXPECT_FALSE(button.LeftButtonDown());
+  EXPECT_FALSE(button.SpaceDown());
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);  // the form was never activated
+  EXPECT_EQ(host.RedrawCount(), 1);
+}
+
+TEST_F(InputTest, FocusLossOverAnActiveFormLooksHotAndDefaultButtonsRedrawTwice) {
+  form.Activate();
+  host.ChangeAmbient("DisplayAsDefault", true);
+  Hover();
+  host.Focus();
+  host.ClearRecords();
+  button.HandleFocusLost();
+  EXPECT_EQ(button.DrawState(), DrawState::Hot);
+  EXPECT_EQ(host.RedrawCount(), 2);
+}
+
+TEST_F(InputTest, AmbientChangesCopyDisplayAsDefaultAndRedrawForTwoNames) {
+  host.ChangeAmbient("DisplayAsDefault", true);
+  EXPECT_TRUE(button.DisplayAsDefault());
+  EXPECT_EQ(host.RedrawCount(), 1);
+  host.ChangeAmbient("BackColor", std::int32_t{0x00FFFFFF});
+  EXPECT_EQ(host.RedrawCount(), 2);
+  host.SetAmbient("DisplayAsDefault", false);
+  host.ChangeAmbient("Font", host.AmbientFontObject());
+  EXPECT_FALSE(button.DisplayAsDefault());
+  EXPECT_EQ(host.RedrawCount(), 2);
+  host.ChangeAmbient("displayasdefault", true);  // not exactly the name: no redraw
+  EXPECT_EQ(host.RedrawCount(), 2);
+}
+
+TEST_F(InputTest, DisplayAsDefaultIsNotReadAtLoad) {
+  HeadlessHost other(form, HeadlessPlacement{200, 20});
+  other.SetAmbient("DisplayAsDefault", true);
+  QuilletButton& b = other.Create();
+  other.Load(ProgramFormSet());
+  EXPECT_FALSE(b.DisplayAsDefault());
+}
+
+TEST_F(InputTest, LeavingWhileSpaceIsHeldKeepsThePressedLookQuietly) {
+  Hover();
+  host.KeyDown(kVkSpace);
+  form.ReleaseCapture();  // only the leave notification reaches the button
+  host.ClearRecords();
+  host.MovePointerAway();
+  EXPECT_FALSE(button.MouseOver());
+  EXPECT_TRUE(host.journal.empty());  // no redraw, no MouseLeave
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  host.KeyUp(kVkSpace);
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+  EXPECT_EQ(Events(), (Strings{"Click", "KeyUp"}));
+}
+
+TEST_F(InputTest, LeavingWhileSpaceIsHeldWithTheCaptureKeepsPressed) {
+  Hover();
+  host.KeyDown(kVkSpace);
+  host.MovePointerAway();  // the captured move reaches the button as well
+  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
+  EXPECT_FALSE(button.MouseOver());
+  host.ClearRecords();
+  host.KeyUp(kVkSpace);
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+  EXPECT_EQ(Events(), (Strings{"Click", "KeyUp"}));
+}
+
+TEST_F(InputTest, MovesOutsideWhileCapturedRaiseMouseLeaveEachTime) {
+  Hover();
+  host.PressButton();
+  host.MovePointerAway();
+  host.ClearRecords();
+  // Each captured move outside: HandleMouseMove's window test raises MouseLeave and re-arms
+  // tracking (Windows posts the leave at once, the pointer being away); the hooked move then
+  // finds MouseOver false and enters again; the two posted leaves follow.
+  host.MovePointerTo(150, 15);
+  const Strings one_move = {"MouseLeave", "MouseMove", "MouseEnter", "MouseLeave", "MouseLeave"};
+  EXPECT_EQ(Events(), one_move);
+  host.ClearRecords();
+  host.MovePointerTo(160, 15);
+  EXPECT_EQ(Events(), one_move);
+  EXPECT_FALSE(button.MouseOver());
+  EXPECT_EQ(button.DrawState(), DrawState::Normal);
+}
+
+TEST_F(InputTest, TheHandPointerIsSetOnPressReleaseAndHover) {
+  PersistedPropertySet set = ProgramFormSet();
+  set.Put("HandPointer", true);
+  HeadlessHost other(form, HeadlessPlacement{200, 20});
+  other.Create();
+  other.Load(set);
+  other.MovePointerTo(10, 10);
+  other.MovePointerTo(11, 10);
+  other.Click();
+  EXPECT_GE(other.cursors_set.size(), 3u);
+  for (CursorHandle c : other.cursors_set) EXPECT_EQ(c, other.Control().HandCursor());
+}
+
+TEST_F(InputTest, WithoutTheLeaveServiceThereIsNoHotLookButClicksWork) {
+  HeadlessHost plain(form, HeadlessPlacement{200, 20});
+  plain.exports["user32"].clear();
+  plain.exports["comctl32"].clear();
+  QuilletButton& b = plain.Create();
+  plain.Load(ProgramFormSet());
+  EXPECT_FALSE(b.TrackingAvailable());
+  EXPECT_EQ(form.HookCount(plain.Window()), 0u);
+  plain.ClearRecords();
+  plain.MovePointerTo(10, 10);
+  EXPECT_FALSE(b.MouseOver());
+  EXPECT_EQ(b.DrawState(), DrawState::Normal);
+  EXPECT_TRUE(plain.track_requests.empty());
+  plain.Click();
+  EXPECT_EQ(b.DrawState(), DrawState::Normal);
+  EXPECT_EQ(plain.EventNames(), (Strings{"MouseMove", "MouseDown", "Click", "MouseUp"}));
+}
+
+}  // namespace
+}  // namespace quillet::testing
