@@ -8,8 +8,9 @@
 
 namespace wendral {
 
-// UTF-8 to code page 936. Characters the code page cannot hold become '?', as the Windows
-// ANSI functions do.
+// UTF-8 to code page 936. Characters the code page cannot hold become their best-fit form
+// where Windows has one (A grave -> pinyin a grave, superscript two -> '2'), else '?', as the
+// Windows ANSI functions do.
 std::string ToAnsi(std::string_view utf8);
 
 // UTF-8 to code page 936, or nothing when some character has no code page 936 form.

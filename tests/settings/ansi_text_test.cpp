@@ -79,6 +79,10 @@ TEST(AnsiText, UnrepresentableCharactersBecomeQuestionMarks) {
   EXPECT_EQ(ToAnsi("\xe4\xb8\xad\xe3\x83\xbb"), "\xd6\xd0?");          // 中・
   // One '?' per UTF-16 unit: WideCharToMultiByte sees the two halves of a surrogate pair.
   EXPECT_EQ(ToAnsi("x\xf0\x9f\x98\x80y"), "x??y");                     // x😀y
+  // Some take a close form the code page has: À (A grave) the pinyin a grave, superscript
+  // two the digit.
+  EXPECT_EQ(ToAnsi("\xc3\x80\xc2\xb2"), "\xa8\xa4" "2");
+  EXPECT_FALSE(ToAnsiExact("\xc3\x80").has_value());
 }
 
 TEST(AnsiText, ExactConversionRefusesUnrepresentableCharacters) {
@@ -152,13 +156,15 @@ TEST(AnsiText, WholeCodePageDecodesAsOnWindows) {
   EXPECT_EQ(digest, 0x71cfdfc359f4590full);  // as Wine gives it
 }
 
-// Every character of the Basic Multilingual Plane (less the surrogates) through ToAnsiExact:
-// the bytes, or nothing, folded into a digest; again the Windows (Wine) value. So both
-// implementations agree on which characters code page 936 holds and on their bytes.
+// Every character of the Basic Multilingual Plane (less the surrogates) through ToAnsiExact
+// (the bytes, or nothing) and through ToAnsi, folded into digests; again the Windows (Wine)
+// values. So both implementations agree on which characters code page 936 holds, on their
+// bytes, and on the best-fit form or '?' of the others.
 TEST(AnsiText, WholeBmpEncodesExactlyAsOnWindows) {
   FILE* dump = nullptr;
   if (const char* path = std::getenv("WENDRAL_CODEC_DUMP_BMP")) dump = std::fopen(path, "wb");
   uint64_t digest = 0xcbf29ce484222325ull;
+  uint64_t lossyDigest = digest;
   int representable = 0;
   for (uint32_t cp = 1; cp <= 0xFFFF; ++cp) {
     if (cp >= 0xD800 && cp <= 0xDFFF) continue;
@@ -175,6 +181,7 @@ TEST(AnsiText, WholeBmpEncodesExactlyAsOnWindows) {
     }
     const std::optional<std::string> exact = ToAnsiExact(utf8);
     digest = Fnv1a(digest, exact ? "+" + *exact : "-");
+    lossyDigest = Fnv1a(lossyDigest, ToAnsi(utf8) + "|");
     if (exact) ++representable;
     if (dump) {
       std::fprintf(dump, "%04X\t%s\t%s\n", static_cast<unsigned>(cp),
@@ -182,9 +189,11 @@ TEST(AnsiText, WholeBmpEncodesExactlyAsOnWindows) {
     }
   }
   if (dump) std::fclose(dump);
-  std::printf("BMP: %d characters have a code page 936 form, digest %016llx\n", representable,
-              static_cast<unsigned long long>(digest));
+  std::printf("BMP: %d characters have a code page 936 form, digest %016llx, lossy %016llx\n",
+              representable, static_cast<unsigned long long>(digest),
+              static_cast<unsigned long long>(lossyDigest));
   EXPECT_EQ(digest, 0xef4d7f764de11fe1ull);  // as Wine gives it
+  EXPECT_EQ(lossyDigest, 0x9123d90c2b7a2120ull);  // ToAnsi, best-fit forms included, as Wine gives it
 }
 
 }  // namespace

@@ -8,12 +8,14 @@
 // tests/settings/ansi_text_test.cpp checks over the whole code page natively and under Wine.
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <stdexcept>
 #include <unordered_map>
 
 #include "app/ansi_text.h"
+#include "platform/portable/linux/best_fit_936.h"
 
 namespace wendral {
 namespace {
@@ -201,9 +203,22 @@ size_t Utf8IllFormedLength(std::string_view s) {
   return i;
 }
 
-// UTF-8 to code page 936. Characters without a code page 936 form become '?' (one per UTF-16
-// unit, as WideCharToMultiByte does for a surrogate pair), ill-formed bytes one '?' per
-// maximal subpart. With exact set, the first such character makes the result nothing.
+void AppendCode(std::string& out, uint32_t code) {
+  if (code > 0xFF) out += static_cast<char>(code >> 8);
+  out += static_cast<char>(code & 0xFF);
+}
+
+// WideCharToMultiByte's best-fit form of a character code page 936 lacks, or 0.
+uint32_t BestFit(uint32_t cp) {
+  const auto it = std::lower_bound(std::begin(kBestFit936), std::end(kBestFit936), cp,
+                                   [](const BestFit936& entry, uint32_t c) { return entry.character < c; });
+  return (it != std::end(kBestFit936) && it->character == cp) ? it->code : 0;
+}
+
+// UTF-8 to code page 936. Characters without a code page 936 form take their best-fit form
+// where Windows has one, else become '?' (one per UTF-16 unit, as WideCharToMultiByte does for
+// a surrogate pair); ill-formed bytes one '?' per maximal subpart. With exact set, the first
+// such character makes the result nothing.
 std::optional<std::string> Encode(std::string_view utf8, bool exact) {
   Iconv cd(kAnsiCharset, "UTF-8");
   std::string out;
@@ -213,13 +228,15 @@ std::optional<std::string> Encode(std::string_view utf8, bool exact) {
     uint32_t cp = 0;
     const size_t length = Utf8SequenceLength(utf8, &cp);
     if (const uint32_t code = length ? PrivateUseTable::Get().Encode(cp) : 0) {
-      if (code > 0xFF) out += static_cast<char>(code >> 8);
-      out += static_cast<char>(code & 0xFF);
+      AppendCode(out, code);
       utf8.remove_prefix(length);
       continue;
     }
     if (exact) return std::nullopt;
-    if (length == 0) {
+    if (const uint32_t code = length ? BestFit(cp) : 0) {
+      AppendCode(out, code);
+      utf8.remove_prefix(length);
+    } else if (length == 0) {
       out += '?';
       utf8.remove_prefix(Utf8IllFormedLength(utf8));
     } else {
