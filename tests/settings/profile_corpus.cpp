@@ -116,14 +116,14 @@ uint64_t Fold(uint64_t digest, const std::string& bytes) {
   return digest * 0x100000001b3ull;
 }
 
-std::string Place(const std::string& directory, const CorpusFile& file, const std::string& tag) {
+}  // namespace
+
+std::string PlaceCorpusFile(const std::string& directory, const CorpusFile& file, const std::string& tag) {
   const std::string path =
       Utf8String(Utf8Path(directory) / Utf8Path(file.name + "." + tag + ".ini"));
   if (file.exists) WriteBytes(path, file.bytes);
   return path;
 }
-
-}  // namespace
 
 uint64_t CorpusDigest(ProfileStore& store, const std::string& directory,
                       const std::function<void(const std::string&)>& afterFile) {
@@ -138,14 +138,14 @@ uint64_t CorpusDigest(ProfileStore& store, const std::string& directory,
   const std::vector<ReadOp> reads = CorpusReads();
   const std::vector<WriteCase> writeCases = CorpusWrites();
   for (const CorpusFile& file : ProfileCorpus()) {
-    const std::string readPath = Place(directory, file, "digest-read");
+    const std::string readPath = PlaceCorpusFile(directory, file, "digest-read");
     for (const ReadOp& op : reads) {
       record(file.name + " read [" + op.section + "] " + op.key,
              store.Read(op.section, op.key, op.defaultValue, op.bufferSize, readPath));
     }
     afterFile(readPath);
     for (const WriteCase& writeCase : writeCases) {
-      const std::string path = Place(directory, file, "digest-" + writeCase.name);
+      const std::string path = PlaceCorpusFile(directory, file, "digest-" + writeCase.name);
       std::string results;
       for (const WriteOp& op : writeCase.writes) {
         results += store.Write(op.section, op.key, op.value, path) ? '1' : '0';

@@ -34,6 +34,11 @@ std::vector<CorpusFile> ProfileCorpus();
 std::vector<ReadOp> CorpusReads();
 std::vector<WriteCase> CorpusWrites();
 
+// A copy of file in directory (both UTF-8) under a name made of the file's and tag's, so
+// each case has a file of its own (kernel32 keeps the last profile file in memory). Returns
+// its UTF-8 path; a file that does not exist is not made.
+std::string PlaceCorpusFile(const std::string& directory, const CorpusFile& file, const std::string& tag);
+
 // Every corpus read and write sequence through store, on copies of the files placed in
 // directory (UTF-8), folded into one 64-bit digest: the read results, and per write sequence
 // the results of the writes and the file's bytes afterwards. afterFile runs after each file

@@ -1,22 +1,18 @@
 // The portable INI store against kernel32's profile functions (Wine's), on the same corpus:
 // every read must give the same bytes, every write the same result and the same file bytes.
+// Unlike the corpus digest, this names each case where the two part ways.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "app/settings.h"
 #include "platform/portable/ini_profile.h"
 #include "platform/win32/win32_profile.h"
 #include "settings/profile_corpus.h"
+#include "settings/temp_dir.h"
 
 namespace wendral::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string Show(const std::string& bytes) {
   std::string out;
@@ -34,36 +30,10 @@ std::string Show(const std::string& bytes) {
 
 class ProfileDifferential : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("wendral-ini-diff-" + std::to_string(GetCurrentProcessId()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(dir_, error);
-  }
-
-  // A fresh copy of the file under a name used by no other case: kernel32 keeps the last
-  // profile file in memory.
   std::string Place(const CorpusFile& file, const std::string& tag) {
-    const std::string name = file.name + "." + tag + ".ini";  // UTF-8
-    const fs::path path = dir_ / fs::path(std::u8string(name.begin(), name.end()));
-    if (file.exists) {
-      std::ofstream(path, std::ios::binary).write(file.bytes.data(),
-                                                  static_cast<std::streamsize>(file.bytes.size()));
-    }
-    const std::u8string utf8 = path.u8string();
-    return std::string(utf8.begin(), utf8.end());
+    return PlaceCorpusFile(Utf8String(dir_.path()), file, tag);
   }
-
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(fs::path(std::u8string(path.begin(), path.end())), std::ios::binary);
-    if (!in) return "<no file>";
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  }
-
-  fs::path dir_;
+  TempDir dir_;
   Win32ProfileStore windows_;
   IniProfileStore portable_;
 };
@@ -95,9 +65,8 @@ TEST_F(ProfileDifferential, WritesGiveTheSameResultsAndBytes) {
   int compared = 0, differing = 0;
   for (const CorpusFile& file : ProfileCorpus()) {
     for (const WriteCase& writeCase : CorpusWrites()) {
-      const std::string tag = writeCase.name;
-      const std::string winPath = Place(file, tag + "-win");
-      const std::string portPath = Place(file, tag + "-port");
+      const std::string winPath = Place(file, writeCase.name + "-win");
+      const std::string portPath = Place(file, writeCase.name + "-port");
       std::string winResults, portResults;
       for (const WriteOp& op : writeCase.writes) {
         winResults += windows_.Write(op.section, op.key, op.value, winPath) ? '1' : '0';
@@ -107,7 +76,7 @@ TEST_F(ProfileDifferential, WritesGiveTheSameResultsAndBytes) {
       const SettingsValues winValues = LoadSettings(windows_, winPath);
       Win32ProfileStore::Flush(winPath);
       const SettingsValues portValues = LoadSettings(portable_, portPath);
-      const std::string winBytes = Contents(winPath), portBytes = Contents(portPath);
+      const std::string winBytes = ReadBytes(winPath), portBytes = ReadBytes(portPath);
       ++compared;
       if ((winResults != portResults || winBytes != portBytes || !(winValues == portValues)) &&
           ++differing <= 40) {
@@ -124,8 +93,7 @@ TEST_F(ProfileDifferential, WritesGiveTheSameResultsAndBytes) {
 
 // A Chinese file name reaches the A functions in GBK and the portable store as UTF-8.
 TEST_F(ProfileDifferential, ChineseFileNameNamesTheSameFile) {
-  const CorpusFile file{"\xe8\xae\xbe\xe7\xbd\xae", "[SSID]\r\nSSID=zh\r\n"};  // 设置
-  const std::string path = Place(file, "both");
+  const std::string path = Place({"\xe8\xae\xbe\xe7\xbd\xae", "[SSID]\r\nSSID=zh\r\n"}, "both");  // 设置
   EXPECT_EQ(windows_.Read("SSID", "SSID", "", 255, path), "zh");
   EXPECT_EQ(portable_.Read("SSID", "SSID", "", 255, path), "zh");
   EXPECT_TRUE(windows_.Write("SSID", "SSIDITEMO", "0001", path));
