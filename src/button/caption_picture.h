@@ -3,8 +3,8 @@
 // DrawCaptionAndPicture lays out and draws the picture and the caption of `button` on its
 // surface, after the style renderer. It is a friend of QuilletButton so it can keep the
 // caption members (PictureDrawWidth, PictureDrawHeight, CaptionFocusRect, ButtonWidth,
-// ButtonHeight). Until the caption renderer is written it does nothing: see
-// caption_picture_pending.cpp, which the real implementation replaces.
+// ButtonHeight). The layout arithmetic is in caption_layout.h, the grey disabled picture
+// in disabled_picture.h.
 #pragma once
 
 namespace quillet {

@@ -8,7 +8,7 @@
 namespace quillet {
 
 // void RenderEdgeStyles(QuilletButton& button, DrawState state);   // styles 0, 1, 11, 12
-// void RenderNavyFrame(QuilletButton& button, DrawState state);    // style 2
+void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
 // ... one per style family through SideGradient.
 
 }  // namespace quillet
