@@ -1,0 +1,19 @@
+#include "app/network_name.h"
+
+#include "app/ansi_text.h"
+
+namespace wendral {
+
+NameCheck CheckNetworkName(std::string_view utf8) {
+  const auto ansi = ToAnsiExact(utf8);
+  if (!ansi) return {NameProblem::Unrepresentable, 0};
+  if (ansi->size() > kMaxNetworkNameBytes) return {NameProblem::TooLong, ansi->size()};
+  return {NameProblem::None, ansi->size()};
+}
+
+bool IsSlotSuffix(std::string_view tag) {
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  return tag.size() == 4 && tag[0] == '0' && tag[1] == '0' && digit(tag[2]) && digit(tag[3]);
+}
+
+}  // namespace wendral

@@ -1,0 +1,241 @@
+// The main window's behaviour: slot searches, apply in each mode, café mode, saves, and the
+// refusals and failure reports that keep a user from being told a change worked when it
+// did not.
+#include "app/main_window_logic.h"
+
+#include "app/user_texts.h"
+#include "app_fixture.h"
+
+namespace wendral::test {
+namespace {
+
+class MainWindowTest : public AppTest {
+ protected:
+  SettingsValues Stored() { return LoadSettings(profiles, settingsPath); }
+  // Every "SSID" below both class keys, slot by slot, for "nothing was written" checks.
+  std::string AllNames() {
+    std::string all;
+    for (int n = 0; n <= 99; ++n) {
+      all += NameIn(CurrentControlSetClassPath, n) + "|" + NameIn(ControlSet001ClassPath, n) + ";";
+    }
+    return all;
+  }
+
+  WindowValues window;
+  Form1Logic form{registry, settings, messages, window};
+};
+
+TEST_F(MainWindowTest, SearchFindsLowestNonEmptySlotFromOneAndSaves) {
+  PutName(ControlSet001ClassPath, 0, "ignored: slot 0 is never searched");
+  PutName(ControlSet001ClassPath, 9, "stick");
+  PutName(ControlSet001ClassPath, 42, "second");
+  PutName(CurrentControlSetClassPath, 57, "xp");
+  form.Option1_Click();
+  EXPECT_EQ(window.tag1, "0009");
+  EXPECT_EQ(window.tag2, "0000");
+  form.Option2_Click();
+  EXPECT_EQ(window.tag2, "0057");
+  EXPECT_EQ(SettingsFile(), "[SSID]\r\nSSID=TP-LINK_75BCRT\r\nSSIDITEMO=0009\r\nSSIDITEMT=0057\r\n");
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowTest, SearchCountsNumbersAndBareTerminatorsButNotEmptyOrOtherTypes) {
+  const std::string ansiPath = Slot(ControlSet001ClassPath, 3);
+  for (int n : {3, 5, 7, 8}) ASSERT_EQ(registry.EnsureRegistryKey(kHklm, Slot(ControlSet001ClassPath, n)), 0);
+  RegKey key = 0;
+  ASSERT_EQ(memory.OpenKey(kHklm, ansiPath.c_str(), 0, reg::kAdapterKeyAccess, &key), 0);
+  ASSERT_EQ(memory.SetValue(key, "SSID", reg::kSz, nullptr, 0), 0);  // zero bytes: empty
+  memory.CloseKey(key);
+  ASSERT_EQ(memory.OpenKey(kHklm, Slot(ControlSet001ClassPath, 5).c_str(), 0, reg::kAdapterKeyAccess, &key), 0);
+  ASSERT_EQ(memory.SetValue(key, "SSID", reg::kExpandSz, reinterpret_cast<const std::uint8_t*>("x"), 2), 0);
+  memory.CloseKey(key);
+  ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(ControlSet001ClassPath, 7), "SSID", 0, reg::kDword), 0);
+  form.Option1_Click();
+  EXPECT_EQ(window.tag1, "0007");
+
+  window.tag2 = "0031";
+  PutName(CurrentControlSetClassPath, 8, "");  // just the terminator: counts
+  form.Option2_Click();
+  EXPECT_EQ(window.tag2, "0008");
+}
+
+TEST_F(MainWindowTest, SearchWithoutAHitKeepsTheTagAndStillSaves) {
+  window.tag1 = "0012";
+  PutName(ControlSet001ClassPath, 0, "only slot 0");
+  form.Option1_Click();
+  EXPECT_EQ(window.tag1, "0012");
+  EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0012", "0000"}));
+}
+
+TEST_F(MainWindowTest, ApplyWritesTheSelectedControlSetAtItsTagAndReportsSuccess) {
+  window.text1 = "咖啡馆 WiFi";
+  window.tag1 = "0004";
+  window.tag2 = "0011";
+  form.ApplyNetworkName(SelectedOption::Option2);
+  EXPECT_EQ(NameIn(CurrentControlSetClassPath, 11), "咖啡馆 WiFi");
+  EXPECT_EQ(NameIn(ControlSet001ClassPath, 4), "<none>");
+  // Stored in GBK with its terminator: 3 Chinese characters of 2 bytes, 5 ASCII, 1.
+  RegKey key = 0;
+  ASSERT_EQ(memory.OpenKey(kHklm, Slot(CurrentControlSetClassPath, 11).c_str(), 0, reg::kKeyRead, &key), 0);
+  std::uint32_t size = 0, type = 0;
+  ASSERT_EQ(memory.QueryValue(key, "SSID", &type, nullptr, &size), 0);
+  memory.CloseKey(key);
+  EXPECT_EQ(type, reg::kSz);
+  EXPECT_EQ(size, 12u);
+
+  form.ApplyNetworkName(SelectedOption::Option1);
+  EXPECT_EQ(NameIn(ControlSet001ClassPath, 4), "咖啡馆 WiFi");
+  ASSERT_EQ(messages.shown.size(), 2u);
+  for (const auto& box : messages.shown) {
+    EXPECT_EQ(box.text, texts::kChangeSucceeded);
+    EXPECT_EQ(box.title, "提示");
+    EXPECT_EQ(box.icon, MessageIcon::Information);
+  }
+  EXPECT_EQ(Stored(), (SettingsValues{"咖啡馆 WiFi", "0004", "0011"}));
+}
+
+TEST_F(MainWindowTest, EmptyNameIsWrittenAsAnEmptyText) {
+  PutName(ControlSet001ClassPath, 0, "old");
+  window.text1 = "";
+  form.ApplyNetworkName(SelectedOption::Option1);
+  EXPECT_EQ(NameIn(ControlSet001ClassPath, 0), "");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, texts::kChangeSucceeded);
+}
+
+TEST_F(MainWindowTest, CafeModeWritesAllTwoHundredSlotsKeepingOtherValues) {
+  ASSERT_EQ(registry.EnsureRegistryKey(kHklm, Slot(ControlSet001ClassPath, 7)), 0);
+  ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(ControlSet001ClassPath, 7), "DriverDesc", "stick", reg::kSz), 0);
+  PutName(CurrentControlSetClassPath, 99, "old");
+  window.text1 = "网吧-3号机";
+  const WriteTally tally = form.Cafes();
+  EXPECT_EQ(tally.total, 200);
+  EXPECT_EQ(tally.failed, 0);
+  for (int n = 0; n <= 99; ++n) {
+    ASSERT_EQ(NameIn(CurrentControlSetClassPath, n), "网吧-3号机") << n;
+    ASSERT_EQ(NameIn(ControlSet001ClassPath, n), "网吧-3号机") << n;
+  }
+  EXPECT_EQ(registry.QueryValue(kHklm, Slot(ControlSet001ClassPath, 7), "DriverDesc").ToText(),
+            std::string("stick") + '\0');
+  EXPECT_FALSE(memory.Snapshot(kHklm, Slot(ControlSet001ClassPath, 100)).has_value());
+  EXPECT_EQ(memory.OpenHandleCount(), 0u);
+
+  form.ApplyNetworkName(SelectedOption::Option3);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].text, texts::kChangeSucceeded);
+  EXPECT_EQ(Stored().networkName, "网吧-3号机");
+}
+
+TEST_F(MainWindowTest, NoSelectionWritesNothingShowsNothingButSaves) {
+  form.ApplyNetworkName(SelectedOption::None);
+  EXPECT_FALSE(memory.Snapshot(kHklm, CurrentControlSetClassPath).has_value());
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0000", "0000"}));
+}
+
+TEST_F(MainWindowTest, FailedWriteIsReportedAsAFailureNotASuccess) {
+  PutName(CurrentControlSetClassPath, 6, "old");
+  ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(CurrentControlSetClassPath, 6), true), 0);
+  window.tag2 = "0006";
+  window.text1 = "new";
+  form.ApplyNetworkName(SelectedOption::Option2);
+  EXPECT_EQ(NameIn(CurrentControlSetClassPath, 6), "<none>");  // reads need write access too
+  ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(CurrentControlSetClassPath, 6), false), 0);
+  EXPECT_EQ(NameIn(CurrentControlSetClassPath, 6), "old");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(messages.shown[0].title, "提示");
+  EXPECT_NE(messages.shown[0].text.find("管理员身份运行"), std::string::npos);
+  // The save still happens.
+  EXPECT_EQ(Stored().networkName, "new");
+}
+
+TEST_F(MainWindowTest, CafeModeCountsItsFailedWrites) {
+  for (int n : {2, 50, 51}) {
+    PutName(ControlSet001ClassPath, n, "keep");
+    ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(ControlSet001ClassPath, n), true), 0);
+  }
+  PutName(CurrentControlSetClassPath, 0, "keep");
+  ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(CurrentControlSetClassPath, 0), true), 0);
+  window.text1 = "cafe";
+  form.ApplyNetworkName(SelectedOption::Option3);
+  EXPECT_EQ(NameIn(ControlSet001ClassPath, 3), "cafe");
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  EXPECT_EQ(messages.shown[0].text, texts::CafeWritesFailed(4, 200, true));
+  EXPECT_NE(messages.shown[0].text.find("200处写入中有4处"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, NamesTheStickCannotBroadcastAreRefusedBeforeAnyWrite) {
+  struct Case {
+    std::string name;
+    std::string mustSay;
+  };
+  const std::vector<Case> refused = {
+      {std::string(33, 'a'), "33个字节"},
+      {"一二三四五六七八九十一二三四五六七", "34个字节"},  // 17 characters, 34 bytes
+      {"WiFi \xF0\x9F\x98\x80", "无法使用的字符"},           // an emoji
+      {"와이파이", "无法使用的字符"},                            // Hangul has no GBK form
+  };
+  window.tag1 = "0001";
+  for (const Case& c : refused) {
+    for (SelectedOption mode : {SelectedOption::Option1, SelectedOption::Option3}) {
+      messages.shown.clear();
+      window.text1 = c.name;
+      const std::string before = AllNames();
+      form.ApplyNetworkName(mode);
+      EXPECT_TRUE(AllNames() == before) << c.name;
+      ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+      EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+      EXPECT_NE(messages.shown[0].text.find(c.mustSay), std::string::npos) << messages.shown[0].text;
+    }
+  }
+  // The limits themselves are accepted, and so are letters GBK does hold.
+  for (const std::string& name :
+       {std::string(32, 'z'), std::string("一二三四五六七八九十一二三四五六"), std::string("café€")}) {
+    messages.shown.clear();
+    window.text1 = name;
+    form.ApplyNetworkName(SelectedOption::Option1);
+    EXPECT_EQ(NameIn(ControlSet001ClassPath, 1), name);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, texts::kChangeSucceeded);
+  }
+}
+
+TEST_F(MainWindowTest, TagsThatAreNoSlotNeverBecomeARegistryPath) {
+  for (const char* tag : {"", "0100", "00a1", "0001\\..", "01", "00001", " 001"}) {
+    messages.shown.clear();
+    window.tag1 = tag;
+    window.tag2 = tag;
+    for (SelectedOption mode : {SelectedOption::Option1, SelectedOption::Option2}) {
+      form.ApplyNetworkName(mode);
+    }
+    ASSERT_EQ(messages.shown.size(), 2u) << tag;
+    EXPECT_EQ(messages.shown[0].text, texts::kSlotUnknown);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
+  }
+  EXPECT_FALSE(memory.Snapshot(kHklm, "SYSTEM").has_value());
+  window.tag2 = "0099";
+  form.ApplyNetworkName(SelectedOption::Option2);
+  EXPECT_EQ(NameIn(CurrentControlSetClassPath, 99), "TP-LINK_75BCRT");
+}
+
+TEST_F(MainWindowTest, FailedSaveIsToldOncePerRun) {
+  TempDir gone;
+  RecordingMessages boxes;
+  SettingsKeeper unwritable{profiles, gone.File("missing-dir/360RI.INI"), boxes};
+  Form1Logic lost{registry, unwritable, boxes, window};
+  lost.Option1_Click();
+  lost.ApplyNetworkName(SelectedOption::None);
+  lost.Form_Unload();
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].text, texts::kSettingsNotSaved);
+  EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
+
+  form.Form_Unload();  // a writable file: no box
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0000", "0000"}));
+}
+
+}  // namespace
+}  // namespace wendral::test
