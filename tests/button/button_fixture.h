@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "button/quillet_button.h"
+#include "button/style_dispatch.h"
 #include "platform/portable/headless_host.h"
 #include "platform/portable/memory_picture.h"
 
@@ -19,7 +20,7 @@ using Strings = std::vector<std::string>;
 inline PersistedPropertySet ProgramFormSet(std::u16string caption = u"\u786e\u8ba4\u4fee\u6539") {
   PersistedPropertySet set;
   set.Put("buttonstyle", std::int32_t{2});
-  set.Put("font", std::make_shared<Font>(FontDescription{u"\u5b8b\u4f53", -12, 400, false, false, false, 134}));
+  set.Put("font", std::make_shared<Font>(FontDescription{u"\u5b8b\u4f53", -15, 700, false, false, false, 134}));
   set.Put("backcolor", std::int32_t{0x00E7EBEC});
   set.Put("caption", std::move(caption));
   return set;
@@ -35,8 +36,24 @@ inline PicturePtr MakePicture(PictureType type = PictureType::Bitmap, std::int32
   return std::make_shared<MemoryPicture>(type, image);
 }
 
+// Takes every style renderer out for the life of a test, so the counts of redraws and
+// regions are the control's own, whatever the looks do while drawing.
+class WithoutRenderers {
+ public:
+  WithoutRenderers() {
+    for (std::int32_t s = 0; s < kButtonStyleCount; ++s) saved_[s] = ReplaceRendererForStyle(s, nullptr);
+  }
+  ~WithoutRenderers() {
+    for (std::int32_t s = 0; s < kButtonStyleCount; ++s) ReplaceRendererForStyle(s, saved_[s]);
+  }
+
+ private:
+  StyleRenderer saved_[kButtonStyleCount] = {};
+};
+
 class ButtonTest : public ::testing::Test {
  protected:
+  WithoutRenderers without_renderers;
   HeadlessForm form;
   HeadlessHost host{form};
   QuilletButton& button = host.Create();

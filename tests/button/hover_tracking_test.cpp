@@ -68,53 +68,17 @@ TEST_F(HoverTest, Comctl32IsProbedLoadedAndFreedWhenUser32LacksTheService) {
   EXPECT_TRUE(button.MouseOver());
 }
 
-TEST_F(HoverTest, WithoutEitherServiceNothingIsHooked) {
-  host.exports.clear();
-  host.Load(ProgramFormSet());
-  EXPECT_FALSE(button.TrackingAvailable());
-  EXPECT_EQ(button.Hooks().HookedCount(), 0u);
-  EXPECT_EQ(host.Count("HookWindow"), 0);
-  button.StartMouseTracking(host.Window());
-  EXPECT_TRUE(host.track_requests.empty());
-}
-
-TEST_F(HoverTest, IsFunctionExportedAnswersFromTheModules) {
-  EXPECT_TRUE(button.IsFunctionExported("TrackMouseEvent", "User32"));
-  EXPECT_FALSE(button.IsFunctionExported("NoSuchFunction", "User32"));
-  EXPECT_TRUE(button.IsFunctionExported("_TrackMouseEvent", "Comctl32"));
-  EXPECT_FALSE(button.IsFunctionExported("TrackMouseEvent", "NoSuchLibrary"));
-  EXPECT_EQ(host.Count("FreeLibrary"), 1);  // only the library the call loaded itself
-}
-
-TEST_F(HoverTest, TrackingAsksForOneLeaveNotification) {
-  LoadAtRunTime();
-  host.MovePointerTo(5, 5);
-  ASSERT_FALSE(host.track_requests.empty());
-  const auto& [service, request] = host.track_requests[0];
-  EXPECT_EQ(service, TrackService::User32);
-  EXPECT_EQ(request, (TrackMouseEventRequest{16, 2, host.Window(), 0}));
-  EXPECT_TRUE(form.LeaveArmed(host.Window()));
-}
-
 TEST_F(HoverTest, TheFirstMoveRaisesMouseMoveThenMouseEnter) {
   LoadAtRunTime();
   host.MovePointerTo(5, 5);
   EXPECT_EQ(Events(), (Strings{"MouseMove", "MouseEnter"}));
   EXPECT_EQ(button.DrawState(), DrawState::Hot);
+  ASSERT_FALSE(host.track_requests.empty());
+  EXPECT_EQ(host.track_requests[0].first, TrackService::User32);
+  EXPECT_EQ(host.track_requests[0].second, (TrackMouseEventRequest{16, 2, host.Window(), 0}));
   host.ClearRecords();
   host.MovePointerTo(6, 5);
   EXPECT_EQ(Events(), (Strings{"MouseMove"}));  // already over: the hook does nothing
-}
-
-TEST_F(HoverTest, EnteringWhileSpaceIsHeldKeepsTheLook) {
-  LoadAtRunTime();
-  host.KeyDown(kVkSpace);
-  form.ReleaseCapture();
-  host.ClearRecords();
-  host.MovePointerTo(5, 5);
-  EXPECT_TRUE(button.MouseOver());
-  EXPECT_EQ(button.DrawState(), DrawState::Pressed);
-  EXPECT_EQ(Trace(), (Strings{"Event MouseMove", "Cls", "Event MouseEnter"}));
 }
 
 TEST_F(HoverTest, LeavingADisabledButtonKeepsTheLookButRedrawsAndRaisesMouseLeave) {
@@ -154,20 +118,6 @@ TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsTwice) {
   host.ClearRecords();
   form.Activate();
   EXPECT_EQ(host.RedrawCount(), 2);
-}
-
-TEST_F(HoverTest, SeveralButtonsOnOneFormEachSeeEveryActivation) {
-  LoadAtRunTime();
-  HeadlessHost second(form, HeadlessPlacement{200, 20});
-  QuilletButton& b2 = second.Create();
-  second.Load(ProgramFormSet());
-  EXPECT_EQ(form.HookCount(form.Window()), 2u);
-  form.Activate();
-  EXPECT_TRUE(button.ParentActive());
-  EXPECT_TRUE(b2.ParentActive());
-  form.Deactivate();
-  EXPECT_FALSE(button.ParentActive());
-  EXPECT_FALSE(b2.ParentActive());
 }
 
 // Destroying either button first leaves the other one's hook on the form working.
@@ -251,12 +201,6 @@ TEST_F(HoverTest, DestroyingAButtonWhileAFormMessagePassesItsHookIsSafe) {
   EXPECT_EQ(form.HookCount(form.Window()), 2u);  // the destroyer and the first button
   form.Deactivate();
   EXPECT_FALSE(button.ParentActive());
-}
-
-TEST_F(HoverTest, UnhookingAWindowThatWasNeverHookedFails) {
-  LoadAtRunTime();
-  EXPECT_THROW(button.UnhookWindow(0x4242), HookError);
-  EXPECT_THROW(button.AddHookedMessage(0x4242, kWmActivate, kHookAfter), HookError);
 }
 
 }  // namespace

@@ -17,11 +17,6 @@ TEST(PropertySetTest, KeysMatchWithoutRegardToCase) {
   EXPECT_EQ(ToInt32(set.Entries()[0].second), 3);
 }
 
-TEST(PropertySetTest, AnAbsentKeyReadsAsTheDefault) {
-  PersistedPropertySet set;
-  EXPECT_EQ(ToText(set.Read("Caption", std::u16string(u"marrowbutton"))), u"marrowbutton");
-}
-
 TEST(PropertySetTest, AValueEqualToItsDefaultIsNotStored) {
   PersistedPropertySet set;
   set.Write("Enabled", true, true);
@@ -33,12 +28,6 @@ TEST(PropertySetTest, AValueEqualToItsDefaultIsNotStored) {
   EXPECT_TRUE(set.Contains("enabled"));
   set.Write("ENABLED", true, true);  // written back to its default: gone again
   EXPECT_FALSE(set.Contains("Enabled"));
-}
-
-TEST(PropertySetTest, IntegersOfEitherWidthCompareByNumber) {
-  EXPECT_TRUE(SameValue(std::int16_t{5}, std::int32_t{5}));
-  EXPECT_FALSE(SameValue(std::int16_t{5}, std::int32_t{6}));
-  EXPECT_FALSE(SameValue(true, std::int32_t{-1}));
 }
 
 TEST(PropertySetTest, StoredValuesConvertLikeTheForm) {

