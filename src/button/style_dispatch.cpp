@@ -13,7 +13,7 @@ std::array<StyleRenderer, kButtonStyleCount>& Table() {
   static std::array<StyleRenderer, kButtonStyleCount> table = {
       nullptr,  // 0 Classic3D (shared by 0, 1, 11, 12)
       nullptr,  // 1 ThinEdge
-      nullptr,  // 2 NavyFrame
+      &RenderNavyFrame,  // 2 NavyFrame
       nullptr,  // 3 SilverHover
       nullptr,  // 4 SilverGlass
       nullptr,  // 5 DropShadow
