@@ -1,0 +1,22 @@
+// Ambient values a form offers the controls on it, read from the form's window.
+#pragma once
+
+#include <windows.h>
+
+#include "button/font.h"
+#include "button/surface.h"
+
+namespace quillet::win32 {
+
+// The form's font (WM_GETFONT); the system's default caption font, 宋体 9 pt, when the
+// form has none.
+FontPtr AmbientFontOf(HWND form);
+
+// The form's background: the system colour its class brush names (0x80000000 + index),
+// the colour of a solid class brush, or the button face.
+Color AmbientBackColorOf(HWND form);
+
+// An MDI child window (WS_EX_MDICHILD).
+bool IsMdiChild(HWND form);
+
+}  // namespace quillet::win32
