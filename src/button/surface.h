@@ -1,5 +1,5 @@
 // The drawing surface of QuilletButton: everything the style renderers, the caption and
-// picture routine and the window-region code draw through (Parts 2.4 to 2.19).
+// picture routine and the window-region code draw through.
 //
 // Two implementations: GdiSurface (src/platform/win32/, a window's device context or a
 // memory DIB) and RasterSurface (src/platform/portable/, a 32-bit pixel buffer that matches
