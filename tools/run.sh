@@ -1,19 +1,53 @@
 #!/usr/bin/env bash
 # Builds the Windows program and starts it under Wine in the project's own prefix.
+# On first use the prefix gets a simulated Wi-Fi stick: an adapter instance key "0007"
+# holding an "SSID" value in both control sets. Without a display the program runs on a
+# virtual one: a screenshot of its first window is saved, its path printed, and the
+# program is ended.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 cmake --preset win32 >/dev/null
-cmake --build --preset win32 -j "$(nproc)"
+cmake --build --preset win32 --target wendral -j "$(nproc)"
 exe=build/win32/bin/wendral.exe
-if [ ! -f "$exe" ]; then
-  echo "wendral.exe is not part of this build yet: the program's windows are still being written." >&2
-  echo "What exists so far is exercised by tools/test-all.sh." >&2
-  exit 1
-fi
+wine_run=build/win32/wine-run.sh
+prefix=build/win32/wineprefix
+
+headless=0
 if [ -z "${DISPLAY:-}" ]; then
-  Xvfb :93 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  trap 'kill $!' EXIT
-  export DISPLAY=:93
+  headless=1
+  display=:$((500 + RANDOM % 400))
+  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
+  export DISPLAY=$display
+  sleep 1
 fi
-exec build/win32/wine-run.sh "$exe"
+
+if [ ! -f "$prefix/.wendral-stick" ]; then
+  for set in CurrentControlSet ControlSet001; do
+    key='HKLM\SYSTEM\'$set'\Control\Class\{4D36E972-E325-11CE-BFC1-08002bE10318}\0007'
+    "$wine_run" reg add "$key" /v DriverDesc /t REG_SZ /d "360 USB WiFi (simulated)" /f >/dev/null
+    "$wine_run" reg add "$key" /v SSID /t REG_SZ /d "360WiFi-7A3C" /f >/dev/null
+  done
+  touch "$prefix/.wendral-stick"
+  echo "Simulated Wi-Fi stick added to the Wine registry (slot 0007, SSID 360WiFi-7A3C)."
+fi
+
+if [ "$headless" = 0 ]; then
+  exec "$wine_run" "$exe"
+fi
+
+"$wine_run" "$exe" &
+program=$!
+shot=build/win32/wendral-first-window.png
+# The first window: the first-run box, or the main window on later runs.
+for _ in $(seq 60); do
+  xdotool search --onlyvisible --name '^(提示|Wendralv1\.5\.0)$' >/dev/null 2>&1 && break
+  sleep 0.5
+done
+sleep 1
+import -window root "$shot"
+echo "Screenshot of the first window: $PWD/$shot"
+WINEPREFIX="$PWD/$prefix" wineserver -k >/dev/null 2>&1 || true
+wait "$program" 2>/dev/null || true
