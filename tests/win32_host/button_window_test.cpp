@@ -83,6 +83,24 @@ TEST_F(ButtonWindowTest, CaptionEnabledAndAmbientValuesReachWindowAndControl) {
   EXPECT_EQ(b->Save().Find("Caption"), PropertyValue{std::u16string(u"\u4e0b\u4e00\u6b65")});
 }
 
+TEST_F(ButtonWindowTest, WhatTheControlDrawsReachesTheScreen) {
+  // A style without a renderer leaves the cleared background at the corners.
+  ButtonWindow* b = form_->Button(0);
+  b->DrawingSurface().SetBackColor(RGB(0, 200, 0));
+  form_->Control(0).ButtonStyle(static_cast<ButtonStyle>(99));
+  PumpFor(100);
+  HDC dc = GetDC(b->Handle());
+  EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 200, 0));
+  EXPECT_EQ(GetPixel(dc, 97, 27), RGB(0, 200, 0));
+  ReleaseDC(b->Handle(), dc);
+  b->DrawingSurface().SetBackColor(RGB(200, 0, 0));
+  form_->Control(0).Redraw();
+  PumpFor(100);
+  dc = GetDC(b->Handle());
+  EXPECT_EQ(GetPixel(dc, 2, 2), RGB(200, 0, 0));
+  ReleaseDC(b->Handle(), dc);
+}
+
 TEST_F(ButtonWindowTest, PointerEntersPressesClicksAndLeaves) {
   Clear();
   MoveMouseTo(form_->Centre(0));
