@@ -217,12 +217,16 @@ TEST_F(ButtonWindowTest, AccessKeysClickTheirButtonWithAltOrFromAnotherButton) {
   ASSERT_TRUE(PumpUntil([&] { return Count(form_->events[1], E::Click) == 1; }));
   EXPECT_EQ(GetFocus(), form_->ButtonHandle(1));
 
+  // A dialog manager's press of the button counts as its access key.
+  SendMessageW(form_->ButtonHandle(2), BM_CLICK, 0, 0);
+  EXPECT_EQ(Count(form_->events[2], E::Click), 2);
+
   // A disabled button does not answer to its key.
   form_->Button(0)->SetEnabled(false);
   Tap('A');
   PumpFor(200);
   EXPECT_EQ(Count(form_->events[0], E::Click), 0);
-  EXPECT_EQ(form_->commands, (std::vector<int>{kFirstId + 2, kFirstId + 1}));
+  EXPECT_EQ(form_->commands, (std::vector<int>{kFirstId + 2, kFirstId + 1, kFirstId + 2}));
 }
 
 TEST(MessagePump, HandlesWhatIsPendingAndLeavesQuitForTheOuterLoop) {

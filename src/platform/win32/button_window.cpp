@@ -79,7 +79,8 @@ ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
       TwipsToPixels(placement.width, dpi.x), TwipsToPixels(placement.height, dpi.y), form,
       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), self);
   if (!hwnd) {
-    delete self;  // WM_NCCREATE never took it
+    // Once WM_NCCREATE took the object, WM_NCDESTROY frees it.
+    if (!self->window_made_) delete self;
     return nullptr;
   }
   try {
@@ -107,6 +108,7 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LP
   if (msg == WM_NCCREATE) {
     auto* self = static_cast<ButtonWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     self->hwnd_ = hwnd;
+    self->window_made_ = true;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -159,6 +161,10 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_ENABLE:
       // Someone enabled the window directly: the property follows, and redraws.
       if (c && c->Enabled() != (wparam != 0)) c->Enabled(wparam != 0);
+      return 0;
+    case BM_CLICK:
+      // How a dialog manager presses a button (its mnemonic, say): as the access key.
+      if (c) c->HandleAccessKey(static_cast<std::int16_t>(access_keys_.empty() ? 0 : access_keys_[0]));
       return 0;
     case WM_GETDLGCODE:
       // Arrows move the focus from inside the control; letters are access keys.

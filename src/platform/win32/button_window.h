@@ -154,6 +154,7 @@ class ButtonWindow final : public ControlHost {
   int id_;
   ButtonOptions options_;
   HWND hwnd_ = nullptr;
+  bool window_made_ = false;
   std::unique_ptr<WindowBufferSurface> surface_;
   std::unique_ptr<QuilletButton> control_;
   bool loaded_ = false;
