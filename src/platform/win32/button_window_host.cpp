@@ -90,7 +90,12 @@ bool ButtonWindow::SetPointerShape() {
     return true;
   }
   const LPCSTR shape = CursorForCode(mouse_pointer_);
-  if (!shape) return false;
+  if (!shape) {
+    // Keep the hand the control sets on every move, rather than flickering to the arrow.
+    if (!loaded_ || !control_->HandPointer() || control_->HandCursor() == 0) return false;
+    ::SetCursor(reinterpret_cast<HCURSOR>(control_->HandCursor()));
+    return true;
+  }
   ::SetCursor(LoadCursorA(nullptr, shape));
   return true;
 }
