@@ -1,0 +1,142 @@
+// .reg files of the in-memory store. The same files against Wine's regedit: wine_regedit_test.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/portable/reg_file.h"
+#include "registry/registry_backends.h"
+
+namespace wendral::testing {
+namespace {
+
+using namespace wendral::reg;
+
+const std::string kKey = "SOFTWARE\\WendralTest\\Export";
+
+std::string Value(const MemoryRegistry& store, const std::string& path, const std::string& name) {
+  if (const auto key = store.Snapshot(kHkeyLocalMachine, path)) {
+    for (const auto& value : key->values) {
+      if (value.name == name) return std::to_string(value.type) + ":" + value.data;
+    }
+  }
+  return "<none>";
+}
+
+TEST(RegFile, SavesRegedit4) {
+  MemoryRegistry store;
+  PutValue(store, kKey, nullptr, kSz, std::string_view("def", 4));
+  PutValue(store, kKey, "q\"", kSz, std::string_view("a\\b\"c", 6));
+  PutValue(store, kKey, "d", kDword, "\x78\x56\x34\x12");
+  PutValue(store, kKey, "x", kExpandSz, std::string_view("%P%", 4));
+  PutValue(store, kKey + "\\Sub", "z", kSz, std::string_view());
+  std::string longBinary;
+  for (int i = 0; i < 46; ++i) longBinary += static_cast<char>('a' + i % 26);
+  PutValue(store, kKey + "\\Sub", "longbin", kBinary, longBinary);
+  EXPECT_EQ(*ExportRegText(store, kHkeyLocalMachine, kKey),
+            "REGEDIT4\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export]\r\n"
+            "@=\"def\"\r\n"
+            "\"d\"=dword:12345678\r\n"
+            "\"q\\\"\"=\"a\\\\b\\\"c\"\r\n"
+            "\"x\"=hex(2):25,50,25,00\r\n"
+            "\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export\\Sub]\r\n"
+            // Wrapped where Wine's regedit wraps the same value.
+            "\"longbin\"=hex:61,62,63,64,65,66,67,68,69,6a,6b,6c,6d,6e,6f,70,71,72,73,74,75,\\\r\n"
+            "  76,77,78,79,7a,61,62,63,64,65,66,67,68,69,6a,6b,6c,6d,6e,6f,70,71,72,73,74\r\n"
+            "\"z\"=hex(1):\r\n"
+            "\r\n");
+  EXPECT_FALSE(ExportRegText(store, kHkeyLocalMachine, "SOFTWARE\\Missing"));
+}
+
+TEST(RegFile, SavedFilesLoadBackIdentically) {
+  MemoryRegistry store;
+  FillWithEveryKind(store, kKey, /*exportSafe=*/false);
+  PutValue(store, "SOFTWARE\\Other", "x", kDword, std::string_view("\1\0\0\0", 4));
+  const std::string path = ::testing::TempDir() + "wendral_reg_file_test.reg";
+  ASSERT_TRUE(SaveRegFile(store, path));
+  MemoryRegistry loaded;
+  EXPECT_TRUE(LoadRegFile(loaded, path).ok());
+  std::remove(path.c_str());
+  EXPECT_EQ(store.Snapshot(kHkeyLocalMachine, ""), loaded.Snapshot(kHkeyLocalMachine, ""));
+  EXPECT_EQ(loaded.OpenHandleCount(), 0u);
+  EXPECT_FALSE(LoadRegFile(loaded, path).read);
+}
+
+// UTF-8 (characters below U+10000) to UTF-16LE, as regedit /e writes its files.
+std::string Utf16(std::string_view utf8) {
+  std::string out = "\xFF\xFE";
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto b = static_cast<std::uint8_t>(utf8[i]);
+    const std::size_t length = b < 0x80 ? 1 : b < 0xE0 ? 2 : 3;
+    std::uint32_t cp = length == 1 ? b : length == 2 ? (b & 0x1F) : (b & 0x0F);
+    for (std::size_t k = 1; k < length; ++k) cp = (cp << 6) | (utf8[i + k] & 0x3F);
+    out += static_cast<char>(cp & 0xFF);
+    out += static_cast<char>(cp >> 8);
+    i += length;
+  }
+  return out;
+}
+
+TEST(RegFile, LoadsRegeditsUnicodeExport) {
+  // Lines as Wine's regedit /e wrote them.
+  MemoryRegistry store;
+  const RegImportReport report = ImportRegText(
+      store, Utf16("Windows Registry Editor Version 5.00\r\n\r\n"
+                   "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export\\Sub 中]\r\n"
+                   "\"m\"=hex(7):61,00,00,00,2d,4e,00,00,00,00\r\n"
+                   "\"na中me=\\\"x\\\"\"=\"a\\\\b\\\"c中\"\r\n"
+                   "\"nl\"=\"line1\\r\\nline2\"\r\n"
+                   "\"x\"=hex(2):25,00,50,00,2d,4e,00,00\r\n"
+                   "\"long\"=hex:61,62,\\\r\n  63\r\n"));
+  EXPECT_TRUE(report.ok());
+  const std::string sub = kKey + "\\Sub \xD6\xD0";
+  EXPECT_EQ(Value(store, sub, "m"), std::string("7:a\0\xD6\xD0\0\0", 8)) << "text in code page 936";
+  EXPECT_EQ(Value(store, sub, "na\xD6\xD0me=\"x\""), std::string("1:a\\b\"c\xD6\xD0\0", 10));
+  EXPECT_EQ(Value(store, sub, "nl"), std::string("1:line1\r\nline2\0", 15));
+  EXPECT_EQ(Value(store, sub, "x"), std::string("2:%P\xD6\xD0\0", 7));
+  EXPECT_EQ(Value(store, sub, "long"), "3:abc");
+}
+
+TEST(RegFile, LoadsRegedit4AsRegeditImportsIt) {
+  MemoryRegistry store;
+  PutValue(store, kKey + "\\Gone", "v", kSz, std::string_view("x", 2));
+  RegKey doomed = 0;
+  ASSERT_EQ(store.OpenKey(kHkeyLocalMachine, (kKey + "\\Gone").c_str(), 0, kKeyRead, &doomed), 0);
+  PutValue(store, kKey + "\\RO", "v", kSz, std::string_view("old", 4));
+  store.SetReadOnly(kHkeyLocalMachine, kKey + "\\RO", true);
+  const RegImportReport report = ImportRegText(
+      store,
+      "REGEDIT4\r\n"
+      "\"outside\"=\"no key yet\"\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export\\0001]\n"
+      "  \"SSID\" = \"\xD6\xD0\"  ; comment\r\n"
+      "\"a=b\"=hex:01,\\\r\n; comment inside\r\n  02\r\n"
+      "\"short\"=DWORD:1\r\n"
+      "\"h1\"=hex(1):61,62\r\n"
+      "\"del\"=\"x\"\r\n\"del\"=-\r\n"
+      "\"nul\"=\"x\\0y\"\r\n"
+      "\"d\"=dword:123456789\r\n"
+      "garbage\r\n"
+      "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export\\Gone]\r\n"
+      "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export\\RO]\r\n"
+      "\"v\"=\"new\"\r\n"
+      "[HKEY_NOWHERE\\x]\r\n");
+  EXPECT_EQ(report.issues.size(), 7u);
+  const std::string slot = kKey + "\\0001";
+  EXPECT_EQ(Value(store, slot, "SSID"), std::string("1:\xD6\xD0\0", 5));
+  EXPECT_EQ(Value(store, slot, "a=b"), "3:\x01\x02");
+  EXPECT_EQ(Value(store, slot, "short"), std::string("4:\x01\0\0\0", 6));
+  EXPECT_EQ(Value(store, slot, "h1"), std::string("1:ab\0", 5)) << "a terminator is added";
+  EXPECT_EQ(store.Snapshot(kHkeyLocalMachine, slot)->values.size(), 4u);
+  EXPECT_EQ(Value(store, kKey + "\\RO", "v"), std::string("1:old\0", 6));
+  EXPECT_FALSE(store.Snapshot(kHkeyLocalMachine, kKey + "\\Gone"));
+  std::uint32_t size = 0;
+  EXPECT_EQ(store.QueryValue(doomed, "v", nullptr, nullptr, &size), kErrorKeyDeleted);
+  EXPECT_EQ(store.CloseKey(doomed), kErrorSuccess);
+  EXPECT_EQ(store.OpenHandleCount(), 0u);
+  EXPECT_FALSE(ImportRegText(store, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\X]\r\n").header);
+}
+
+}  // namespace
+}  // namespace wendral::testing

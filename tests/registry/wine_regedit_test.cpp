@@ -1,0 +1,70 @@
+// The store's .reg files against Wine's own regedit: what the store saves, `regedit /s` imports
+// into the same values; what `regedit /e` exports (UTF-16LE, version 5), the store loads into
+// the same values.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/portable/reg_file.h"
+#include "platform/win32/win32_registry.h"
+#include "registry/registry_backends.h"
+
+namespace wendral::testing {
+namespace {
+
+// Runs regedit.exe and waits for it; its exit code, or -1.
+long Regedit(const std::string& arguments) {
+  std::string command = "regedit.exe " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return -1;
+  }
+  DWORD exitCode = static_cast<DWORD>(-1);
+  if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &exitCode);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<long>(exitCode);
+}
+
+class WineRegedit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char directory[MAX_PATH];
+    GetTempPathA(MAX_PATH, directory);
+    file_ = std::string(directory) + "wendral-" + std::to_string(GetCurrentProcessId()) + ".reg";
+  }
+  void TearDown() override { DeleteFileA(file_.c_str()); }
+
+  std::unique_ptr<RegistryBackend> wine_ = MakeWin32Backend();
+  std::string key_ = wine_->Scratch() + "\\Regedit";
+  std::string file_;
+  MemoryRegistry store_;
+};
+
+TEST_F(WineRegedit, ImportsWhatTheStoreSaves) {
+  FillWithEveryKind(store_, key_, /*exportSafe=*/false);
+  ASSERT_TRUE(SaveRegFile(store_, file_, reg::kHkeyLocalMachine, key_));
+  ASSERT_EQ(Regedit("/s \"" + file_ + "\""), 0);
+  const auto imported = wine_->Snapshot(key_);
+  ASSERT_TRUE(imported) << "regedit made no key";
+  EXPECT_EQ(store_.Snapshot(reg::kHkeyLocalMachine, key_), *imported);
+}
+
+TEST_F(WineRegedit, TheStoreLoadsWhatRegeditExports) {
+  Win32Registry api;
+  FillWithEveryKind(api, key_, /*exportSafe=*/true);
+  ASSERT_EQ(Regedit("/e \"" + file_ + "\" \"HKEY_LOCAL_MACHINE\\" + key_ + "\""), 0);
+  const RegImportReport report = LoadRegFile(store_, file_);
+  EXPECT_TRUE(report.ok()) << (report.issues.empty() ? "no file" : report.issues[0].message);
+  const auto loaded = store_.Snapshot(reg::kHkeyLocalMachine, key_);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(wine_->Snapshot(key_), *loaded);
+}
+
+}  // namespace
+}  // namespace wendral::testing
