@@ -1,0 +1,121 @@
+#include "wine_registry.h"
+
+#include <windows.h>
+#include <sddl.h>
+#include <shlwapi.h>
+
+#include <sstream>
+
+namespace wendral::e2e {
+
+const wchar_t kCurrentClass[] =
+    L"SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
+const wchar_t kClass001[] = L"SYSTEM\\ControlSet001\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
+
+namespace {
+
+std::wstring SlotPath(const wchar_t* classKey, const wchar_t* slot) {
+  return std::wstring(classKey) + L"\\" + slot;
+}
+
+bool SetDacl(const std::wstring& path, const wchar_t* sddl) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, WRITE_DAC | READ_CONTROL, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  bool done = false;
+  if (ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor, nullptr)) {
+    done = RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS;
+    LocalFree(descriptor);
+  }
+  RegCloseKey(key);
+  return done;
+}
+
+}  // namespace
+
+void ClearSlots() {
+  for (const wchar_t* classKey : {kCurrentClass, kClass001}) {
+    // The class key itself may hold a value "SSID" from a test that wrote there.
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, classKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+      RegDeleteValueW(key, L"SSID");
+      RegCloseKey(key);
+    }
+    for (int n = 0; n <= 99; ++n) {
+      wchar_t slot[8];
+      wsprintfW(slot, L"%04d", n);
+      const std::wstring path = SlotPath(classKey, slot);
+      SetDacl(path, L"D:(A;;KA;;;WD)");
+      SHDeleteKeyW(HKEY_LOCAL_MACHINE, path.c_str());
+    }
+  }
+}
+
+void PutString(const wchar_t* classKey, const wchar_t* slot, const wchar_t* name, const std::wstring& value) {
+  HKEY key = nullptr;
+  RegCreateKeyExW(HKEY_LOCAL_MACHINE, SlotPath(classKey, slot).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                  &key, nullptr);
+  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  RegCloseKey(key);
+}
+
+bool MakeReadOnly(const wchar_t* classKey, const wchar_t* slot) {
+  return SetDacl(SlotPath(classKey, slot), L"D:P(A;;KR;;;WD)");
+}
+
+RegDump QueryClass(const wchar_t* classKey) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  std::wstring command = L"reg.exe query \"HKLM\\" + std::wstring(classKey) + L"\" /s";
+  PROCESS_INFORMATION process{};
+  CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                 &process);
+  CloseHandle(writeEnd);
+  std::string bytes;
+  char buffer[4096];
+  DWORD got = 0;
+  while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(readEnd);
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+
+  std::wstring text(bytes.size(), L'\0');
+  text.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                          static_cast<int>(text.size()))));
+  RegDump dump;
+  const std::wstring classPrefix = L"HKEY_LOCAL_MACHINE\\" + std::wstring(classKey);
+  std::wstring current;
+  std::wistringstream lines(text);
+  std::wstring line;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    if (line.rfind(L"HKEY_", 0) == 0) {
+      current = line.size() > classPrefix.size() ? line.substr(classPrefix.size() + 1) : L"";
+      continue;
+    }
+    if (line.rfind(L"    ", 0) != 0) continue;
+    const std::wstring rest = line.substr(4);
+    const std::size_t nameEnd = rest.find(L"    ");
+    if (nameEnd == std::wstring::npos) continue;
+    const std::wstring name = rest.substr(0, nameEnd);
+    const std::size_t typeEnd = rest.find(L"    ", nameEnd + 4);
+    const std::wstring data = typeEnd == std::wstring::npos ? L"" : rest.substr(typeEnd + 4);
+    dump[current][name] = data;
+  }
+  return dump;
+}
+
+}  // namespace wendral::e2e
