@@ -31,9 +31,11 @@ python3 "$here/build_ico.py" "$out/wendral.ico" \
   "$work/icon16.png:8" "$work/icon16.png:32" "$work/icon32.png:32" \
   "$work/icon48.png:32" "$work/icon64.png:32" "$work/icon128.png:32"
 
-# Banner, 300 x 100: what the program does, in the program's own language.
+# Banner, 300 x 100: what the program does, in the program's own language. The main window
+# stretches it to 401 x 103 pixels and places it 48 pixels left of and 16 above its client
+# area, so only source columns 36 to 263 and rows from 16 on show: the text keeps inside.
 convert -size 300x100 gradient:'#2b7de9'-'#0b3d91' \
-  -fill 'rgba(255,255,255,0.18)' -draw 'circle 262,50 262,130' \
-  -fill white -font "$font" -pointsize 26 -annotate +18+44 'Wendral' \
-  -pointsize 14 -annotate +18+72 '随身WIFI 网络名称修改' \
+  -fill 'rgba(255,255,255,0.18)' -draw 'circle 250,54 250,134' \
+  -fill white -font "$font" -pointsize 26 -annotate +46+50 'Wendral' \
+  -pointsize 14 -annotate +46+76 '随身WIFI 网络名称修改' \
   -quality 90 "$out/banner.jpg"
