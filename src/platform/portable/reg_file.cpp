@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "app/ansi_text.h"
+#include "platform/portable/utf32.h"
 
 namespace wendral {
 namespace {
@@ -21,24 +22,6 @@ bool IsStringType(std::uint32_t type) {
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // UTF-16LE bytes (an odd last byte is dropped) to UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf16LeToUtf8(std::string_view bytes) {

@@ -16,6 +16,7 @@
 
 #include "app/ansi_text.h"
 #include "platform/portable/linux/best_fit_936.h"
+#include "platform/portable/utf32.h"
 
 namespace wendral {
 namespace {
@@ -57,24 +58,6 @@ class Iconv {
  private:
   iconv_t cd_;
 };
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // Windows' Private Use Area mappings of code page 936 that iconv lacks, both ways. A code is
 // the byte value for one byte, lead * 256 + trail for two. Built once from iconv itself: every
@@ -139,70 +122,6 @@ class PrivateUseTable {
   std::unordered_map<uint32_t, uint32_t> toCode_;
 };
 
-// Length of the well-formed UTF-8 sequence at the start of s, or 0 when it is ill-formed.
-// Sets *codePoint to the character.
-size_t Utf8SequenceLength(std::string_view s, uint32_t* codePoint) {
-  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
-  if (s.empty()) return 0;
-  const uint8_t b0 = byte(0);
-  size_t length;
-  uint32_t cp;
-  if (b0 < 0x80) {
-    *codePoint = b0;
-    return 1;
-  } else if (b0 >= 0xC2 && b0 <= 0xDF) {
-    length = 2;
-    cp = b0 & 0x1F;
-  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    length = 3;
-    cp = b0 & 0x0F;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    length = 4;
-    cp = b0 & 0x07;
-  } else {
-    return 0;
-  }
-  if (s.size() < length) return 0;
-  for (size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i) & 0x3F);
-  }
-  if ((length == 3 && cp < 0x800) || (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-      (cp >= 0xD800 && cp <= 0xDFFF)) {
-    return 0;
-  }
-  *codePoint = cp;
-  return length;
-}
-
-// Length of the maximal ill-formed subpart at the start of s (Unicode's "maximal subpart"
-// rule, which MultiByteToWideChar follows: each such subpart becomes one U+FFFD).
-size_t Utf8IllFormedLength(std::string_view s) {
-  const auto byte = [&](size_t i) { return static_cast<uint8_t>(s[i]); };
-  const uint8_t b0 = byte(0);
-  size_t length;
-  uint8_t lo = 0x80, hi = 0xBF;
-  if (b0 >= 0xC2 && b0 <= 0xDF) {
-    length = 2;
-  } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-    length = 3;
-    if (b0 == 0xE0) lo = 0xA0;
-    if (b0 == 0xED) hi = 0x9F;
-  } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-    length = 4;
-    if (b0 == 0xF0) lo = 0x90;
-    if (b0 == 0xF4) hi = 0x8F;
-  } else {
-    return 1;
-  }
-  size_t i = 1;
-  for (; i < length && i < s.size(); ++i) {
-    const uint8_t b = byte(i);
-    if (i == 1 ? (b < lo || b > hi) : ((b & 0xC0) != 0x80)) break;
-  }
-  return i;
-}
-
 void AppendCode(std::string& out, uint32_t code) {
   if (code > 0xFF) out += static_cast<char>(code >> 8);
   out += static_cast<char>(code & 0xFF);
@@ -225,24 +144,21 @@ std::optional<std::string> Encode(std::string_view utf8, bool exact) {
   out.reserve(utf8.size());
   while (!utf8.empty()) {
     if (cd.Convert(utf8, out) == 0) break;
-    uint32_t cp = 0;
-    const size_t length = Utf8SequenceLength(utf8, &cp);
-    if (const uint32_t code = length ? PrivateUseTable::Get().Encode(cp) : 0) {
+    const Utf8Char c = ReadUtf8Char(utf8);
+    if (const uint32_t code = c.wellFormed ? PrivateUseTable::Get().Encode(c.codePoint) : 0) {
       AppendCode(out, code);
-      utf8.remove_prefix(length);
+      utf8.remove_prefix(c.length);
       continue;
     }
     if (exact) return std::nullopt;
-    if (const uint32_t code = length ? BestFit(cp) : 0) {
+    if (const uint32_t code = c.wellFormed ? BestFit(c.codePoint) : 0) {
       AppendCode(out, code);
-      utf8.remove_prefix(length);
-    } else if (length == 0) {
+    } else if (!c.wellFormed) {
       out += '?';
-      utf8.remove_prefix(Utf8IllFormedLength(utf8));
     } else {
-      out.append(cp >= 0x10000 ? 2 : 1, '?');
-      utf8.remove_prefix(length);
+      out.append(c.codePoint >= 0x10000 ? 2 : 1, '?');
     }
+    utf8.remove_prefix(c.length);
   }
   return out;
 }
