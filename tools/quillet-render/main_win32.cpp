@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/png_encode.h"
 #include "platform/win32/file_picture.h"
 #include "platform/win32/gdi_surface.h"
-#include "render_button.h"
+#include "render_tool.h"
 
 using namespace quillet;
 using namespace quillet::render;
@@ -29,12 +28,11 @@ std::wstring ToWide(const std::string& utf8) {
   return std::wstring(u.begin(), u.end());
 }
 
-bool Load(const std::string& path, PicturePtr& out) {
-  if (path.empty()) return true;
+PicturePtr Load(const std::string& path) {
   std::string error;
-  out = LoadPictureFromFile(ToWide(path), error);
-  if (!out) std::fprintf(stderr, "quillet-render: %s: %s\n", path.c_str(), error.c_str());
-  return out != nullptr;
+  PicturePtr picture = LoadPictureFromFile(ToWide(path), error);
+  if (!picture) std::fprintf(stderr, "quillet-render: %s: %s\n", path.c_str(), error.c_str());
+  return picture;
 }
 
 }  // namespace
@@ -46,23 +44,14 @@ int main() {
   for (int i = 1; i < argc; ++i) args.push_back(ToUtf8(argv[i]));
   LocalFree(argv);
 
-  const ParseResult parsed = ParseRenderOptions(args);
-  if (parsed.help) {
-    std::fputs(RenderUsage().c_str(), stdout);
-    return 0;
-  }
-  if (!parsed.options) {
-    std::fprintf(stderr, "quillet-render: %s\n%s", parsed.error.c_str(), RenderUsage().c_str());
-    return 2;
-  }
-  const RenderOptions& o = *parsed.options;
-  ButtonPictures pictures;
-  if (!Load(o.picture, pictures.picture) || !Load(o.picture_hover, pictures.hover)) return 2;
+  const auto started = StartRender(args, Load);
+  if (const int* exit_code = std::get_if<int>(&started)) return *exit_code;
+  const RenderJob& job = std::get<RenderJob>(started);
 
   HeadlessForm form;
-  HeadlessHost host(form, PlacementFor(o));
+  HeadlessHost host(form, PlacementFor(job.options));
   std::unique_ptr<GdiDibSurface> gdi;
-  DriveButton(host, o, pictures, [&gdi](HeadlessHost& h) {
+  DriveButton(host, job.options, job.pictures, [&gdi](HeadlessHost& h) {
     gdi = GdiDibSurface::Create(h.Raster().Width(), h.Raster().Height());
     if (gdi) h.Recorder().SetInner(*gdi);
   });
@@ -70,10 +59,5 @@ int main() {
     std::fprintf(stderr, "quillet-render: cannot create a GDI surface\n");
     return 1;
   }
-  const auto rgba = ButtonRgba(gdi->Pixels(), gdi->Width(), gdi->Height(), LastRegion(host));
-  if (!WritePngFile(o.out, gdi->Width(), gdi->Height(), rgba)) {
-    std::fprintf(stderr, "quillet-render: cannot write %s\n", o.out.c_str());
-    return 1;
-  }
-  return 0;
+  return FinishRender(job.options, host, gdi->Pixels(), gdi->Width(), gdi->Height());
 }
