@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
+#include "platform/portable/memory_picture.h"
 #include "platform/portable/picture_file.h"
 
 namespace quillet {
@@ -17,8 +17,7 @@ class FilePicture : public Picture {
   FilePicture(PictureType type, HANDLE handle, Size pixels)
       : type_(type),
         handle_(handle),
-        himetric_{static_cast<std::int32_t>(std::nearbyint(pixels.cx * 2540.0 / 96.0)),
-                  static_cast<std::int32_t>(std::nearbyint(pixels.cy * 2540.0 / 96.0))} {}
+        himetric_(HimetricFromPixels(pixels)) {}
   ~FilePicture() override {
     if (type_ == PictureType::Icon) {
       DestroyIcon(static_cast<HICON>(handle_));

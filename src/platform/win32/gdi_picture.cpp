@@ -1,9 +1,10 @@
 #include "platform/win32/gdi_picture.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 #include <vector>
+
+#include "platform/portable/memory_picture.h"
 
 namespace quillet {
 namespace {
@@ -67,8 +68,7 @@ std::shared_ptr<GdiPicture> GdiPicture::FromImage(PictureType type, const Pictur
 
 GdiPicture::GdiPicture(PictureType type, std::uintptr_t handle, PictureImage image)
     : type_(type), handle_(handle), image_(std::move(image)) {
-  himetric_ = Size{static_cast<std::int32_t>(std::nearbyint(image_.width * 2540.0 / 96.0)),
-                   static_cast<std::int32_t>(std::nearbyint(image_.height * 2540.0 / 96.0))};
+  himetric_ = HimetricFromPixels(Size{image_.width, image_.height});
 }
 
 GdiPicture::~GdiPicture() {
