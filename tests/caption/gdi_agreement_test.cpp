@@ -13,15 +13,10 @@
 #include "platform/win32/gdi_picture.h"
 #include "platform/win32/gdi_surface.h"
 #include "render_button.h"
+#include "support/wine_system_colors.h"
 
 namespace quillet::render {
 namespace {
-
-SystemColorTable WineSystemColors() {
-  SystemColorTable t{};
-  for (int i = 0; i < kSysColorCount; ++i) t[static_cast<std::size_t>(i)] = GetSysColor(i);
-  return t;
-}
 
 struct Rendering {
   std::int32_t width = 0, height = 0;

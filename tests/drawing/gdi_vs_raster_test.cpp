@@ -16,15 +16,10 @@
 #include "platform/portable/region_mask.h"
 #include "platform/win32/gdi_picture.h"
 #include "platform/win32/gdi_surface.h"
+#include "support/wine_system_colors.h"
 
 namespace quillet {
 namespace {
-
-SystemColorTable WineSystemColors() {
-  SystemColorTable t{};
-  for (int i = 0; i < kSysColorCount; ++i) t[static_cast<std::size_t>(i)] = GetSysColor(i);
-  return t;
-}
 
 struct Totals {
   long scripts = 0;
