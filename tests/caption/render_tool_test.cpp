@@ -39,6 +39,16 @@ TEST(RenderOptions, ValuesArriveAndDefaultsStand) {
   EXPECT_TRUE(d.caption.empty());
 }
 
+TEST(RenderOptions, CaptionTextBeyondTheBmpAndBrokenUtf8) {
+  // A character past U+FFFF becomes a surrogate pair; overlong forms, encoded surrogates and
+  // lead bytes past U+10FFFF are not characters and each become one U+FFFD per broken piece.
+  EXPECT_EQ(Utf8ToUtf16("\xf0\x9f\x93\xb6"), u"\U0001F4F6");
+  EXPECT_EQ(Utf8ToUtf16("a\xc0\xaf" "b"), u"a\uFFFD\uFFFDb");
+  EXPECT_EQ(Utf8ToUtf16("\xed\xa0\x80"), u"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(Utf8ToUtf16("\xe7\xa1"), u"\uFFFD");
+}
+
 TEST(RenderOptions, MalformedOrUnknownArgumentsAreRefusedWithAReason) {
   const std::vector<std::vector<std::string>> bad = {
       {"--colour", "1", "--out", "x"}, {"--size", "100", "--out", "x"}, {"--size", "0x30", "--out", "x"},

@@ -1,5 +1,7 @@
 #include "render_options.h"
 
+#include "platform/portable/utf32.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <functional>
@@ -41,27 +43,7 @@ std::optional<bool> ParseFlag(const std::string& s) {
 
 std::u16string Utf8ToUtf16(const std::string& text) {
   std::u16string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::uint32_t cp = 0xFFFD;
-    std::size_t n = 1;
-    if (c < 0x80) {
-      cp = c;
-    } else if ((c >> 5) == 6 || (c >> 4) == 14 || (c >> 3) == 30) {
-      n = (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
-      cp = c & (0x3F >> (n - 1));
-      bool ok = i + n <= text.size();
-      for (std::size_t k = 1; ok && k < n; ++k) {
-        const auto d = static_cast<unsigned char>(text[i + k]);
-        ok = (d >> 6) == 2;
-        cp = (cp << 6) | (d & 0x3F);
-      }
-      if (!ok) {
-        cp = 0xFFFD;
-        n = 1;
-      }
-    }
-    i += n;
+  for (char32_t cp : wendral::DecodeUtf8(text)) {
     if (cp >= 0x10000) {
       cp -= 0x10000;
       out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
