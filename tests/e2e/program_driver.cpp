@@ -24,6 +24,15 @@ void SendKey(WORD vk, bool up) {
   SendInput(1, &input, sizeof input);
 }
 
+void MovePointerTo(int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
 struct FindRequest {
   DWORD processId;
   const wchar_t* className;
@@ -133,24 +142,47 @@ void ProgramDriver::Activate(HWND window) {
   Sleep(100);
 }
 
+DWORD ProgramDriver::ReportedVersion() const {
+  // kernel32 sits at the same address in every process, and GetVersion takes no argument, so
+  // it can serve as the thread's start routine; its result becomes the thread's exit code.
+  const auto getVersion = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetVersion")));
+  HANDLE thread = CreateRemoteThread(process_.hProcess, nullptr, 0, getVersion, nullptr, 0, nullptr);
+  if (!thread) return 0;
+  DWORD version = 0;
+  if (WaitForSingleObject(thread, 5000) != WAIT_OBJECT_0 || !GetExitCodeThread(thread, &version)) version = 0;
+  CloseHandle(thread);
+  return version;
+}
+
+void ProgramDriver::PointAt(HWND window, int clientX, int clientY) {
+  POINT at{clientX, clientY};
+  ClientToScreen(window, &at);
+  MovePointerTo(at.x, at.y);
+  Sleep(150);
+}
+
+void ProgramDriver::LeftButton(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+  Sleep(150);
+}
+
 void ProgramDriver::ClickWindow(HWND window) {
   Activate(window);
   RECT box;
   GetWindowRect(window, &box);
-  const int x = (box.left + box.right) / 2;
-  const int y = (box.top + box.bottom) / 2;
-  INPUT input[3] = {};
+  MovePointerTo((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  Sleep(60);
+  INPUT input[2] = {};
   for (INPUT& i : input) i.type = INPUT_MOUSE;
-  input[0].mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input[0].mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendInput(1, &input[0], sizeof(INPUT));
   Sleep(60);
   SendInput(1, &input[1], sizeof(INPUT));
-  Sleep(60);
-  SendInput(1, &input[2], sizeof(INPUT));
   Sleep(150);
 }
 

@@ -36,12 +36,18 @@ class ProgramDriver {
 
   // The program's keyboard focus (GetGUIThreadInfo).
   HWND Focus() const;
+  // GetVersion() as the running program sees it, asked from a thread started inside it:
+  // the major version in the low byte, the minor one in the next. 0 when it cannot be asked.
+  DWORD ReportedVersion() const;
 
   // Real input.
   static void ClickWindow(HWND window);
   static void Key(WORD vk, bool alt = false, bool ctrl = false, bool shift = false);
   static void Type(const std::wstring& text);
   static void Activate(HWND window);
+  // The real pointer at a point of a window's client area, or its left button alone.
+  static void PointAt(HWND window, int clientX, int clientY);
+  static void LeftButton(bool down);
 
  private:
   std::wstring dir_;

@@ -66,6 +66,41 @@ bool MakeReadOnly(const wchar_t* classKey, const wchar_t* slot) {
   return SetDacl(SlotPath(classKey, slot), L"D:P(A;;KR;;;WD)");
 }
 
+ScopedRegistryText::ScopedRegistryText(HKEY root, const std::wstring& path, const wchar_t* name,
+                                       const std::wstring& value)
+    : root_(root), path_(path), name_(name) {
+  HKEY key = nullptr;
+  DWORD disposition = 0;
+  if (RegCreateKeyExW(root, path.c_str(), 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                      &disposition) != ERROR_SUCCESS) {
+    return;
+  }
+  createdKey_ = disposition == REG_CREATED_NEW_KEY;
+  DWORD size = 0;
+  if (RegQueryValueExW(key, name, nullptr, &oldType_, nullptr, &size) == ERROR_SUCCESS) {
+    oldData_.resize(size);
+    hadValue_ = RegQueryValueExW(key, name, nullptr, &oldType_, oldData_.data(), &size) == ERROR_SUCCESS;
+  }
+  set_ = RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+  RegCloseKey(key);
+}
+
+ScopedRegistryText::~ScopedRegistryText() {
+  if (createdKey_) {
+    RegDeleteKeyW(root_, path_.c_str());
+    return;
+  }
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(root_, path_.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  if (hadValue_) {
+    RegSetValueExW(key, name_.c_str(), 0, oldType_, oldData_.data(), static_cast<DWORD>(oldData_.size()));
+  } else {
+    RegDeleteValueW(key, name_.c_str());
+  }
+  RegCloseKey(key);
+}
+
 RegDump QueryClass(const wchar_t* classKey) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;

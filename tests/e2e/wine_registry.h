@@ -1,8 +1,11 @@
 #pragma once
 // The adapter slots of the Wine prefix: set up through advapi32, read back with Wine's own
 // reg.exe, so the program's writes are checked by a tool other than the one that made them.
+#include <windows.h>
+
 #include <map>
 #include <string>
+#include <vector>
 
 namespace wendral::e2e {
 
@@ -15,6 +18,27 @@ void ClearSlots();
 void PutString(const wchar_t* classKey, const wchar_t* slot, const wchar_t* name, const std::wstring& value);
 // Lets everyone only read the slot key, so opening it for writing is denied.
 bool MakeReadOnly(const wchar_t* classKey, const wchar_t* slot);
+
+// Sets a text value of the prefix for as long as it lives, then puts back what was there: the
+// former data and type, or no value, and no key when it made the key.
+class ScopedRegistryText {
+ public:
+  ScopedRegistryText(HKEY root, const std::wstring& path, const wchar_t* name, const std::wstring& value);
+  ~ScopedRegistryText();
+  ScopedRegistryText(const ScopedRegistryText&) = delete;
+  ScopedRegistryText& operator=(const ScopedRegistryText&) = delete;
+  bool set() const { return set_; }
+
+ private:
+  HKEY root_;
+  std::wstring path_;
+  std::wstring name_;
+  bool set_ = false;
+  bool createdKey_ = false;
+  bool hadValue_ = false;
+  DWORD oldType_ = 0;
+  std::vector<BYTE> oldData_;
+};
 
 // `reg query <classKey> /s`: slot (or "" for the class key itself) -> value name -> data,
 // as reg.exe prints it.
