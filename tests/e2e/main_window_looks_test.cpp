@@ -80,7 +80,9 @@ TEST_F(MainWindowLooksTest, ApplyButtonShowsRestHotAndPressedLooksOnScreen) {
   const int left = 10;  // left of the caption, right of the rim columns
   auto shot = [&] { return ScreenShot::OfClient(button, client); };
 
+  // The pointer may have been left over the button by an earlier case.
   PointAtTwips(form, kBareTwips);
+  EXPECT_TRUE(WaitFor([&] { return ColorDistance(shot().At(mid, 1), kHotTopRow1) > 20; }, 3000));
   const ScreenShot rest = shot();
   ProgramDriver::PointAt(button, left, h / 2);
   EXPECT_TRUE(WaitFor([&] { return ColorDistance(shot().At(mid, 1), kHotTopRow1) <= 2; }, 3000));
