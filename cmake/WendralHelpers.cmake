@@ -18,6 +18,9 @@ if(CMAKE_CROSSCOMPILING)
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+  # The native tool of the sibling build directory (tools/test-all.sh builds it first).
+  set(QUILLET_NATIVE_RENDER "${CMAKE_BINARY_DIR}/../native/bin/quillet-render" CACHE FILEPATH
+      "native quillet-render whose PNGs quillet-render.exe must reproduce")
 endif()
 
 # wendral_test(<name> SOURCES <files...> LIBS <libs...> [LABELS <labels...>])
@@ -51,4 +54,25 @@ function(wendral_add_subdirectories)
       add_subdirectory(${child})
     endif()
   endforeach()
+endfunction()
+
+# wendral_compare_render_tools(<test name> CASES <file> [LABEL <text>])
+# Under Wine: quillet-render (native, from the sibling build directory) and quillet-render.exe
+# draw every case of <file> and must write byte-identical PNGs.
+function(wendral_compare_render_tools name)
+  cmake_parse_arguments(C "" "CASES;LABEL" "" ${ARGN})
+  if(NOT WIN32)
+    return()
+  endif()
+  if(NOT C_LABEL)
+    set(C_LABEL ${name})
+  endif()
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND} -DNATIVE=${QUILLET_NATIVE_RENDER}
+                   -DWINE_RUN=${CMAKE_BINARY_DIR}/wine-run.sh -DEXE=$<TARGET_FILE:quillet-render>
+                   -DDATA=${PROJECT_SOURCE_DIR}/tests/caption/data -DOUT=${CMAKE_CURRENT_BINARY_DIR}/${name}
+                   -DCASES_FILE=${C_CASES} -DLABEL=${C_LABEL}
+                   -P ${PROJECT_SOURCE_DIR}/tests/caption/compare_render_tools.cmake)
+  set_tests_properties(${name} PROPERTIES LABELS "button;wine" TIMEOUT 900
+                       SKIP_REGULAR_EXPRESSION "native quillet-render not built")
 endfunction()

@@ -1,7 +1,8 @@
 # Runs quillet-render (native) and quillet-render.exe (under Wine) with the same
 # arguments and requires byte-identical PNGs: both write the same stored-block encoding,
 # so equal files mean equal pixels and equal transparency.
-# Variables: NATIVE, WINE_RUN, EXE, DATA, OUT.
+# Variables: NATIVE, WINE_RUN, EXE, DATA, OUT; optional CASES_FILE (one case a line, arguments
+# separated by "|", @DATA@ standing for DATA; lines starting with # are skipped) and LABEL.
 if(NOT EXISTS "${NATIVE}")
   message("native quillet-render not built at ${NATIVE}: build the native preset first "
           "(or configure with -DQUILLET_NATIVE_RENDER=<path>)")
@@ -29,6 +30,20 @@ set(cases
   "--picture|${DATA}/disc16.ico|--picture-align|4|--picture-size|3"
   "--picture|${DATA}/pattern16.bmp|--enabled|0|--picture-size|2"
   "--picture|${DATA}/disc16.ico|--picture-hover|${DATA}/disc16.ico|--enabled|0|--picture-align|7")
+if(DEFINED CASES_FILE)
+  file(STRINGS "${CASES_FILE}" lines ENCODING UTF-8)
+  set(cases "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^#" OR line STREQUAL "")
+      continue()
+    endif()
+    string(REPLACE "@DATA@" "${DATA}" line "${line}")
+    list(APPEND cases "${line}")
+  endforeach()
+endif()
+if(NOT DEFINED LABEL)
+  set(LABEL caption)
+endif()
 set(index 0)
 set(failed "")
 foreach(case IN LISTS cases)
@@ -55,4 +70,4 @@ if(failed)
   string(REPLACE ";" "\n  " listed "${failed}")
   message(FATAL_ERROR "quillet-render and quillet-render.exe differ:\n  ${listed}")
 endif()
-message("[caption] ${count} renderings identical between quillet-render and quillet-render.exe")
+message("[${LABEL}] ${count} renderings identical between quillet-render and quillet-render.exe")
