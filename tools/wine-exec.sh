@@ -2,7 +2,19 @@
 # Runs one Windows program under Wine with the project's settings:
 # code page 936, a CJK font standing in for 宋体/SimSun, no Mono or Gecko prompts,
 # a wineserver that stays up between runs so each suite pays Wine's start-up only once.
-# Needs WINEPREFIX and WINEARCH; makes the prefix on first use (serialised by a lock).
+# Needs WINEPREFIX and WINEARCH (win32 or win64); makes the prefix on first use (serialised
+# by a lock).
+#
+#   wine-exec.sh PROGRAM [ARGS...]   run PROGRAM
+#   wine-exec.sh --probe             can this build run here? Prints one line saying why;
+#                                    exit 0 if it can, 1 if not.
+#
+# Some machines' kernels refuse 32-bit x86 code ("32-bit emulation disabled"), and Debian's
+# `wine` wrapper picks the 32-bit loader whenever wine32 is installed. So the loader is
+# chosen here, by the build's architecture, and called directly: /usr/lib/wine/wine for
+# win32, /usr/lib/wine/wine64 (with WINELOADER) for win64. Whether the 32-bit loader starts
+# is tried once per build and remembered beside the prefix. WENDRAL_WINE64=1 makes a win32
+# build report that it can't run, so the tests take the win64 path on any machine.
 set -euo pipefail
 : "${WINEPREFIX:?}" "${WINEARCH:?}"
 export LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8
@@ -10,16 +22,66 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 export DISPLAY="${DISPLAY:-:99}"
 
-wine_cmd=wine
+wine_lib=/usr/lib/wine
+if [ "$WINEARCH" = win64 ]; then
+  wine_cmd=$wine_lib/wine64
+  export WINELOADER=$wine_lib/wine64
+  export WINESERVER=$wine_lib/wineserver64
+else
+  wine_cmd=$wine_lib/wine
+  export WINELOADER=$wine_lib/wine
+  export WINESERVER=$wine_lib/wineserver64
+  [ -x "$WINESERVER" ] || WINESERVER=$wine_lib/wineserver32
+fi
+
+# One line on whether this build's loader runs here; exit 0 if it does.
+probe() {
+  if [ "$WINEARCH" = win32 ] && [ -n "${WENDRAL_WINE64:-}" ] && [ "${WENDRAL_WINE64}" != 0 ]; then
+    echo "the 64-bit path is forced by WENDRAL_WINE64=$WENDRAL_WINE64"
+    return 1
+  fi
+  local cache="$WINEPREFIX.probe"
+  if [ ! -f "$cache" ]; then
+    mkdir -p "$(dirname "$cache")"
+    local answer
+    if answer=$(LC_ALL=C "$wine_cmd" --version 2>&1); then
+      echo "ok $answer" >"$cache"
+    else
+      echo "no $(printf '%s' "$answer" | head -n1)" >"$cache"
+    fi
+  fi
+  local verdict detail
+  read -r verdict detail <"$cache"
+  if [ "$verdict" = ok ]; then
+    if [ "$WINEARCH" = win32 ]; then echo "this machine runs 32-bit code ($detail)"
+    else echo "64-bit Wine runs here ($detail)"; fi
+    return 0
+  fi
+  if [ "$WINEARCH" = win32 ]; then
+    echo "this machine's kernel refuses 32-bit code ($wine_cmd: ${detail:-no answer})"
+  else
+    echo "64-bit Wine does not start here ($wine_cmd: ${detail:-no answer})"
+  fi
+  return 1
+}
+
+if [ "${1:-}" = --probe ]; then
+  probe
+  exit $?
+fi
+if ! why=$(probe); then
+  echo "wine-exec.sh: can't run the $WINEARCH build: $why" >&2
+  exit 126
+fi
 
 mkdir -p "$(dirname "$WINEPREFIX")"
 (
   flock 9
   if [ ! -f "$WINEPREFIX/.wendral-ready" ]; then
     rm -rf "$WINEPREFIX"
-    "$wine_cmd" wineboot --init >/dev/null 2>&1
+    "$wine_cmd" wineboot --init >/dev/null 2>&1 || true
     "$(dirname "$0")/wine-fonts.sh" "$wine_cmd"
-    wineserver -w
+    "$WINESERVER" -w
     touch "$WINEPREFIX/.wendral-ready"
   fi
 ) 9>"$WINEPREFIX.lock"
@@ -27,6 +89,6 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 # Keep the server alive for a minute after the last program ends, and start Wine's own
 # services detached from our output: they outlive the program, and would otherwise hold
 # the caller's pipe open until the server exits.
-wineserver -p60 </dev/null >/dev/null 2>&1 || true
+"$WINESERVER" -p60 </dev/null >/dev/null 2>&1 || true
 "$wine_cmd" wineboot </dev/null >/dev/null 2>&1 || true
 exec "$wine_cmd" "$@"
