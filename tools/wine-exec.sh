@@ -8,6 +8,7 @@
 #   wine-exec.sh PROGRAM [ARGS...]   run PROGRAM
 #   wine-exec.sh --probe             can this build run here? Prints one line saying why;
 #                                    exit 0 if it can, 1 if not.
+#   wine-exec.sh --stop-server       ends the prefix's wineserver (and what runs in it)
 #
 # Some machines' kernels refuse 32-bit x86 code ("32-bit emulation disabled"), and Debian's
 # `wine` wrapper picks the 32-bit loader whenever wine32 is installed. So the loader is
@@ -44,7 +45,7 @@ probe() {
   if [ ! -f "$cache" ]; then
     mkdir -p "$(dirname "$cache")"
     local answer
-    if answer=$(LC_ALL=C "$wine_cmd" --version 2>&1); then
+    if answer=$(LC_ALL=C bash -c 'exec "$0" --version' "$wine_cmd" 2>&1); then
       echo "ok $answer" >"$cache"
     else
       echo "no $(printf '%s' "$answer" | head -n1)" >"$cache"
@@ -65,10 +66,10 @@ probe() {
   return 1
 }
 
-if [ "${1:-}" = --probe ]; then
-  probe
-  exit $?
-fi
+case "${1:-}" in
+  --probe) probe; exit $? ;;
+  --stop-server) [ -d "$WINEPREFIX" ] && "$WINESERVER" -k; exit 0 ;;
+esac
 if ! why=$(probe); then
   echo "wine-exec.sh: can't run the $WINEARCH build: $why" >&2
   exit 126

@@ -9,6 +9,7 @@
 
 #include "platform/win32/file_picture.h"
 #include "platform/win32/gdi_surface.h"
+#include "platform/win32/system_libraries.h"
 #include "render_tool.h"
 
 using namespace quillet;
@@ -38,6 +39,7 @@ PicturePtr Load(const std::string& path) {
 }  // namespace
 
 int main() {
+  wendral::win32::RestrictDllSearchToSystemFolder();
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   std::vector<std::string> args;

@@ -9,6 +9,7 @@
 #include "platform/win32/button_window.h"
 #include "platform/win32/form_ambient.h"
 #include "platform/win32/form_messages.h"
+#include "platform/win32/system_libraries.h"
 #include "platform/win32/twips.h"
 #include "platform/win32/window_buffer_surface.h"
 #include "platform/win32/window_hooks.h"
@@ -243,8 +244,11 @@ ModuleHandle ButtonWindow::GetModuleHandleA(std::string_view library) {
   return reinterpret_cast<ModuleHandle>(::GetModuleHandleA(std::string(library).c_str()));
 }
 
+// From the system folder only: a DLL of that name beside the program must never load.
 ModuleHandle ButtonWindow::LoadLibraryA(std::string_view library) {
-  return reinterpret_cast<ModuleHandle>(::LoadLibraryA(std::string(library).c_str()));
+  std::wstring name(library.begin(), library.end());
+  if (name.find(L'.') == std::wstring::npos) name += L".dll";
+  return reinterpret_cast<ModuleHandle>(wendral::win32::LoadSystemLibrary(name.c_str()));
 }
 
 std::uintptr_t ButtonWindow::GetProcAddress(ModuleHandle module, std::string_view function) {
@@ -261,7 +265,7 @@ bool ButtonWindow::TrackMouseEvent(TrackService service, const TrackMouseEventRe
       reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32"), "TrackMouseEvent")));
   static const auto comctl32 = [] {
     HMODULE module = ::GetModuleHandleA("comctl32");
-    if (!module) module = ::LoadLibraryA("comctl32");
+    if (!module) module = wendral::win32::LoadSystemLibrary(L"comctl32.dll");
     return reinterpret_cast<TrackProc>(
         reinterpret_cast<void*>(module ? ::GetProcAddress(module, "_TrackMouseEvent") : nullptr));
   }();

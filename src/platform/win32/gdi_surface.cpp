@@ -184,7 +184,8 @@ bool GdiSurface::TransparentBltPicture(const Picture& bitmap, std::int32_t dx, s
                                        Color transparent) {
   if (bitmap.Type() != PictureType::Bitmap) return false;
   SelectedBitmap src(nullptr, reinterpret_cast<HBITMAP>(bitmap.Handle()));
-  return ::TransparentBlt(dc_, dx, dy, dw, dh, src.dc(), sx, sy, sw, sh, transparent) != FALSE;
+  // gdi32's own export: msimg32 is not a DLL Windows always takes from the system folder.
+  return ::GdiTransparentBlt(dc_, dx, dy, dw, dh, src.dc(), sx, sy, sw, sh, transparent) != FALSE;
 }
 
 bool GdiSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,

@@ -1,9 +1,9 @@
 // wendral.exe: start-up, then the message loop until a window's close ends the program.
 #include <windows.h>
-#include <commctrl.h>
 #include <ole2.h>
 
 #include "platform/win32/form_messages.h"
+#include "platform/win32/system_libraries.h"
 #include "program.h"
 #include "settings_probe.h"
 
@@ -22,8 +22,8 @@ bool TranslateOptionArrows(MSG& msg) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&controls);
+  wendral::win32::RestrictDllSearchToSystemFolder();
+  wendral::win32::InitCommonControlsFromSystem();
   OleInitialize(nullptr);
   int exitCode = 0;
   {
