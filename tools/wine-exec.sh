@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine with the project's settings:
-# code page 936, a CJK font standing in for 宋体/SimSun, no Mono or Gecko prompts,
+# code page 936, a CJK font standing in for 宋体/SimSun, Windows 7 system colours, no Mono or Gecko prompts,
 # a wineserver that stays up between runs so each suite pays Wine's start-up only once.
 # Needs WINEPREFIX and WINEARCH (win32 or win64); makes the prefix on first use (serialised
 # by a lock).
@@ -84,6 +84,10 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     "$(dirname "$0")/wine-fonts.sh" "$wine_cmd"
     "$WINESERVER" -w
     touch "$WINEPREFIX/.wendral-ready"
+  fi
+  if [ ! -f "$WINEPREFIX/.wendral-colors" ]; then
+    "$(dirname "$0")/wine-colors.sh" "$wine_cmd"
+    touch "$WINEPREFIX/.wendral-colors"
   fi
 ) 9>"$WINEPREFIX.lock"
 

@@ -9,6 +9,8 @@
 
 #include "platform/win32/file_picture.h"
 #include "platform/win32/gdi_surface.h"
+#include "builtin_text_surface.h"
+#include "gallery_sheet.h"
 #include "platform/win32/system_libraries.h"
 #include "render_tool.h"
 
@@ -36,6 +38,24 @@ PicturePtr Load(const std::string& path) {
   return picture;
 }
 
+CellPixels PaintOnGdi(const RenderOptions& o) {
+  HeadlessForm form;
+  HeadlessHost host(form, PlacementFor(o));
+  std::unique_ptr<GdiDibSurface> gdi;
+  std::unique_ptr<BuiltinTextSurface> text;
+  DriveButton(host, o, {}, [&](HeadlessHost& h) {
+    gdi = GdiDibSurface::Create(h.Raster().Width(), h.Raster().Height());
+    if (!gdi) return;
+    text = std::make_unique<BuiltinTextSurface>(*gdi);
+    h.Recorder().SetInner(*text);
+  });
+  if (!gdi) return {};
+  const std::uint32_t* bits = gdi->Pixels();
+  return {gdi->Width(), gdi->Height(),
+          std::vector<std::uint32_t>(bits, bits + static_cast<std::size_t>(gdi->Width()) * gdi->Height()),
+          LastRegion(host)};
+}
+
 }  // namespace
 
 int main() {
@@ -49,6 +69,8 @@ int main() {
   const auto started = StartRender(args, Load);
   if (const int* exit_code = std::get_if<int>(&started)) return *exit_code;
   const RenderJob& job = std::get<RenderJob>(started);
+  if (job.options.gallery)
+    return WriteGallery(job.options, PaintOnGdi, GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT));
 
   HeadlessForm form;
   HeadlessHost host(form, PlacementFor(job.options));

@@ -64,7 +64,8 @@ std::string RenderUsage() {
          "  --caption TEXT  --caption-align N\n"
          "  --picture FILE  --picture-hover FILE  (BMP or ICO)\n"
          "  --picture-align N  --picture-size N  --mask-color 0xBBGGRR  --use-mask-color 0|1\n"
-         "  --font NAME  --font-size PT\n";
+         "  --font NAME  --font-size PT\n"
+         "  --gallery  (every style in every state on one sheet; takes only --out)\n";
 }
 
 ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
@@ -105,8 +106,9 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
   const std::map<std::string, Setter> setters = {
       {"--style", [&](const std::string& v) {
          const auto n = ParseInt32(v);
-         if (n) o.style = *n;
-         return n.has_value();
+         if (!n || *n < 0 || *n >= kButtonStyleCount) return false;
+         o.style = *n;
+         return true;
        }},
       {"--size", [&](const std::string& v) {
          const auto x = v.find('x');
@@ -158,12 +160,18 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
       {"--out", text(o.out)},
   };
 
+  bool one_button_options = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& name = args[i];
     if (name == "--help" || name == "-h") {
       result.help = true;
       return result;
     }
+    if (name == "--gallery") {
+      o.gallery = true;
+      continue;
+    }
+    if (name != "--out") one_button_options = true;
     const auto it = setters.find(name);
     if (it == setters.end()) {
       result.error = "unknown argument: " + name;
@@ -181,6 +189,10 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
   }
   if (o.out.empty()) {
     result.error = "--out FILE is required";
+    return result;
+  }
+  if (o.gallery && one_button_options) {
+    result.error = "--gallery takes no option but --out";
     return result;
   }
   result.options = std::move(o);

@@ -38,6 +38,8 @@ struct RenderOptions {
   std::optional<std::u16string> font;
   std::optional<double> font_size;  // points
   std::string out;
+  // The whole gallery sheet instead of one button (no other option but --out).
+  bool gallery = false;
 };
 
 struct ParseResult {

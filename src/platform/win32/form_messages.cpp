@@ -106,4 +106,13 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
+bool TranslateOptionArrows(MSG& msg) {
+  const WPARAM key = msg.wParam;
+  const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+  if (msg.message != WM_KEYDOWN || !arrow) return false;
+  HWND focus = GetFocus();
+  if (!focus || (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) == 0) return false;
+  return IsDialogMessageW(GetAncestor(focus, GA_ROOT), &msg) != FALSE;
+}
+
 }  // namespace quillet::win32

@@ -24,6 +24,10 @@ namespace quillet::win32 {
 // True when the message was consumed and must not be translated or dispatched.
 bool TranslateFormMessage(const MSG& msg);
 
+// The arrow keys move the selection within a group of option buttons, as in a dialog.
+// True when the message was consumed.
+bool TranslateOptionArrows(MSG& msg);
+
 // Handles the thread's pending messages until none is left. A WM_QUIT met on the way is
 // posted again and ends the pump, so the outer loop still sees it.
 void PumpPendingMessages();

@@ -7,20 +7,6 @@
 #include "program.h"
 #include "settings_probe.h"
 
-namespace {
-
-bool IsArrowKey(WPARAM key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
-
-// Arrow keys move the selection within the option group, as in a dialog.
-bool TranslateOptionArrows(MSG& msg) {
-  if (msg.message != WM_KEYDOWN || !IsArrowKey(msg.wParam)) return false;
-  HWND focus = GetFocus();
-  if (!focus || (SendMessageW(focus, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) == 0) return false;
-  return IsDialogMessageW(GetAncestor(focus, GA_ROOT), &msg) != FALSE;
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wendral::win32::RestrictDllSearchToSystemFolder();
   wendral::win32::InitCommonControlsFromSystem();
@@ -31,7 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (program.Run() != wendral::RunKind::Failed) {
       MSG msg;
       while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (quillet::win32::TranslateFormMessage(msg) || TranslateOptionArrows(msg)) continue;
+        if (quillet::win32::TranslateFormMessage(msg) || quillet::win32::TranslateOptionArrows(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
       }
