@@ -25,8 +25,8 @@ std::array<StyleRenderer, kButtonStyleCount>& Table() {
       nullptr,  // 11 Popup3D
       nullptr,  // 12 PopupThin
       nullptr,  // 13 AmberBox
-      nullptr,  // 14 PixelCapsule
-      nullptr,  // 15 SideGradient
+      &RenderPixelCapsule,  // 14 PixelCapsule
+      &RenderSideGradient,  // 15 SideGradient
   };
   return table;
 }

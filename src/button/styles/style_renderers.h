@@ -10,5 +10,7 @@ namespace quillet {
 // void RenderEdgeStyles(QuilletButton& button, DrawState state);   // styles 0, 1, 11, 12
 void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
 // ... one per style family through SideGradient.
+void RenderPixelCapsule(QuilletButton& button, DrawState state);  // style 14
+void RenderSideGradient(QuilletButton& button, DrawState state);  // style 15
 
 }  // namespace quillet
