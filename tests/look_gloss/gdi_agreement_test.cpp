@@ -33,11 +33,29 @@ struct Setup {
   Color form_color = 0x8000000F;
 };
 
+// Text measured by GDI and never drawn: the raster then lays the caption out exactly as
+// GDI does, so style 6's focus rectangle round the caption lands on the same pixels. The
+// captions below are spaces, which GDI draws as nothing either.
+class GdiMeasuredText : public RasterTextEngine {
+ public:
+  Size Measure(const FontDescription& font, std::u16string_view text) override {
+    if (!gdi_) return Size{};
+    if (!(gdi_->Font() == font)) gdi_->SetFont(font);
+    return gdi_->MeasureText(text);
+  }
+  void Draw(RasterSurface&, const FontDescription&, std::u16string_view, std::int32_t, std::int32_t, Color,
+            std::int32_t, const Rect&) override {}
+
+ private:
+  std::unique_ptr<GdiDibSurface> gdi_ = GdiDibSurface::Create(1, 1);
+};
+
 Rendering OnRaster(const Setup& s) {
   HeadlessForm form;
   HeadlessHost host(form, PlacementFor(s.options));
   host.SetAmbient("BackColor", static_cast<std::int32_t>(s.form_color));
   host.Raster().SetSystemColors(WineSystemColors());
+  host.Raster().SetTextEngine(std::make_shared<GdiMeasuredText>());
   DriveButton(host, s.options, {});
   const RasterSurface& r = host.Raster();
   return {r.Width(), r.Height(), r.Pixels(), LastRegion(host), host.Control().CaptionFocusRect(), r.DrawMode()};
@@ -72,8 +90,9 @@ long Differences(const Setup& s, const std::string& name) {
   EXPECT_EQ(a.height, b.height) << name;
   EXPECT_EQ(a.region, b.region) << name;
   EXPECT_EQ(a.draw_mode, b.draw_mode) << name;
-  // Style 6 draws its focus rectangle round the caption: both must place it alike.
-  EXPECT_EQ(a.caption_focus, b.caption_focus) << name;
+  // Style 6 draws its focus rectangle round the caption: both must place it alike. (Style 5
+  // never writes it, so there it keeps whatever the load left.)
+  if (s.options.style == 6) EXPECT_EQ(a.caption_focus, b.caption_focus) << name;
   if (a.pixels.empty() || a.width != b.width || a.height != b.height) return 1;
   const std::vector<std::uint8_t> rgba = ButtonRgba(a.pixels.data(), a.width, a.height, a.region);
   long diffs = 0;
@@ -123,6 +142,7 @@ void AllLooksOfStyle(std::int32_t style) {
       o.width = size.cx;
       o.height = size.cy;
       o.back_color = colour;
+      o.caption = std::u16string(static_cast<std::size_t>(size.cx / 20), u' ');
       const std::string base = "style " + std::to_string(style) + " " + std::to_string(size.cx) + "x" +
                                std::to_string(size.cy) + " colour " +
                                (colour ? std::to_string(*colour) : std::string("default"));
