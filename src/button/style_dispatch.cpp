@@ -16,9 +16,9 @@ std::array<StyleRenderer, kButtonStyleCount>& Table() {
       &RenderNavyFrame,  // 2 NavyFrame
       nullptr,  // 3 SilverHover
       nullptr,  // 4 SilverGlass
-      nullptr,  // 5 DropShadow
-      nullptr,  // 6 TwoToneGloss
-      nullptr,  // 7 AmberGloss
+      &RenderDropShadow,  // 5 DropShadow
+      &RenderTwoToneGloss,  // 6 TwoToneGloss
+      &RenderAmberGloss,  // 7 AmberGloss
       nullptr,  // 8 HoverGlass
       nullptr,  // 9 FlatBlueBox
       nullptr,  // 10 BandedGradient

@@ -9,6 +9,9 @@ namespace quillet {
 
 // void RenderEdgeStyles(QuilletButton& button, DrawState state);   // styles 0, 1, 11, 12
 void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
+void RenderDropShadow(QuilletButton& button, DrawState state);  // style 5
+void RenderTwoToneGloss(QuilletButton& button, DrawState state);  // style 6
+void RenderAmberGloss(QuilletButton& button, DrawState state);  // style 7
 // ... one per style family through SideGradient.
 void RenderPixelCapsule(QuilletButton& button, DrawState state);  // style 14
 void RenderSideGradient(QuilletButton& button, DrawState state);  // style 15
