@@ -19,12 +19,12 @@ std::array<StyleRenderer, kButtonStyleCount>& Table() {
       nullptr,  // 5 DropShadow
       nullptr,  // 6 TwoToneGloss
       nullptr,  // 7 AmberGloss
-      nullptr,  // 8 HoverGlass
-      nullptr,  // 9 FlatBlueBox
-      nullptr,  // 10 BandedGradient
+      &RenderHoverGlass,  // 8 HoverGlass
+      &RenderFlatBlueBox,  // 9 FlatBlueBox
+      &RenderBandedGradient,  // 10 BandedGradient
       nullptr,  // 11 Popup3D
       nullptr,  // 12 PopupThin
-      nullptr,  // 13 AmberBox
+      &RenderAmberBox,  // 13 AmberBox
       nullptr,  // 14 PixelCapsule
       nullptr,  // 15 SideGradient
   };

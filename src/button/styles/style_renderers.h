@@ -9,6 +9,10 @@ namespace quillet {
 
 // void RenderEdgeStyles(QuilletButton& button, DrawState state);   // styles 0, 1, 11, 12
 void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
+void RenderHoverGlass(QuilletButton& button, DrawState state);  // style 8
+void RenderFlatBlueBox(QuilletButton& button, DrawState state);  // style 9
+void RenderBandedGradient(QuilletButton& button, DrawState state);  // style 10
+void RenderAmberBox(QuilletButton& button, DrawState state);  // style 13
 // ... one per style family through SideGradient.
 
 }  // namespace quillet
