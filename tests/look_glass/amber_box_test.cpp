@@ -94,7 +94,7 @@ TEST_P(AmberBoxTest, CheckedPicksItsAmberByWhereThePointerIs) {
   EXPECT_TRUE(Amber(c.checked));
 }
 
-INSTANTIATE_TEST_SUITE_P(SizesAndColours, AmberBoxTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(SizesAndColours, AmberBoxTest, ::testing::ValuesIn(kCases), CaseName());
 
 }  // namespace
 }  // namespace quillet::testing

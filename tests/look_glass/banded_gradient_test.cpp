@@ -101,7 +101,7 @@ TEST_P(BandedGradientTest, PressedAndCheckedDarkenTheBase) {
   ExpectLook(c.pressed);
 }
 
-INSTANTIATE_TEST_SUITE_P(SizesAndColours, BandedGradientTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(SizesAndColours, BandedGradientTest, ::testing::ValuesIn(kCases), CaseName());
 
 }  // namespace
 }  // namespace quillet::testing

@@ -89,7 +89,7 @@ TEST_P(FlatBlueBoxTest, CheckedIsPaleGreyAwayFromThePointerAndDeepBlueUnderIt) {
   EXPECT_TRUE(Box(kCheckedFace, kCheckedFrame));
 }
 
-INSTANTIATE_TEST_SUITE_P(SizesAndColours, FlatBlueBoxTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(SizesAndColours, FlatBlueBoxTest, ::testing::ValuesIn(kCases), CaseName());
 
 }  // namespace
 }  // namespace quillet::testing

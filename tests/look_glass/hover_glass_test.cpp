@@ -104,7 +104,7 @@ TEST_P(HoverGlassTest, DisabledIsAPlainPatchEvenHotPressedOrChecked) {
   EXPECT_TRUE(Whole(c.face));
 }
 
-INSTANTIATE_TEST_SUITE_P(SizesAndColours, HoverGlassTest, ::testing::ValuesIn(kCases));
+INSTANTIATE_TEST_SUITE_P(SizesAndColours, HoverGlassTest, ::testing::ValuesIn(kCases), CaseName());
 
 }  // namespace
 }  // namespace quillet::testing

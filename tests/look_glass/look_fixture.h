@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 #include <utility>
 
 #include "caption/caption_fixture.h"
@@ -66,6 +67,16 @@ class LookTest : public CaptionTest {
     char text[80];
     std::snprintf(text, sizeof text, "(%d,%d) is %06X, expected %06X", x, y, At(x, y), c);
     return ::testing::AssertionFailure() << text;
+  }
+};
+
+// Test names after the case's size and BackColor, "s57x21_c80000005".
+struct CaseName {
+  template <typename Case>
+  std::string operator()(const ::testing::TestParamInfo<Case>& info) const {
+    char text[40];
+    std::snprintf(text, sizeof text, "s%dx%d_c%08X", info.param.size.cx, info.param.size.cy, info.param.back);
+    return text;
   }
 };
 
