@@ -19,12 +19,12 @@ std::array<StyleRenderer, kButtonStyleCount>& Table() {
       &RenderDropShadow,  // 5 DropShadow
       &RenderTwoToneGloss,  // 6 TwoToneGloss
       &RenderAmberGloss,  // 7 AmberGloss
-      nullptr,  // 8 HoverGlass
-      nullptr,  // 9 FlatBlueBox
-      nullptr,  // 10 BandedGradient
+      &RenderHoverGlass,  // 8 HoverGlass
+      &RenderFlatBlueBox,  // 9 FlatBlueBox
+      &RenderBandedGradient,  // 10 BandedGradient
       nullptr,  // 11 Popup3D
       nullptr,  // 12 PopupThin
-      nullptr,  // 13 AmberBox
+      &RenderAmberBox,  // 13 AmberBox
       &RenderPixelCapsule,  // 14 PixelCapsule
       &RenderSideGradient,  // 15 SideGradient
   };

@@ -1,6 +1,5 @@
-// Declarations of the style renderers, one unit per look in
-// this folder. Each has the StyleRenderer signature and goes into the table of
-// button/style_dispatch.cpp when it is written. None is written yet.
+// Declarations of the style renderers, one unit per look in this folder. Each has the
+// StyleRenderer signature and has its entry in the table of button/style_dispatch.cpp.
 #pragma once
 
 #include "button/style_dispatch.h"
@@ -12,7 +11,10 @@ void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
 void RenderDropShadow(QuilletButton& button, DrawState state);  // style 5
 void RenderTwoToneGloss(QuilletButton& button, DrawState state);  // style 6
 void RenderAmberGloss(QuilletButton& button, DrawState state);  // style 7
-// ... one per style family through SideGradient.
+void RenderHoverGlass(QuilletButton& button, DrawState state);  // style 8
+void RenderFlatBlueBox(QuilletButton& button, DrawState state);  // style 9
+void RenderBandedGradient(QuilletButton& button, DrawState state);  // style 10
+void RenderAmberBox(QuilletButton& button, DrawState state);  // style 13
 void RenderPixelCapsule(QuilletButton& button, DrawState state);  // style 14
 void RenderSideGradient(QuilletButton& button, DrawState state);  // style 15
 
