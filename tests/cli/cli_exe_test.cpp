@@ -49,7 +49,11 @@ struct Outcome {
 // Runs a program of the prefix with its output into files, so it sees a redirection.
 Outcome RunProcess(const std::wstring& commandLine, const std::wstring& outputDir) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  const std::wstring outPath = outputDir + L"\\stdout.txt", errPath = outputDir + L"\\stderr.txt";
+  // Names of their own each time: a console helper may hold the last run's files a while.
+  static int run = 0;
+  const std::wstring number = std::to_wstring(++run);
+  const std::wstring outPath = outputDir + L"\\stdout-" + number + L".txt";
+  const std::wstring errPath = outputDir + L"\\stderr-" + number + L".txt";
   HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
   STARTUPINFOW startup{};
@@ -175,7 +179,7 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   PutString(kClass001, L"0003", L"DriverDesc", L"nic");
   PutString(kCurrentClass, L"0099", L"SSID", L"末位\t\"引号\"");
   const std::string before = Export();
-  ASSERT_NE(before.find("DriverDesc"), std::string::npos);
+  ASSERT_NE(before.find(std::string("D\0r\0i\0v\0e\0r\0D\0e\0s\0c\0", 20)), std::string::npos);  // UTF-16
 
   Outcome run = Cli(L"set 网吧-3号机 --mode cafe --backup \"备份 1.reg\"");
   EXPECT_EQ(run.exitCode, 0u) << run.err;
@@ -254,6 +258,48 @@ TEST_F(CliExeTest, RestoreRefusesAFileThatTouchesOtherValues) {
   EXPECT_EQ(run.exitCode, 2u);
   EXPECT_EQ(run.err, "拒绝恢复 evil.reg:第 5 行: 文件要修改 \"SSID\" 以外的值。 没有做任何修改。\r\n");
   EXPECT_EQ(Export(), before);
+}
+
+TEST_F(CliExeTest, OnAConsoleChineseIsWrittenAsUnicodeText) {
+  PutString(kClass001, L"0007", L"SSID", L"老名字");
+  // A console of this test's own, which the tool inherits as its output.
+  FreeConsole();
+  if (!AllocConsole()) GTEST_SKIP() << "no console available";
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE console = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                               OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(console, INVALID_HANDLE_VALUE);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = console;
+  startup.hStdError = console;
+  std::wstring command = L"\"" + dir_ + L"\\wendral-cli.exe\" status";
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, dir_.c_str(), &startup,
+                             &process));
+  WaitForSingleObject(process.hProcess, 60000);
+  DWORD exitCode = 99;
+  GetExitCodeProcess(process.hProcess, &exitCode);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  EXPECT_EQ(exitCode, 0u);
+  // The screen up to the cursor: the long key lines wrap, the slot line follows them.
+  CONSOLE_SCREEN_BUFFER_INFO info{};
+  ASSERT_TRUE(GetConsoleScreenBufferInfo(console, &info));
+  const DWORD cells = static_cast<DWORD>(info.dwSize.X) * static_cast<DWORD>(info.dwCursorPosition.Y + 1);
+  std::wstring screen(cells, L' ');
+  DWORD read = 0;
+  ReadConsoleOutputCharacterW(console, screen.data(), cells, COORD{0, 0}, &read);
+  CloseHandle(console);
+  FreeConsole();
+  const std::size_t at = screen.find(L"  0007  SSID = ");
+  ASSERT_NE(at, std::wstring::npos) << Utf8(screen);
+  const std::wstring line = screen.substr(at, 40);
+  // A console may give a double-width character's two cells as one character or two.
+  EXPECT_EQ(line.rfind(L"  0007  SSID = \"老", 0), 0u) << Utf8(line);
+  const std::size_t name = line.find(L"名"), character = line.find(L"字");
+  EXPECT_TRUE(name != std::wstring::npos && character != std::wstring::npos && name < character) << Utf8(line);
 }
 
 }  // namespace
