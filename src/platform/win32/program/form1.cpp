@@ -28,8 +28,33 @@ void DrawWithoutVisualStyle(HWND control) {
   using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
   const auto setWindowTheme =
       reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")));
-  if (setWindowTheme) setWindowTheme(control, L"", L"");
+  // A blank (not empty) name matches no theme class; an empty one would not be stored.
+  if (setWindowTheme) setWindowTheme(control, L" ", L" ");
   // uxtheme stays loaded: the control keeps referring to it.
+}
+
+// A classic group box paints only its edge and caption, and the main window clips its
+// children, so the frame fills its own inside with the window's face colour.
+constexpr wchar_t kFrameProcProperty[] = L"WendralFrameProc";
+
+LRESULT CALLBACK FrameProc(HWND frame, UINT msg, WPARAM wparam, LPARAM lparam) {
+  const auto original = reinterpret_cast<WNDPROC>(GetPropW(frame, kFrameProcProperty));
+  if (msg == WM_ERASEBKGND) {
+    RECT client;
+    GetClientRect(frame, &client);
+    FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    RemovePropW(frame, kFrameProcProperty);
+  }
+  return CallWindowProcW(original, frame, msg, wparam, lparam);
+}
+
+void FillOwnBackground(HWND control) {
+  SetPropW(control, kFrameProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
+  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc));
 }
 
 }  // namespace
@@ -90,6 +115,7 @@ void Form1::CreateControls() {
   HWND frame = CreateChild(hwnd_, L"BUTTON", Widen(texts::kCredit).c_str(), BS_GROUPBOX | WS_GROUP, 0,
                            IDC_FRAME1, layout::kFrame1, dpi, formFont_);
   DrawWithoutVisualStyle(frame);
+  FillOwnBackground(frame);
   options_[0] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindows7).c_str(), BS_AUTORADIOBUTTON | WS_GROUP,
                             0, IDC_OPTION1, layout::kOption1, dpi, formFont_);
   options_[1] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindowsXp).c_str(), BS_AUTORADIOBUTTON, 0,
