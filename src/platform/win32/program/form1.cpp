@@ -35,25 +35,21 @@ void DrawWithoutVisualStyle(HWND control) {
 
 // A classic group box paints only its edge and caption, and the main window clips its
 // children, so the frame fills its own inside with the window's face colour.
-constexpr wchar_t kFrameProcProperty[] = L"WendralFrameProc";
+// Every BUTTON window has the same class procedure, so one saved copy serves any frame.
+WNDPROC buttonClassProc = nullptr;
 
 LRESULT CALLBACK FrameProc(HWND frame, UINT msg, WPARAM wparam, LPARAM lparam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(frame, kFrameProcProperty));
   if (msg == WM_ERASEBKGND) {
     RECT client;
     GetClientRect(frame, &client);
     FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
     return 1;
   }
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-    RemovePropW(frame, kFrameProcProperty);
-  }
-  return CallWindowProcW(original, frame, msg, wparam, lparam);
+  return CallWindowProcW(buttonClassProc, frame, msg, wparam, lparam);
 }
 
 void FillOwnBackground(HWND control) {
-  SetPropW(control, kFrameProcProperty, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
+  buttonClassProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
   SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc));
 }
 
