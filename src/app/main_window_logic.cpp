@@ -1,5 +1,6 @@
 #include "app/main_window_logic.h"
 
+#include "app/ansi_text.h"
 #include "app/network_name.h"
 #include "app/user_texts.h"
 
@@ -52,62 +53,78 @@ std::string Form1Logic::FindAdapterSlot(std::string_view classPath) {
 }
 
 void Form1Logic::ApplyNetworkName(SelectedOption selected) {
+  const ApplyResult result = WriteNetworkName(selected);
+  switch (result.outcome) {
+    case ApplyOutcome::Written:
+      Report(result, selected == SelectedOption::Option3);
+      break;
+    case ApplyOutcome::NameTooLong:
+      messages_.Show(texts::NameTooLong(result.nameBytes), texts::kBoxTitle, MessageIcon::Warning);
+      break;
+    case ApplyOutcome::NameUnrepresentable:
+      messages_.Show(texts::kNameUnrepresentable, texts::kBoxTitle, MessageIcon::Warning);
+      break;
+    case ApplyOutcome::SlotUnknown:
+      messages_.Show(texts::kSlotUnknown, texts::kBoxTitle, MessageIcon::Warning);
+      break;
+    case ApplyOutcome::NothingSelected:
+      break;
+  }
+  // A refused apply leaves everything as it was, the settings file included.
+  if (!result.Refused()) Save();
+}
+
+ApplyResult Form1Logic::WriteNetworkName(SelectedOption selected) {
+  ApplyResult result;
+  if (selected == SelectedOption::None) return result;
+  const NameCheck check = CheckNetworkName(window_.Text1());
+  if (check.problem == NameProblem::TooLong) {
+    result.outcome = ApplyOutcome::NameTooLong;
+    result.nameBytes = check.ansiBytes;
+    return result;
+  }
+  if (check.problem == NameProblem::Unrepresentable) {
+    result.outcome = ApplyOutcome::NameUnrepresentable;
+    return result;
+  }
+  const std::vector<std::string> paths = WritePaths(selected);
+  if (paths.empty()) {
+    result.outcome = ApplyOutcome::SlotUnknown;
+    return result;
+  }
+  for (const std::string& path : paths) {
+    const Status ensured = registry_.EnsureRegistryKey(kRoot, path);
+    // The text box is read for every write, as the user left it.
+    const Status written =
+        registry_.WriteRegistryValue(kRoot, path, SsidValueName, window_.Text1(), reg::kSz);
+    result.tally.Add(ensured, written);
+  }
+  result.outcome = ApplyOutcome::Written;
+  return result;
+}
+
+std::vector<std::string> Form1Logic::WritePaths(SelectedOption selected) const {
+  std::vector<std::string> paths;
   // Checked in this order: "Windows XP", "Windows7", internet-café mode.
   if (selected == SelectedOption::Option2 || selected == SelectedOption::Option1) {
     const bool xp = selected == SelectedOption::Option2;
     const std::string tag = xp ? window_.Option2Tag() : window_.Option1Tag();
-    if (!RefuseUnusableName()) {
-      if (!IsSlotSuffix(tag)) {
-        messages_.Show(texts::kSlotUnknown, texts::kBoxTitle, MessageIcon::Warning);
-      } else {
-        WriteTally tally;
-        WriteSlot(xp ? CurrentControlSetClassPath : ControlSet001ClassPath, tag, tally);
-        Report(tally, false);
+    if (IsSlotSuffix(tag)) paths.push_back(Join(xp ? CurrentControlSetClassPath : ControlSet001ClassPath, tag));
+  } else if (selected == SelectedOption::Option3) {
+    for (int n = 0; n <= 99; ++n) {
+      const std::string suffix = SlotSuffix(n);
+      for (std::string_view classPath : {CurrentControlSetClassPath, ControlSet001ClassPath}) {
+        paths.push_back(Join(classPath, suffix));
       }
     }
-  } else if (selected == SelectedOption::Option3) {
-    if (!RefuseUnusableName()) Report(Cafes(), true);
   }
-  Save();
+  return paths;
 }
 
-WriteTally Form1Logic::Cafes() {
-  WriteTally tally;
-  for (int n = 0; n <= 99; ++n) {
-    const std::string suffix = SlotSuffix(n);
-    for (std::string_view classPath : {CurrentControlSetClassPath, ControlSet001ClassPath}) {
-      WriteSlot(classPath, suffix, tally);
-    }
-  }
-  return tally;
-}
+WriteTally Form1Logic::Cafes() { return WriteNetworkName(SelectedOption::Option3).tally; }
 
-void Form1Logic::WriteSlot(std::string_view classPath, const std::string& tag,
-                           WriteTally& tally) {
-  const std::string path = Join(classPath, tag);
-  const Status ensured = registry_.EnsureRegistryKey(kRoot, path);
-  // The text box is read for every write, as the user left it.
-  const Status written =
-      registry_.WriteRegistryValue(kRoot, path, SsidValueName, window_.Text1(), reg::kSz);
-  tally.Add(ensured, written);
-}
-
-bool Form1Logic::RefuseUnusableName() {
-  const NameCheck check = CheckNetworkName(window_.Text1());
-  switch (check.problem) {
-    case NameProblem::None:
-      return false;
-    case NameProblem::TooLong:
-      messages_.Show(texts::NameTooLong(check.ansiBytes), texts::kBoxTitle, MessageIcon::Warning);
-      return true;
-    case NameProblem::Unrepresentable:
-      messages_.Show(texts::kNameUnrepresentable, texts::kBoxTitle, MessageIcon::Warning);
-      return true;
-  }
-  return true;
-}
-
-void Form1Logic::Report(const WriteTally& tally, bool cafe) {
+void Form1Logic::Report(const ApplyResult& result, bool cafe) {
+  const WriteTally& tally = result.tally;
   if (tally.failed == 0) {
     messages_.Show(texts::kChangeSucceeded, texts::kBoxTitle, MessageIcon::Information);
   } else if (cafe) {
@@ -120,6 +137,12 @@ void Form1Logic::Report(const WriteTally& tally, bool cafe) {
   }
 }
 
-void Form1Logic::Save() { settings_.Save(CurrentValues(window_)); }
+void Form1Logic::Save() {
+  SettingsValues values = CurrentValues(window_);
+  // A name code page 936 cannot hold would come back altered ("Wi?Fi") on the next start:
+  // the stored name stays instead.
+  if (!ToAnsiExact(values.networkName)) values.networkName = settings_.Load().networkName;
+  settings_.Save(values);
+}
 
 }  // namespace wendral

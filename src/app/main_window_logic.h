@@ -1,8 +1,10 @@
 #pragma once
 // What the main window does with its values: the slot searches, the apply button in each
 // mode, internet-café mode and the settings saves. The window itself only forwards events.
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/adapter_registry.h"
 #include "app/main_window_values.h"
@@ -24,6 +26,20 @@ struct WriteTally {
   void Add(Status ensureStatus, Status writeStatus);
 };
 
+// What pressing the apply button came to. A refusal writes nothing and saves nothing.
+enum class ApplyOutcome { Written, NameTooLong, NameUnrepresentable, SlotUnknown, NothingSelected };
+
+struct ApplyResult {
+  ApplyOutcome outcome = ApplyOutcome::NothingSelected;
+  std::size_t nameBytes = 0;  // the name's length in code page 936, when it is too long
+  WriteTally tally;
+
+  bool Refused() const {
+    return outcome == ApplyOutcome::NameTooLong || outcome == ApplyOutcome::NameUnrepresentable ||
+           outcome == ApplyOutcome::SlotUnknown;
+  }
+};
+
 class Form1Logic {
  public:
   Form1Logic(AdapterRegistry& registry, SettingsKeeper& settings, MessageService& messages,
@@ -39,16 +55,22 @@ class Form1Logic {
   // the first slot found, or an empty text (the caller's tag then keeps its value).
   std::string FindAdapterSlot(std::string_view classPath);
 
-  // Writes the name in the selected mode, reports the outcome, and saves in every case.
+  // Writes the name in the selected mode, reports the outcome, and saves unless the apply
+  // was refused.
   void ApplyNetworkName(SelectedOption selected);
+
+  // The checks and the writes of an apply, without a message and without saving.
+  ApplyResult WriteNetworkName(SelectedOption selected);
+
+  // The instance keys an apply in the selected mode writes, in the order it writes them;
+  // empty when it would write nothing (no option, or a tag that is no slot).
+  std::vector<std::string> WritePaths(SelectedOption selected) const;
 
   // Internet-café mode: the name into every slot of both control sets.
   WriteTally Cafes();
 
  private:
-  void WriteSlot(std::string_view classPath, const std::string& tag, WriteTally& tally);
-  bool RefuseUnusableName();
-  void Report(const WriteTally& tally, bool cafe);
+  void Report(const ApplyResult& result, bool cafe);
   void Save();
 
   AdapterRegistry& registry_;

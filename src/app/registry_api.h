@@ -112,6 +112,14 @@ class RegistryApi {
 
   // RegCloseKey(key).
   virtual Status CloseKey(RegKey key) = 0;
+
+  // RegQueryInfoKeyA(key, ...): how many sub-keys and values the key holds. Either may be
+  // null.
+  virtual Status QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) = 0;
+
+  // RegDeleteKeyA(root, subKey): deletes a key with its values; a key that still has sub-keys
+  // stays (ERROR_ACCESS_DENIED).
+  virtual Status DeleteKey(RegKey root, const char* subKey) = 0;
 };
 
 }  // namespace wendral

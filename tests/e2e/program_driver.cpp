@@ -155,6 +155,19 @@ DWORD ProgramDriver::ReportedVersion() const {
   return version;
 }
 
+COLORREF ProgramDriver::SystemColor(int index) const {
+  // user32 too sits at the same address in every process; the index travels as the argument.
+  const auto getSysColor = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSysColor")));
+  HANDLE thread = CreateRemoteThread(process_.hProcess, nullptr, 0, getSysColor,
+                                     reinterpret_cast<void*>(static_cast<INT_PTR>(index)), 0, nullptr);
+  if (!thread) return CLR_INVALID;
+  DWORD color = CLR_INVALID;
+  if (WaitForSingleObject(thread, 5000) != WAIT_OBJECT_0 || !GetExitCodeThread(thread, &color)) color = CLR_INVALID;
+  CloseHandle(thread);
+  return color;
+}
+
 void ProgramDriver::PointAt(HWND window, int clientX, int clientY) {
   POINT at{clientX, clientY};
   ClientToScreen(window, &at);

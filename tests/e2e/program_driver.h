@@ -39,6 +39,9 @@ class ProgramDriver {
   // GetVersion() as the running program sees it, asked from a thread started inside it:
   // the major version in the low byte, the minor one in the next. 0 when it cannot be asked.
   DWORD ReportedVersion() const;
+  // GetSysColor(index) as the running program sees it (visual styles may answer for it there),
+  // asked the same way. CLR_INVALID when it cannot be asked.
+  COLORREF SystemColor(int index) const;
 
   // Real input.
   static void ClickWindow(HWND window);

@@ -175,6 +175,26 @@ TEST_P(RegistryApiContract, AccessRights) {
   EXPECT_EQ(PutValue(api(), base_ + "\\RO\\Child", "v", kBinary, "a"), kErrorSuccess);
 }
 
+TEST_P(RegistryApiContract, KeyCountsAndDeletingOneKey) {
+  std::uint32_t subKeys = 99, values = 99;
+  ASSERT_EQ(api().QueryKeyCounts(key_, &subKeys, &values), kErrorSuccess);
+  EXPECT_EQ(subKeys, 0u);
+  EXPECT_EQ(values, 1u);
+  ASSERT_EQ(PutValue(api(), base_ + "\\0099", "SSID", kSz, std::string_view("x", 2)), kErrorSuccess);
+  ASSERT_EQ(PutValue(api(), base_ + "\\0099\\Sub", "", kSz, std::string_view("", 1)), kErrorSuccess);
+  ASSERT_EQ(api().QueryKeyCounts(key_, &subKeys, nullptr), kErrorSuccess);
+  EXPECT_EQ(subKeys, 1u);
+  EXPECT_EQ(api().QueryKeyCounts(0, &subKeys, &values), kErrorInvalidHandle);
+
+  // A key that still has sub-keys stays; without them it goes with its values.
+  EXPECT_EQ(api().DeleteKey(kHkeyLocalMachine, (base_ + "\\0099").c_str()), kErrorAccessDenied);
+  EXPECT_TRUE(backend_->KeyExists(base_ + "\\0099\\Sub"));
+  EXPECT_EQ(api().DeleteKey(kHkeyLocalMachine, (base_ + "\\0099\\Sub").c_str()), kErrorSuccess);
+  EXPECT_EQ(api().DeleteKey(kHkeyLocalMachine, (base_ + "\\0099").c_str()), kErrorSuccess);
+  EXPECT_FALSE(backend_->KeyExists(base_ + "\\0099"));
+  EXPECT_EQ(api().DeleteKey(kHkeyLocalMachine, (base_ + "\\0099").c_str()), kErrorFileNotFound);
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, RegistryApiContract, ::testing::ValuesIn(AllBackends()),
                          [](const auto& info) { return info.param.name; });
 

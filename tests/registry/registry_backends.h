@@ -60,6 +60,10 @@ class SpyRegistryApi final : public RegistryApi {
     return inner_.DeleteValue(key, name);
   }
   Status CloseKey(RegKey key) override;
+  Status QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override {
+    return inner_.QueryKeyCounts(key, subKeys, values);
+  }
+  Status DeleteKey(RegKey root, const char* subKey) override { return inner_.DeleteKey(root, subKey); }
 
   std::vector<std::pair<std::uint32_t, std::uint32_t>> masks;  // (access, options) per open
   std::multiset<RegKey> open;

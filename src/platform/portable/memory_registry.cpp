@@ -320,6 +320,30 @@ Status MemoryRegistry::CloseKey(RegKey key) {
   return handles_.erase(key) != 0 ? reg::kErrorSuccess : reg::kErrorInvalidHandle;
 }
 
+Status MemoryRegistry::QueryKeyCounts(RegKey key, std::uint32_t* subKeys,
+                                      std::uint32_t* values) {
+  const Handle* handle = Resolve(key);
+  if (handle == nullptr) return reg::kErrorInvalidHandle;
+  if (handle->node->deleted) return reg::kErrorKeyDeleted;
+  if ((handle->access & reg::kKeyQueryValue) == 0) return reg::kErrorAccessDenied;
+  if (subKeys != nullptr) *subKeys = static_cast<std::uint32_t>(handle->node->children.size());
+  if (values != nullptr) *values = static_cast<std::uint32_t>(handle->node->values.size());
+  return reg::kErrorSuccess;
+}
+
+Status MemoryRegistry::DeleteKey(RegKey root, const char* subKey) {
+  const std::string_view path = subKey != nullptr ? subKey : "";
+  Status status = reg::kErrorSuccess;
+  const std::shared_ptr<Node> node = Find(root, path, &status);
+  if (!node) return status;
+  // A key that keeps sub-keys, a read-only one and a root (an empty path) are refused.
+  const auto parts = SplitKeyPath(path);
+  if (!parts || parts->empty() || !node->children.empty() || node->readOnly) {
+    return reg::kErrorAccessDenied;
+  }
+  return DeleteKeyTree(root, path);
+}
+
 Status MemoryRegistry::SetReadOnly(RegKey root, std::string_view ansiPath, bool readOnly) {
   Status status = reg::kErrorSuccess;
   const std::shared_ptr<Node> node = Find(root, ansiPath, &status);

@@ -60,6 +60,8 @@ class MemoryRegistry final : public RegistryApi {
                   std::uint32_t size) override;
   Status DeleteValue(RegKey key, const char* name) override;
   Status CloseKey(RegKey key) override;
+  Status QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override;
+  Status DeleteKey(RegKey root, const char* subKey) override;
 
   // Marks an existing key read-only (or writable again): opens and creates of that key that
   // ask for more than KEY_READ fail with ERROR_ACCESS_DENIED, as for a key whose security

@@ -71,4 +71,18 @@ Status Win32Registry::DeleteValue(RegKey key, const char* name) {
 
 Status Win32Registry::CloseKey(RegKey key) { return RegCloseKey(ToHkey(key)); }
 
+Status Win32Registry::QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) {
+  DWORD keys = 0;
+  DWORD valueCount = 0;
+  const LONG status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &keys, nullptr, nullptr,
+                                       &valueCount, nullptr, nullptr, nullptr, nullptr);
+  if (subKeys != nullptr) *subKeys = keys;
+  if (values != nullptr) *values = valueCount;
+  return status;
+}
+
+Status Win32Registry::DeleteKey(RegKey root, const char* subKey) {
+  return RegDeleteKeyA(ToHkey(root), subKey);
+}
+
 }  // namespace wendral

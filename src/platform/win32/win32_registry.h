@@ -16,6 +16,8 @@ class Win32Registry final : public RegistryApi {
                   std::uint32_t size) override;
   Status DeleteValue(RegKey key, const char* name) override;
   Status CloseKey(RegKey key) override;
+  Status QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override;
+  Status DeleteKey(RegKey root, const char* subKey) override;
 };
 
 }  // namespace wendral

@@ -19,6 +19,40 @@ namespace {
 constexpr wchar_t kClassName[] = L"WendralForm1";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
+// A themed group box draws its caption in the theme's colour and ignores WM_CTLCOLORSTATIC;
+// the credit frame keeps the classic look so its caption stays in the 3-D dark shadow colour.
+// uxtheme is looked up at run time: Windows before XP has none.
+void DrawWithoutVisualStyle(HWND control) {
+  HMODULE uxtheme = LoadLibraryW(L"uxtheme.dll");
+  if (!uxtheme) return;
+  using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+  const auto setWindowTheme =
+      reinterpret_cast<SetWindowThemeFn>(reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")));
+  // A blank (not empty) name matches no theme class; an empty one would not be stored.
+  if (setWindowTheme) setWindowTheme(control, L" ", L" ");
+  // uxtheme stays loaded: the control keeps referring to it.
+}
+
+// A classic group box paints only its edge and caption, and the main window clips its
+// children, so the frame fills its own inside with the window's face colour.
+// Every BUTTON window has the same class procedure, so one saved copy serves any frame.
+WNDPROC buttonClassProc = nullptr;
+
+LRESULT CALLBACK FrameProc(HWND frame, UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (msg == WM_ERASEBKGND) {
+    RECT client;
+    GetClientRect(frame, &client);
+    FillRect(reinterpret_cast<HDC>(wparam), &client, GetSysColorBrush(COLOR_BTNFACE));
+    return 1;
+  }
+  return CallWindowProcW(buttonClassProc, frame, msg, wparam, lparam);
+}
+
+void FillOwnBackground(HWND control) {
+  buttonClassProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC));
+  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc));
+}
+
 }  // namespace
 
 void Form1::RegisterClassOnce() {
@@ -74,8 +108,10 @@ void Form1::CreateControls() {
                        layout::kText1, dpi, text1Font_);
   button_ = CreateQuilletSlot(hwnd_, IDC_QUILLETBUTTON1, layout::kQuilletButton1, texts::kApplyCaption,
                               dpi);
-  CreateChild(hwnd_, L"BUTTON", Widen(texts::kCredit).c_str(), BS_GROUPBOX | WS_GROUP, 0, IDC_FRAME1,
-              layout::kFrame1, dpi, formFont_);
+  HWND frame = CreateChild(hwnd_, L"BUTTON", Widen(texts::kCredit).c_str(), BS_GROUPBOX | WS_GROUP, 0,
+                           IDC_FRAME1, layout::kFrame1, dpi, formFont_);
+  DrawWithoutVisualStyle(frame);
+  FillOwnBackground(frame);
   options_[0] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindows7).c_str(), BS_AUTORADIOBUTTON | WS_GROUP,
                             0, IDC_OPTION1, layout::kOption1, dpi, formFont_);
   options_[1] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindowsXp).c_str(), BS_AUTORADIOBUTTON, 0,
@@ -145,6 +181,21 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_ACTIVATE:
+      // The window itself would take the focus back on activation; the control that had it
+      // before a message box or another window came in front gets it again instead.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) focusBeforeDeactivation_ = focus;
+        return 0;
+      }
+      if (!HIWORD(wparam)) {
+        HWND focus = focusBeforeDeactivation_ && IsChild(hwnd_, focusBeforeDeactivation_) ? focusBeforeDeactivation_
+                                                                                           : text1_;
+        SetFocus(focus);
+        return 0;
+      }
+      break;
     case WM_CLOSE:
       logic_.Form_Unload();
       DestroyWindow(hwnd_);

@@ -53,6 +53,7 @@ class Form1 final : public MainWindowValues {
   HWND text1_ = nullptr;
   HWND button_ = nullptr;
   HWND options_[3] = {};
+  HWND focusBeforeDeactivation_ = nullptr;
   HFONT formFont_ = nullptr;
   HFONT text1Font_ = nullptr;
   BannerPicture banner_;

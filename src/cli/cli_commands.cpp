@@ -1,0 +1,243 @@
+#include "cli/cli_commands.h"
+
+#include <exception>
+
+#include "app/adapter_registry.h"
+#include "app/main_window_logic.h"
+#include "app/main_window_values.h"
+#include "app/network_name.h"
+#include "app/settings.h"
+#include "app/settings_keeper.h"
+#include "app/user_texts.h"
+#include "cli/cli_texts.h"
+#include "cli/command_line.h"
+#include "cli/slot_values.h"
+#include "cli/ssid_backup.h"
+
+namespace wendral::cli {
+namespace {
+
+// The main window's three values, held for one run of the tool.
+class ToolValues final : public MainWindowValues {
+ public:
+  explicit ToolValues(const SettingsValues& values) : values_(values) {}
+  std::string Text1() const override { return values_.networkName; }
+  void SetText1(const std::string& text) override { values_.networkName = text; }
+  std::string Option1Tag() const override { return values_.windows7Slot; }
+  void SetOption1Tag(const std::string& tag) override { values_.windows7Slot = tag; }
+  std::string Option2Tag() const override { return values_.windowsXpSlot; }
+  void SetOption2Tag(const std::string& tag) override { values_.windowsXpSlot = tag; }
+
+ private:
+  SettingsValues values_;
+};
+
+// Where the window shows a box, the tool writes to its error stream.
+class ErrorStreamMessages final : public MessageService {
+ public:
+  explicit ErrorStreamMessages(CliOutput& output) : output_(output) {}
+  void Show(std::string_view text, std::string_view, MessageIcon) override {
+    output_.Err(std::string(text) + "\n");
+  }
+
+ private:
+  CliOutput& output_;
+};
+
+std::string KeyName(std::string_view path) {
+  if (!path.empty() && path.back() == '\\') path.remove_suffix(1);
+  return "HKEY_LOCAL_MACHINE\\" + std::string(path);
+}
+
+void PrintSettings(CliOutput& out, const SettingsValues& values) {
+  out.Out(std::string("  ") + kNetworkNameKey + "=" + Quote(values.networkName) + "\n");
+  out.Out(std::string("  ") + kWindows7SlotKey + "=" + Quote(values.windows7Slot) + "\n");
+  out.Out(std::string("  ") + kWindowsXpSlotKey + "=" + Quote(values.windowsXpSlot) + "\n");
+}
+
+int ReadFailure(CliOutput& out, const SlotScan& scan, std::string_view what) {
+  out.Err("读取 " + KeyName(scan.failedPath) + " 失败(错误代码 " + std::to_string(scan.failure) + ")," +
+          std::string(what) + "\n");
+  if (scan.failure == reg::kErrorAccessDenied) {
+    out.Err(std::string(texts::kElevate) + "\n");
+    return kExitAccessDenied;
+  }
+  return kExitWritesFailed;
+}
+
+// The outcome of a group of writes: a line for the user and the exit status.
+int Conclude(CliOutput& out, const WriteTally& tally, const std::string& success) {
+  if (tally.failed == 0) {
+    out.Out(success);
+    return kExitOk;
+  }
+  out.Err(std::to_string(tally.total) + " 处写入中有 " + std::to_string(tally.failed) +
+          " 处没有成功(第一个错误代码 " + std::to_string(tally.firstFailure) + ")。\n");
+  if (tally.accessDenied) {
+    out.Err(std::string(texts::kElevate) + "\n");
+    return kExitAccessDenied;
+  }
+  return kExitWritesFailed;
+}
+
+int RunStatus(CliEnvironment& env) {
+  CliOutput& out = env.output;
+  const SlotScan scan = ScanSlots(env.registry);
+  const char* const labels[] = {"Windows7", "Windows XP"};
+  for (std::size_t c = 0; c < 2; ++c) {
+    out.Out(std::string("[") + labels[c] + "] " + KeyName(ClassPaths()[c]) + "\n");
+    bool any = false;
+    for (std::size_t n = c * 100; n < c * 100 + 100; ++n) {
+      const SlotValue& slot = scan.slots[n];
+      if (!slot.hasValue) continue;
+      any = true;
+      out.Out("  " + slot.suffix + "  SSID = " + DescribeValue(slot.type, slot.data) + "\n");
+    }
+    if (!any) out.Out("  (没有 \"SSID\" 值)\n");
+  }
+  out.Out("[360RI.INI] " + env.settingsPath + "\n");
+  if (env.files.NormalFileExists(env.settingsPath)) {
+    PrintSettings(out, LoadSettings(env.profiles, env.settingsPath));
+  } else {
+    out.Out("  (还没有设置文件)\n");
+  }
+  if (scan.failure != 0) return ReadFailure(out, scan, "以上列表不完整。");
+  return kExitOk;
+}
+
+int RunSet(const Command& command, CliEnvironment& env) {
+  CliOutput& out = env.output;
+  const NameCheck check = CheckNetworkName(command.name);
+  if (check.problem == NameProblem::TooLong) {
+    out.Err(wendral::texts::NameTooLong(check.ansiBytes) + "\n");
+    return kExitRefused;
+  }
+  if (check.problem == NameProblem::Unrepresentable) {
+    out.Err(std::string(wendral::texts::kNameUnrepresentable) + "\n");
+    return kExitRefused;
+  }
+
+  // The values the window would show: the stored ones, or its initial ones before a first save.
+  const SettingsValues stored =
+      env.files.NormalFileExists(env.settingsPath)
+          ? LoadSettings(env.profiles, env.settingsPath)
+          : SettingsValues{std::string(wendral::texts::kInitialNetworkName),
+                           std::string(wendral::texts::kInitialSlot),
+                           std::string(wendral::texts::kInitialSlot)};
+  ToolValues window(stored);
+  window.SetText1(command.name);
+  AdapterRegistry registry(env.registry);
+  ErrorStreamMessages messages(out);
+  SettingsKeeper settings(env.profiles, env.settingsPath, messages);
+  Form1Logic logic(registry, settings, messages, window);
+
+  SelectedOption selected = SelectedOption::Option3;
+  if (command.mode == SetMode::Windows7) {
+    selected = SelectedOption::Option1;
+    const std::string slot = logic.FindAdapterSlot(ControlSet001ClassPath);
+    if (!slot.empty()) window.SetOption1Tag(slot);
+  } else if (command.mode == SetMode::WindowsXp) {
+    selected = SelectedOption::Option2;
+    const std::string slot = logic.FindAdapterSlot(CurrentControlSetClassPath);
+    if (!slot.empty()) window.SetOption2Tag(slot);
+  }
+  const std::vector<std::string> paths = logic.WritePaths(selected);
+  if (paths.empty()) {
+    const std::string tag = selected == SelectedOption::Option1 ? window.Option1Tag() : window.Option2Tag();
+    out.Err((tag.empty() ? std::string(texts::kNoStick) : texts::SlotOutOfRange(tag)) + "\n");
+    return kExitRefused;
+  }
+
+  if (command.dryRun) {
+    if (!command.backupFile.empty()) {
+      out.Out("将先把两个控制集的 \"SSID\" 值备份到 " + command.backupFile + "\n");
+    }
+    out.Out("将写入 " + std::to_string(paths.size()) + " 处:\n");
+    for (const std::string& path : paths) out.Out("  " + KeyName(path) + "  SSID = " + Quote(command.name) + "\n");
+    out.Out("将保存 " + env.settingsPath + ":\n");
+    PrintSettings(out, CurrentValues(window));
+    out.Out("(--dry-run:没有做任何修改)\n");
+    return kExitOk;
+  }
+
+  if (!command.backupFile.empty()) {
+    const SlotScan scan = ScanSlots(env.registry);
+    if (scan.failure != 0) return ReadFailure(out, scan, "无法备份,本次没有修改。");
+    if (!env.files.Write(command.backupFile, BackupText(scan.slots))) {
+      out.Err("备份文件 " + command.backupFile + " 无法写入,本次没有修改。\n");
+      return kExitRefused;
+    }
+    out.Out("已把 \"SSID\" 值备份到 " + command.backupFile + "\n");
+  }
+
+  const ApplyResult result = logic.WriteNetworkName(selected);
+  const WriteTally& tally = result.tally;
+  // Nothing written, nothing to remember: the settings keep describing the registry.
+  const bool saved = tally.failed == tally.total || settings.Save(CurrentValues(window));
+  const std::string where = paths.size() == 1 ? KeyName(paths[0]) : std::to_string(paths.size()) + " 处位置";
+  const int status = Conclude(
+      out, tally, "已把网络名称 " + Quote(command.name) + " 写入 " + where + "。请重新拨插随身WIFI,让新名称生效。\n");
+  return status == kExitOk && !saved ? kExitWritesFailed : status;
+}
+
+int RunRestore(const Command& command, CliEnvironment& env) {
+  CliOutput& out = env.output;
+  const std::optional<std::string> bytes = env.files.Read(command.restoreFile);
+  if (!bytes) {
+    out.Err("无法读取备份文件 " + command.restoreFile + "。\n");
+    return kExitRefused;
+  }
+  const RestorePlan plan = ReadRestoreFile(*bytes);
+  if (!plan.refusal.empty()) {
+    out.Err("拒绝恢复 " + command.restoreFile + ":" + plan.refusal + " 没有做任何修改。\n");
+    return kExitRefused;
+  }
+  if (command.dryRun) {
+    out.Out("将恢复 " + std::to_string(plan.steps.size()) + " 处:\n");
+    for (const RestoreStep& step : plan.steps) {
+      std::string line = "  " + KeyName(step.path) + "  ";
+      switch (step.kind) {
+        case RestoreStep::Kind::SetValue: line += "SSID = " + DescribeValue(step.type, step.data); break;
+        case RestoreStep::Kind::DeleteValue: line += "删除 \"SSID\" 值"; break;
+        case RestoreStep::Kind::DeleteKey: line += "删除这个键(其中只有 \"SSID\" 值时),否则只删除 \"SSID\" 值"; break;
+      }
+      out.Out(line + "\n");
+    }
+    out.Out("(--dry-run:没有做任何修改)\n");
+    return kExitOk;
+  }
+  const WriteTally tally = ApplyRestore(env.registry, plan.steps);
+  return Conclude(out, tally, "已从 " + command.restoreFile + " 恢复 " + std::to_string(tally.total) +
+                                  " 处 \"SSID\" 值。请重新拨插随身WIFI。\n");
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
+  const ParsedCommandLine parsed = ParseCommandLine(args);
+  if (!parsed.command) {
+    env.output.Err("wendral-cli: " + parsed.error + "\n" + std::string(texts::kUsageHint) + "\n");
+    return kExitRefused;
+  }
+  try {
+    switch (parsed.command->action) {
+      case Action::Help:
+        env.output.Out(texts::Help());
+        return kExitOk;
+      case Action::Version:
+        env.output.Out(texts::Version());
+        return kExitOk;
+      case Action::Status:
+        return RunStatus(env);
+      case Action::Set:
+        return RunSet(*parsed.command, env);
+      case Action::Restore:
+        return RunRestore(*parsed.command, env);
+    }
+  } catch (const std::exception& failure) {
+    env.output.Err(std::string("wendral-cli: ") + failure.what() + "\n");
+  }
+  return kExitWritesFailed;
+}
+
+}  // namespace wendral::cli

@@ -1,0 +1,96 @@
+#include "cli/command_line.h"
+
+namespace wendral::cli {
+namespace {
+
+ParsedCommandLine Fail(std::string error) { return ParsedCommandLine{std::nullopt, std::move(error)}; }
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--") break;
+    Command command;
+    if (arg == "--help" || arg == "-h" || arg == "/?") {
+      command.action = Action::Help;
+      return {command, {}};
+    }
+    if (arg == "--version") {
+      command.action = Action::Version;
+      return {command, {}};
+    }
+  }
+  std::vector<std::string> positional;
+  std::optional<std::string> mode;
+  std::optional<std::string> backup;
+  bool dryRun = false;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
+      positional.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const std::size_t equals = arg.find('=');
+    const std::string option = arg.substr(0, equals);
+    if (option == "--dry-run") {
+      if (equals != std::string::npos) return Fail("--dry-run 不带参数。");
+      if (dryRun) return Fail("--dry-run 只能给一次。");
+      dryRun = true;
+      continue;
+    }
+    if (option == "--mode" || option == "--backup") {
+      std::optional<std::string>& slot = option == "--mode" ? mode : backup;
+      if (slot) return Fail(option + " 只能给一次。");
+      if (equals != std::string::npos) {
+        slot = arg.substr(equals + 1);
+      } else if (i + 1 < args.size()) {
+        slot = args[++i];
+      } else {
+        return Fail(option + " 后面缺少参数。");
+      }
+      if (slot->empty()) return Fail(option + " 的参数不能为空。");
+      continue;
+    }
+    return Fail("未知的选项: " + arg);
+  }
+  if (positional.empty()) return Fail("缺少命令(status、set 或 restore)。");
+
+  Command command;
+  command.dryRun = dryRun;
+  const std::string& verb = positional[0];
+  if (verb == "status") {
+    if (positional.size() > 1) return Fail("status 不带参数。");
+    if (mode || backup || dryRun) return Fail("status 不接受 --mode、--backup 或 --dry-run。");
+    command.action = Action::Status;
+  } else if (verb == "set") {
+    if (positional.size() != 2) return Fail("set 需要正好一个网络名称(名称中有空格时请加引号)。");
+    if (!mode) return Fail("set 必须给出 --mode windows7、--mode xp 或 --mode cafe。");
+    if (*mode == "windows7") {
+      command.mode = SetMode::Windows7;
+    } else if (*mode == "xp") {
+      command.mode = SetMode::WindowsXp;
+    } else if (*mode == "cafe") {
+      command.mode = SetMode::Cafe;
+    } else {
+      return Fail("--mode 只能是 windows7、xp 或 cafe,不是 \"" + *mode + "\"。");
+    }
+    command.action = Action::Set;
+    command.name = positional[1];
+    command.backupFile = backup.value_or("");
+  } else if (verb == "restore") {
+    if (positional.size() != 2) return Fail("restore 需要正好一个备份文件(.reg)。");
+    if (mode || backup) return Fail("restore 不接受 --mode 或 --backup。");
+    command.action = Action::Restore;
+    command.restoreFile = positional[1];
+  } else {
+    return Fail("未知的命令: " + verb);
+  }
+  return {command, {}};
+}
+
+}  // namespace wendral::cli

@@ -1,0 +1,31 @@
+#pragma once
+// wendral-cli's arguments: a command (status, set, restore) with its options, or --help and
+// --version. Arguments arrive as UTF-8.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wendral::cli {
+
+enum class Action { Help, Version, Status, Set, Restore };
+enum class SetMode { Windows7, WindowsXp, Cafe };
+
+struct Command {
+  Action action = Action::Help;
+  std::string name;        // set: the network name (may be empty)
+  SetMode mode = SetMode::Cafe;
+  std::string backupFile;  // set: empty when no backup was asked for
+  std::string restoreFile; // restore
+  bool dryRun = false;
+};
+
+struct ParsedCommandLine {
+  std::optional<Command> command;
+  std::string error;  // UTF-8, when command is empty
+};
+
+// args: the arguments after the program's name. "--" ends the options, so a name may start
+// with a dash.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace wendral::cli

@@ -1,0 +1,280 @@
+// wendral-cli's commands: what each prints and returns, what reaches the registry and the
+// settings file, and what a refusal, a failed backup or a denied write leaves untouched.
+#include <map>
+
+#include "app/adapter_registry.h"
+#include "cli_fixture.h"
+
+namespace wendral::test {
+namespace {
+
+const std::string k001 = "HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
+const std::string kCurrent =
+    "HKEY_LOCAL_MACHINE\\SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
+const std::string kSettings = "[SSID]\r\nSSID=old\r\nSSIDITEMO=0003\r\nSSIDITEMT=0005\r\n";
+
+TEST_F(CliTest, StatusListsTheStoredNamesOfBothControlSetsAndTheSettings) {
+  ASSERT_EQ(adapters.EnsureRegistryKey(kHklm, std::string(ControlSet001ClassPath) + "0000"), 0);
+  ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(ControlSet001ClassPath) + "0000", "SSID", 42, reg::kDword), 0);
+  Put(ControlSet001ClassPath, "0007", "奶茶店");
+  Put(ControlSet001ClassPath, "0099", "last\tslot\r\"");
+  ASSERT_EQ(adapters.EnsureRegistryKey(kHklm, std::string(CurrentControlSetClassPath) + "0001"), 0);
+
+  EXPECT_EQ(Run({"status"}), 0);
+  const std::string slots = "[Windows7] " + k001 +
+                            "\n"
+                            "  0000  SSID = 42 (REG_DWORD)\n"
+                            "  0007  SSID = \"奶茶店\"\n"
+                            "  0099  SSID = \"last\\tslot\\r\\\"\"\n"
+                            "[Windows XP] " +
+                            kCurrent + "\n  (没有 \"SSID\" 值)\n[360RI.INI] " + settingsPath + "\n";
+  EXPECT_EQ(output.out, slots + "  (还没有设置文件)\n");
+  EXPECT_EQ(output.err, "");
+
+  WriteBytes(settingsPath, "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\r\nSSIDITEMO=0007\r\n");
+  EXPECT_EQ(Run({"status"}), 0);
+  EXPECT_EQ(output.out, slots + "  SSID=\"奶茶\"\n  SSIDITEMO=\"0007\"\n  SSIDITEMT=\"\"\n");
+}
+
+TEST_F(CliTest, SetWorksLikeTheWindowsApplyInEachMode) {
+  WriteBytes(settingsPath, kSettings);
+  Put(ControlSet001ClassPath, "0000", "slot zero is not searched");
+  Put(ControlSet001ClassPath, "0042", "stick");
+  EXPECT_EQ(Run({"set", "新名字-5G", "--mode", "windows7"}), 0);
+  EXPECT_EQ(output.out, "已把网络名称 \"新名字-5G\" 写入 " + k001 + "\\0042。请重新拨插随身WIFI,让新名称生效。\n");
+  EXPECT_EQ(adapters.QueryValue(kHklm, std::string(ControlSet001ClassPath) + "0042", "SSID").ToText(),
+            std::string("新名字-5G") + '\0');
+  EXPECT_EQ(Settings(), "[SSID]\r\nSSID=\xD0\xC2\xC3\xFB\xD7\xD6-5G\r\nSSIDITEMO=0042\r\nSSIDITEMT=0005\r\n");
+
+  // No stick below CurrentControlSet: the stored slot is written, as the window does.
+  EXPECT_EQ(Run({"--mode=xp", "set", "XP"}), 0);
+  EXPECT_EQ(adapters.QueryValue(kHklm, std::string(CurrentControlSetClassPath) + "0005", "SSID").ToText(),
+            std::string("XP") + '\0');
+  EXPECT_EQ(Settings(), "[SSID]\r\nSSID=XP\r\nSSIDITEMO=0042\r\nSSIDITEMT=0005\r\n");
+
+  // Before the window ever saved: its initial slots, and an empty name is a name.
+  std::filesystem::remove(Utf8Path(settingsPath));
+  EXPECT_EQ(Run({"set", "", "--mode", "cafe"}), 0);
+  EXPECT_EQ(output.out, "已把网络名称 \"\" 写入 200 处位置。请重新拨插随身WIFI,让新名称生效。\n");
+  for (const char* slot : {"0000", "0042", "0099"}) {
+    for (std::string_view classPath : {ControlSet001ClassPath, CurrentControlSetClassPath}) {
+      EXPECT_EQ(adapters.QueryValue(kHklm, std::string(classPath) + slot, "SSID").ToText(), std::string(1, '\0'));
+    }
+  }
+  EXPECT_EQ(Settings(), "[SSID]\r\nSSID=\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
+}
+
+TEST_F(CliTest, RefusalsAndUsageErrorsExitWithTwoAndChangeNothing) {
+  WriteBytes(settingsPath, "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
+  Put(ControlSet001ClassPath, "0000", "only slot zero");
+  const std::string registry = Everything();
+  const std::string settings = Settings();
+  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+      {{"set", std::string(33, 'a'), "--mode", "cafe"}, "现在是33个字节"},
+      {{"set", "一二三四五六七八九十一二三四五六七", "--mode", "cafe"}, "现在是34个字节"},
+      {{"set", "Wi\xF0\x9F\x98\x80" "Fi", "--mode", "cafe"}, "无法使用的字符"},
+      {{"set", "와이파이", "--mode", "cafe"}, "无法使用的字符"},
+      {{"set", "ok", "--mode", "windows7"}, "没有找到随身WIFI"},       // empty slot, no stick
+      {{"set", "ok", "--mode", "xp"}, "\"0100\" 不在 0000 到 0099 之间"},  // slot past the last
+      {{"set", "ok"}, "必须给出 --mode"},
+      {{"set", "ok", "--mode", "win10"}, "\"win10\""},
+      {{"set", "a", "b", "--mode", "cafe"}, "正好一个网络名称"},
+      {{"set", "ok", "--mode", "cafe", "--backup"}, "--backup 后面缺少参数"},
+      {{"status", "--dry-run"}, "status 不接受"},
+      {{"rename", "x"}, "未知的命令: rename"},
+      {{"set", "-5G", "--mode", "cafe"}, "未知的选项: -5G"},
+      {{}, "缺少命令"},
+      {{"restore"}, "正好一个备份文件"},
+      {{"restore", dir.File("missing.reg")}, "无法读取备份文件"},
+  };
+  for (const auto& [args, says] : cases) {
+    EXPECT_EQ(Run(args), 2) << says;
+    EXPECT_NE(output.err.find(says), std::string::npos) << output.err;
+    EXPECT_EQ(output.out, "") << says;
+    ASSERT_EQ(Everything(), registry) << says;
+    ASSERT_EQ(Settings(), settings) << says;
+  }
+  // The limits themselves are accepted; "--" lets a name start with a dash.
+  EXPECT_EQ(Run({"set", "一二三四五六七八九十一二三四五六", "--mode", "cafe"}), 0) << output.err;
+  EXPECT_EQ(Run({"set", "--mode", "cafe", "--", "-5G"}), 0) << output.err;
+  EXPECT_EQ(adapters.QueryValue(kHklm, std::string(CurrentControlSetClassPath) + "0099", "SSID").ToText(),
+            std::string("-5G") + '\0');
+}
+
+TEST_F(CliTest, BackupThenRestorePutsEveryStoredNameBackExactly) {
+  WriteBytes(settingsPath, kSettings);
+  Put(ControlSet001ClassPath, "0007", "old");
+  ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(ControlSet001ClassPath) + "0007", "DriverDesc", "stick", reg::kSz), 0);
+  ASSERT_EQ(adapters.EnsureRegistryKey(kHklm, std::string(ControlSet001ClassPath) + "0003"), 0);
+  ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(ControlSet001ClassPath) + "0003", "DriverDesc", "nic", reg::kSz), 0);
+  ASSERT_EQ(adapters.EnsureRegistryKey(kHklm, std::string(CurrentControlSetClassPath) + "0099"), 0);
+  ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(CurrentControlSetClassPath) + "0099", "SSID", 7, reg::kDword), 0);
+  const std::string before = Everything();
+  const std::string backup = dir.File("备份 1.reg");
+
+  EXPECT_EQ(Run({"set", "网吧", "--mode", "cafe", "--backup", backup}), 0) << output.err;
+  EXPECT_EQ(output.out, "已把 \"SSID\" 值备份到 " + backup +
+                            "\n已把网络名称 \"网吧\" 写入 200 处位置。请重新拨插随身WIFI,让新名称生效。\n");
+  const std::string file = ReadBytes(backup);
+  EXPECT_EQ(file.rfind("REGEDIT4\r\n\r\n", 0), 0u);
+  for (const std::string& part :
+       {"\r\n[" + k001 + "\\0007]\r\n\"SSID\"=\"old\"\r\n\r\n", "\r\n[" + kCurrent + "\\0099]\r\n\"SSID\"=dword:00000007\r\n",
+        "\r\n[" + k001 + "\\0003]\r\n\"SSID\"=-\r\n", "\r\n[-" + kCurrent + "\\0000]\r\n", "\r\n[-" + k001 + "\\0099]\r\n"}) {
+    EXPECT_NE(file.find(part), std::string::npos) << part;
+  }
+  EXPECT_EQ(file.find("DriverDesc"), std::string::npos);
+  EXPECT_NE(Everything(), before);
+
+  // A key the cafe mode created and the driver has filled since stays, without "SSID".
+  const std::string filled = std::string(CurrentControlSetClassPath) + "0050";
+  ASSERT_EQ(adapters.WriteRegistryValue(kHklm, filled, "DriverDesc", "new stick", reg::kSz), 0);
+  EXPECT_EQ(Run({"restore", backup}), 0) << output.err;
+  EXPECT_EQ(output.out, "已从 " + backup + " 恢复 200 处 \"SSID\" 值。请重新拨插随身WIFI。\n");
+  const std::optional<RegKeySnapshot> kept = memory.Snapshot(kHklm, filled);
+  ASSERT_TRUE(kept);
+  ASSERT_EQ(kept->values.size(), 1u);
+  EXPECT_EQ(kept->values[0].name, "DriverDesc");
+  ASSERT_EQ(memory.DeleteKeyTree(kHklm, filled), 0);
+  EXPECT_EQ(Everything(), before);
+  EXPECT_EQ(Settings(), "[SSID]\r\nSSID=\xCD\xF8\xB0\xC9\r\nSSIDITEMO=0003\r\nSSIDITEMT=0005\r\n");
+}
+
+TEST_F(CliTest, AnUnwritableBackupOrADeniedWriteChangesNothing) {
+  WriteBytes(settingsPath, "[SSID]\r\nSSID=old\r\nSSIDITEMO=0004\r\nSSIDITEMT=0004\r\n");
+  Put(ControlSet001ClassPath, "0004", "locked");
+  const std::string settings = Settings();
+  std::string registry = Everything();
+  EXPECT_EQ(Run({"set", "new", "--mode", "cafe", "--backup", dir.File("no such dir/b.reg")}), 2);
+  EXPECT_NE(output.err.find("无法写入,本次没有修改"), std::string::npos) << output.err;
+  EXPECT_EQ(Everything(), registry);
+  EXPECT_EQ(Settings(), settings);
+
+  ASSERT_EQ(memory.SetReadOnly(kHklm, std::string(ControlSet001ClassPath) + "0004", true), 0);
+  registry = Everything();
+  EXPECT_EQ(Run({"set", "new", "--mode", "windows7"}), 3);
+  EXPECT_EQ(output.err, "1 处写入中有 1 处没有成功(第一个错误代码 5)。\n"
+                        "没有修改注册表的权限:请在\"以管理员身份运行\"的命令提示符中执行 wendral-cli。\n");
+  EXPECT_EQ(output.out, "");
+  EXPECT_EQ(Everything(), registry);
+  EXPECT_EQ(Settings(), settings);
+
+  // Backing up needs only read access; café mode then writes what it may and says the rest.
+  EXPECT_EQ(Run({"set", "new", "--mode", "cafe", "--backup", dir.File("b.reg")}), 3);
+  EXPECT_NE(output.err.find("200 处写入中有 1 处没有成功"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir.File("b.reg")).find("\"SSID\"=\"locked\""), std::string::npos);
+}
+
+// Fails every value write below one slot with a status that is no access denial.
+class FlakyRegistry final : public RegistryApi {
+ public:
+  FlakyRegistry(RegistryApi& inner, std::string slot) : inner_(inner), slot_(std::move(slot)) {}
+  Status OpenKey(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access, RegKey* result) override {
+    const Status status = inner_.OpenKey(root, subKey, options, access, result);
+    if (status == 0) paths_[*result] = subKey;
+    return status;
+  }
+  Status CreateKey(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access, RegKey* result,
+                   std::uint32_t* disposition) override {
+    const Status status = inner_.CreateKey(root, subKey, options, access, result, disposition);
+    if (status == 0) paths_[*result] = subKey;
+    return status;
+  }
+  Status QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data, std::uint32_t* size) override {
+    return inner_.QueryValue(key, name, type, data, size);
+  }
+  Status SetValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data, std::uint32_t size) override {
+    const std::string& path = paths_[key];
+    if (path.size() >= slot_.size() && path.compare(path.size() - slot_.size(), slot_.size(), slot_) == 0) {
+      return reg::kErrorNotEnoughMemory;
+    }
+    return inner_.SetValue(key, name, type, data, size);
+  }
+  Status DeleteValue(RegKey key, const char* name) override { return inner_.DeleteValue(key, name); }
+  Status CloseKey(RegKey key) override { return inner_.CloseKey(key); }
+  Status QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) override {
+    return inner_.QueryKeyCounts(key, subKeys, values);
+  }
+  Status DeleteKey(RegKey root, const char* subKey) override { return inner_.DeleteKey(root, subKey); }
+
+ private:
+  RegistryApi& inner_;
+  std::string slot_;
+  std::map<RegKey, std::string> paths_;
+};
+
+TEST_F(CliTest, SomeFailedWritesExitWithOneAndSayHowMany) {
+  FlakyRegistry flaky(memory, "0050");
+  cli::CliEnvironment env{flaky, profiles, settingsPath, files, output};
+  EXPECT_EQ(cli::RunCli({"set", "cafe", "--mode", "cafe"}, env), 1);
+  EXPECT_EQ(output.err, "200 处写入中有 2 处没有成功(第一个错误代码 8)。\n");
+  EXPECT_EQ(adapters.QueryValue(kHklm, std::string(ControlSet001ClassPath) + "0051", "SSID").ToText(),
+            std::string("cafe") + '\0');
+  // Something was written, so the settings remember it.
+  EXPECT_EQ(Settings(), "[SSID]\r\nSSID=cafe\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
+}
+
+TEST_F(CliTest, RestoreRefusesAFileThatTouchesAnythingButTheStoredNames) {
+  Put(ControlSet001ClassPath, "0007", "keep");
+  const std::string registry = Everything();
+  const std::string slot = "[" + k001 + "\\0007]\r\n\"SSID\"=\"changed\"\r\n";
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"hello\r\n" + slot, "不是注册表文件"},
+      {"REGEDIT4\r\n" + slot + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wendral]\r\n", "SOFTWARE\\Wendral"},
+      {"REGEDIT4\r\n" + slot + "\"DriverDesc\"=\"x\"\r\n", "\"SSID\" 以外的值"},
+      {"REGEDIT4\r\n" + slot + "@=\"x\"\r\n", "\"SSID\" 以外的值"},
+      {"REGEDIT4\r\n" + slot + "[-" + k001 + "]\r\n", "0000 到 0099 以外的键"},
+      {"REGEDIT4\r\n" + slot + "[" + k001 + "\\0100]\r\n\"SSID\"=\"x\"\r\n", "0000 到 0099 以外的键"},
+      {"REGEDIT4\r\n" + slot + "[" + k001 + "\\0007\\Sub]\r\n", "0000 到 0099 以外的键"},
+      {"REGEDIT4\r\n" + slot + "[" + k001 + "]\r\n\"SSID\"=\"x\"\r\n", "不在随身WIFI位置"},
+      {"REGEDIT4\r\n" + slot + "[HKEY_CURRENT_USER\\SYSTEM\\ControlSet001\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}\\0001]\r\n",
+       "以外的键"},
+      {"REGEDIT4\r\n" + slot + "\"SSID\"=bogus\r\n", "第 4 行"},
+  };
+  for (const auto& [bytes, says] : files) {
+    WriteBytes(dir.File("r.reg"), bytes);
+    EXPECT_EQ(Run({"restore", dir.File("r.reg")}), 2) << says;
+    EXPECT_NE(output.err.find(says), std::string::npos) << output.err;
+    EXPECT_NE(output.err.find("没有做任何修改"), std::string::npos) << output.err;
+    ASSERT_EQ(Everything(), registry) << says;
+  }
+  // Names in any case, the short root, and a value in hex that goes on over two lines.
+  WriteBytes(dir.File("r.reg"),
+             "REGEDIT4\r\n\r\n[hklm\\system\\currentcontrolset\\control\\class\\{4d36e972-e325-11ce-bfc1-08002be10318}\\0099]\r\n"
+             "\"ssid\"=hex(1):61,62,63,64,65,66,67,68,69,6a,6b,6c,6d,6e,6f,70,71,72,73,74,75,76,\\\r\n  77,00\r\n");
+  EXPECT_EQ(Run({"restore", dir.File("r.reg")}), 0) << output.err;
+  EXPECT_EQ(adapters.QueryValue(kHklm, std::string(CurrentControlSetClassPath) + "0099", "SSID").ToText(),
+            std::string("abcdefghijklmnopqrstuvw") + '\0');
+}
+
+TEST_F(CliTest, DryRunSaysWhatWouldBeWrittenAndWritesNothing) {
+  WriteBytes(settingsPath, kSettings);
+  Put(CurrentControlSetClassPath, "0017", "stick");
+  const std::string registry = Everything();
+  EXPECT_EQ(Run({"set", "奶茶店", "--mode", "xp", "--dry-run", "--backup", dir.File("b.reg")}), 0);
+  EXPECT_EQ(output.out, "将先把两个控制集的 \"SSID\" 值备份到 " + dir.File("b.reg") +
+                            "\n将写入 1 处:\n  " + kCurrent + "\\0017  SSID = \"奶茶店\"\n将保存 " + settingsPath +
+                            ":\n  SSID=\"奶茶店\"\n  SSIDITEMO=\"0003\"\n  SSIDITEMT=\"0017\"\n(--dry-run:没有做任何修改)\n");
+  EXPECT_EQ(Run({"set", "x", "--mode", "cafe", "--dry-run"}), 0);
+  EXPECT_NE(output.out.find("将写入 200 处:\n  " + kCurrent + "\\0000  SSID = \"x\"\n  " + k001 + "\\0000"),
+            std::string::npos);
+  EXPECT_NE(output.out.find(k001 + "\\0099  SSID = \"x\"\n将保存"), std::string::npos);
+
+  WriteBytes(dir.File("r.reg"), "REGEDIT4\r\n\r\n[" + kCurrent + "\\0017]\r\n\"SSID\"=-\r\n[-" + k001 + "\\0001]\r\n");
+  EXPECT_EQ(Run({"restore", "--dry-run", dir.File("r.reg")}), 0);
+  EXPECT_EQ(output.out, "将恢复 2 处:\n  " + kCurrent + "\\0017  删除 \"SSID\" 值\n  " + k001 +
+                            "\\0001  删除这个键(其中只有 \"SSID\" 值时),否则只删除 \"SSID\" 值\n(--dry-run:没有做任何修改)\n");
+  EXPECT_FALSE(std::filesystem::exists(Utf8Path(dir.File("b.reg"))));
+  EXPECT_EQ(Everything(), registry);
+  EXPECT_EQ(Settings(), kSettings);
+}
+
+TEST_F(CliTest, HelpAndVersion) {
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_EQ(output.out, "Wendral 1.5.0\n");  // the window's title reads "Wendralv1.5.0"
+  EXPECT_EQ(Run({"set", "x", "--help"}), 0);
+  EXPECT_NE(output.out.find("wendral-cli set 名称 --mode windows7|xp|cafe"), std::string::npos);
+  EXPECT_NE(output.out.find("3  没有权限"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace wendral::test

@@ -1,0 +1,70 @@
+#pragma once
+// One run of wendral-cli's commands: the in-memory registry, 360RI.INI in a directory of
+// its own, files on disk, and the two output streams recorded.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/adapter_registry.h"
+#include "cli/cli_commands.h"
+#include "platform/portable/ini_profile.h"
+#include "platform/portable/memory_registry.h"
+#include "platform/portable/reg_file.h"
+#include "settings/temp_dir.h"
+
+namespace wendral::test {
+
+class RecordingOutput final : public cli::CliOutput {
+ public:
+  void Out(std::string_view utf8) override { out += utf8; }
+  void Err(std::string_view utf8) override { err += utf8; }
+  std::string out, err;
+};
+
+class DiskFiles final : public cli::CliFiles {
+ public:
+  std::optional<std::string> Read(const std::string& path) override {
+    if (!std::filesystem::is_regular_file(Utf8Path(path))) return std::nullopt;
+    return ReadBytes(path);
+  }
+  bool Write(const std::string& path, const std::string& bytes) override {
+    std::ofstream file(Utf8Path(path), std::ios::binary | std::ios::trunc);
+    if (!file) return false;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return static_cast<bool>(file);
+  }
+  bool NormalFileExists(const std::string& path) override {
+    return std::filesystem::is_regular_file(Utf8Path(path));
+  }
+};
+
+class CliTest : public ::testing::Test {
+ protected:
+  static constexpr RegKey kHklm = reg::kHkeyLocalMachine;
+
+  int Run(const std::vector<std::string>& args) {
+    output = RecordingOutput{};
+    cli::CliEnvironment env{memory, profiles, settingsPath, files, output};
+    return cli::RunCli(args, env);
+  }
+  void Put(std::string_view classPath, const char* slot, const std::string& name) {
+    ASSERT_EQ(adapters.EnsureRegistryKey(kHklm, std::string(classPath) + slot), 0);
+    ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(classPath) + slot, "SSID", name, reg::kSz), 0);
+  }
+  // Everything below HKEY_LOCAL_MACHINE, as a .reg export.
+  std::string Everything() { return ExportRegText(memory); }
+  std::string Settings() { return ReadBytes(settingsPath); }
+
+  MemoryRegistry memory;
+  AdapterRegistry adapters{memory};
+  IniProfileStore profiles;
+  DiskFiles files;
+  TempDir dir;
+  std::string settingsPath = dir.File("360RI.INI");
+  RecordingOutput output;
+};
+
+}  // namespace wendral::test
