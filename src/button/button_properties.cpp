@@ -15,6 +15,9 @@ void QuilletButton::BackColor(Color value) {
 
 void QuilletButton::ButtonStyle(quillet::ButtonStyle value) {
   buttonStyle_ = static_cast<std::int32_t>(value);
+  // A style that draws its focus rectangle in invert mode leaves the surface so; the next
+  // style's lines would come out inverted.
+  DrawingSurface().SetDrawMode(kDrawModeCopyPen);
   ApplyStyleDefaults();
   ApplyButtonRegion();
   Redraw();

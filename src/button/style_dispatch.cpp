@@ -7,8 +7,7 @@
 namespace quillet {
 namespace {
 
-// Index = ButtonStyle. A renderer Part that lands puts its function here (declared in
-// button/styles/style_renderers.h); nullptr means "no look of its own yet".
+// Index = ButtonStyle; the renderers are declared in button/styles/style_renderers.h.
 std::array<StyleRenderer, kButtonStyleCount>& Table() {
   static std::array<StyleRenderer, kButtonStyleCount> table = {
       nullptr,  // 0 Classic3D (shared by 0, 1, 11, 12)

@@ -1,7 +1,6 @@
-// The dispatch table of Redraw: one renderer per ButtonStyle. Styles 0, 1, 11
-// and 12 share one renderer; a style without one (any value outside 0..15, and every style
-// whose Part is not written yet) draws nothing of its own: Redraw then draws only the
-// caption and picture on the cleared surface.
+// The dispatch table of Redraw: one renderer per ButtonStyle. Styles 0, 1, 11 and 12 share
+// one renderer; a value outside 0..15 has none and draws nothing of its own: Redraw then
+// draws only the caption and picture on the cleared surface.
 #pragma once
 
 #include <cstdint>

@@ -221,5 +221,18 @@ TEST_F(DropShadowOnce, AtRestAFailureEndsTheLookQuietlyOtherwiseItReachesRedraw)
   EXPECT_THROW(Button().Redraw(), HostError);
 }
 
+TEST_F(DropShadowOnce, AnotherStyleAfterAFocusedDropShadowDrawsItsLinesPlain) {
+  host.Form().Activate();
+  Button().ButtonStyle(ButtonStyle::DropShadow);
+  host.Focus();
+  host.PaintNow();
+  ASSERT_EQ(host.Raster().DrawMode(), kDrawModeInvert);
+  Button().ButtonStyle(ButtonStyle::NavyFrame);
+  EXPECT_EQ(host.Raster().DrawMode(), kDrawModeCopyPen);
+  // The navy frame's blue focus trim, left column 1 and top row 1, as its table gives them.
+  EXPECT_EQ(At(1, 10), 0xE6AF8Eu);
+  EXPECT_EQ(At(28, 1), 0xFFE7CEu);
+}
+
 }  // namespace
 }  // namespace quillet::testing
