@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
 #include <cmath>
@@ -33,10 +34,19 @@ struct FreeTypeTextEngine::Impl {
       current_em = em;
     }
   }
-  std::int32_t Ascent() const { return static_cast<std::int32_t>((face->size->metrics.ascender + 32) >> 6); }
-  std::int32_t CellHeight() const {
-    return static_cast<std::int32_t>((face->size->metrics.ascender - face->size->metrics.descender + 32) >> 6);
+  // GDI's ascent and descent: the font's Windows ascent and descent scaled to the size, each
+  // rounded on its own (FreeType's hinted metrics can come out a pixel taller).
+  std::int32_t Ascent() const {
+    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (!os2) return static_cast<std::int32_t>((face->size->metrics.ascender + 32) >> 6);
+    return static_cast<std::int32_t>((FT_MulFix(os2->usWinAscent, face->size->metrics.y_scale) + 32) >> 6);
   }
+  std::int32_t Descent() const {
+    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (!os2) return static_cast<std::int32_t>((-face->size->metrics.descender + 32) >> 6);
+    return static_cast<std::int32_t>((FT_MulFix(os2->usWinDescent, face->size->metrics.y_scale) + 32) >> 6);
+  }
+  std::int32_t CellHeight() const { return Ascent() + Descent(); }
   std::int32_t Advance(char16_t c) {
     if (FT_Load_Char(face, c, FT_LOAD_DEFAULT)) return 0;
     return static_cast<std::int32_t>((face->glyph->advance.x + 32) >> 6);
