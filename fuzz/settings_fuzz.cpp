@@ -26,9 +26,15 @@ namespace {
 
 const std::string& Directory() {
   static const std::string dir = [] {
-    char pattern[] = "/tmp/wendral-settings-fuzz-XXXXXX";
-    const char* made = mkdtemp(pattern);
+    // A memory-backed directory where there is one: the store opens the file for every key.
+    std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+    pattern += "/wendral-settings-fuzz-XXXXXX";
+    const char* made = mkdtemp(pattern.data());
     FUZZ_CHECK(made != nullptr);
+    std::atexit([] {
+      std::remove((Directory() + "/360RI.INI").c_str());
+      rmdir(Directory().c_str());
+    });
     return std::string(made);
   }();
   return dir;
