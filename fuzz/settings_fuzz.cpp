@@ -24,20 +24,24 @@ using namespace wendral;
 
 namespace {
 
-const std::string& Directory() {
-  static const std::string dir = [] {
+// A directory of its own, removed at exit (kept in a plain array, which outlives the
+// destructors of static strings that run before the exit handler).
+char g_directory[64];
+
+const char* Directory() {
+  if (g_directory[0] == 0) {
     // A memory-backed directory where there is one: the store opens the file for every key.
-    std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    pattern += "/wendral-settings-fuzz-XXXXXX";
-    const char* made = mkdtemp(pattern.data());
-    FUZZ_CHECK(made != nullptr);
+    std::snprintf(g_directory, sizeof g_directory, "%s/wendral-settings-fuzz-XXXXXX",
+                  access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp");
+    FUZZ_CHECK(mkdtemp(g_directory) != nullptr);
     std::atexit([] {
-      std::remove((Directory() + "/360RI.INI").c_str());
-      rmdir(Directory().c_str());
+      char file[96];
+      std::snprintf(file, sizeof file, "%s/360RI.INI", g_directory);
+      std::remove(file);
+      rmdir(g_directory);
     });
-    return std::string(made);
-  }();
-  return dir;
+  }
+  return g_directory;
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) {
@@ -77,7 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view input(reinterpret_cast<const char*>(data), size);
   const std::size_t split = input.find('\0');
   const std::string_view file = input.substr(0, split);
-  const std::string path = Directory() + "/360RI.INI";
+  const std::string path = std::string(Directory()) + "/360RI.INI";
   WriteFile(path, file);
 
   IniProfileStore store;
