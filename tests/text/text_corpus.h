@@ -1,6 +1,7 @@
 // The captions whose text the raster and GDI are compared on, and what GDI made of each:
 // a caption drawn black on white with DrawText (single line, access keys underlined) at (3, 4)
-// of a 200 x 40 surface, in the stand-in for 宋体 at two sizes.
+// of a 200 x 40 surface, in the stand-in for 宋体 at two sizes, regular and bold (which the
+// face has not: GDI makes it from the regular outlines).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -26,8 +27,9 @@ inline std::vector<TextCase> Corpus() {
       u"&Save && E&xit", u"&\u786e\u5b9a", u"\u53d6\u6d88(&C)",  // 确定, 取消(&C)
   };
   std::vector<TextCase> cases;
-  for (int height : {-12, -15})
-    for (const std::u16string& caption : captions) cases.push_back({height, 400, caption});
+  for (int weight : {400, 700})
+    for (int height : {-12, -15})
+      for (const std::u16string& caption : captions) cases.push_back({height, weight, caption});
   return cases;
 }
 
