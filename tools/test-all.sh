@@ -25,7 +25,7 @@ export DISPLAY=$display
 
 jobs=$(nproc)
 status=0
-for preset in native win32 win64; do
+for preset in native win32 win64 sanitize; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
 done
@@ -42,6 +42,8 @@ fi
 
 echo "== native tests =="
 ctest --preset native -j "$jobs" || status=1
+echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets =="
+ctest --preset sanitize -j "$jobs" || status=1
 echo "== Windows tests under Wine: the $wine_preset build ($why) =="
 ctest --preset "$wine_preset" -j "$jobs" || status=1
 if [ "$wine_preset" = win64 ]; then

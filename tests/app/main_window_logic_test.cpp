@@ -39,6 +39,17 @@ TEST_F(MainWindowTest, SearchFindsLowestNonEmptySlotFromOneAndSaves) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
+TEST_F(MainWindowTest, SearchReachesTheLastSlotInBothControlSets) {
+  PutName(ControlSet001ClassPath, 99, "last");
+  PutName(CurrentControlSetClassPath, 99, "last xp");
+  PutName(CurrentControlSetClassPath, 0, "slot 0 is never searched");
+  form.Option1_Click();
+  form.Option2_Click();
+  EXPECT_EQ(window.tag1, "0099");
+  EXPECT_EQ(window.tag2, "0099");
+  EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0099", "0099"}));
+}
+
 TEST_F(MainWindowTest, SearchCountsNumbersAndBareTerminatorsButNotEmptyOrOtherTypes) {
   const std::string ansiPath = Slot(ControlSet001ClassPath, 3);
   for (int n : {3, 5, 7, 8}) ASSERT_EQ(registry.EnsureRegistryKey(kHklm, Slot(ControlSet001ClassPath, n)), 0);

@@ -81,6 +81,27 @@ TEST_F(HoverTest, TheFirstMoveRaisesMouseMoveThenMouseEnter) {
   EXPECT_EQ(Events(), (Strings{"MouseMove"}));  // already over: the hook does nothing
 }
 
+// Without the leave notification only the move handler sees the pointer go: while the button
+// holds the capture, every move outside raises MouseLeave first, then the move itself.
+TEST_F(HoverTest, WithoutTheServiceAMoveOutsideUnderCaptureRaisesMouseLeaveBeforeMouseMove) {
+  host.exports["user32"].clear();
+  host.exports["comctl32"].clear();
+  LoadAtRunTime();
+  ASSERT_FALSE(button.TrackingAvailable());
+  host.MovePointerTo(50, 15);
+  host.PressButton();
+  ASSERT_EQ(host.GetCapture(), host.Window());
+  host.ClearRecords();
+  host.MovePointerAway();
+  host.MovePointerAway();
+  EXPECT_EQ(Events(), (Strings{"MouseLeave", "MouseMove", "MouseLeave", "MouseMove"}));
+  EXPECT_FALSE(button.MouseOver());
+  EXPECT_EQ(host.RedrawCount(), 0);  // leaving this way does not redraw
+  host.ClearRecords();
+  host.ReleaseButton();
+  EXPECT_EQ(Events(), (Strings{"MouseUp"}));  // released outside: no Click
+}
+
 TEST_F(HoverTest, LeavingADisabledButtonKeepsTheLookButRedrawsAndRaisesMouseLeave) {
   LoadAtRunTime();
   host.MovePointerTo(5, 5);

@@ -62,6 +62,25 @@ TEST(CaptionLayout, CaptionAloneIsPlacedByItsAlignmentAndTheLookOfTheStyle) {
   }
 }
 
+TEST(CaptionLayout, OddWidthsHalveTheButtonAndTheCaptionEachOnItsOwn) {
+  // 100 / 2 - 41 / 2 = 50 - 20 = 30, where half of (100 - 41) would give 29.
+  const Size odd{41, 13};
+  EXPECT_EQ(LayOutCaption(Input(100, 30, odd, Size{0, 0}, false)).caption, (Point{30, 9}));
+  for (std::int32_t align : {4, 5, 6, 7, 8})
+    EXPECT_EQ(LayOutCaption(Input(100, 60, odd, Size{16, 16}, true, align)).caption.x, 30) << align;
+  EXPECT_EQ(LayOutCaption(Input(100, 30, odd, Size{16, 16}, true, 2, 1)).caption.x, 30);
+  // Beside a left picture: 50 - 20 + 8 = 38; after one: 38 + 3 = 41.
+  EXPECT_EQ(LayOutCaption(Input(100, 30, odd, Size{16, 16}, true, 0)).caption.x, 38);
+  EXPECT_EQ(LayOutCaption(Input(100, 30, odd, Size{16, 16}, true, 1)).caption.x, 41);
+  // Caption first: 50 - 20 - 8 - 3 = 19.
+  EXPECT_EQ(LayOutCaption(Input(100, 30, odd, Size{16, 16}, true, 3)).caption.x, 19);
+  // The smallest button, 16 wide with a 7-wide caption: 8 - 3 = 5.
+  EXPECT_EQ(LayOutCaption(Input(16, 15, Size{7, 13}, Size{0, 0}, false)).caption, (Point{5, 1}));
+  // A picture is centred as a whole: (100 - 17) / 2 = 41 across, (30 - 11) / 2 = 9 down.
+  EXPECT_EQ(LayOutCaption(Input(100, 30, odd, Size{17, 11}, true, 4)).picture_position,
+            (Point{41, 9}));
+}
+
 TEST(CaptionLayout, AnAccessKeyShiftsTheCaptionButNotThePicture) {
   CaptionLayoutInput in = Input(100, 30, Size{40, 13}, Size{16, 16}, true, 0, 1);
   const CaptionLayout plain = LayOutCaption(in);

@@ -84,6 +84,21 @@ TEST_F(CaptionPictureTest, BitmapIsCopiedAtItsPlaceAndMaskColourStaysUnpainted) 
   EXPECT_EQ(Button().PictureDrawHeight(), 24);
 }
 
+TEST_F(CaptionPictureTest, AStoredButtonWithoutAPictureSizeDrawsItsPictureAtItsNaturalSize) {
+  PicturePtr pic = PatternPicture(PictureType::Bitmap, 21, 13);
+  PersistedPropertySet set;
+  set.Put("buttonstyle", std::int32_t{16});
+  set.Put("picturealign", std::int32_t{0});
+  set.Put("picture", pic);
+  host.Load(set);
+  EXPECT_EQ(Button().PictureSize(), PictureSize::PictureNatural);
+  EXPECT_EQ(Button().PictureDrawWidth(), 21);
+  EXPECT_EQ(Button().PictureDrawHeight(), 13);
+  // 4 in from the left edge, (30 - 13) / 2 = 8 down.
+  ExpectPictureAt(*pic, 4, 8, 21, 13);
+  EXPECT_EQ(At(4 + 21, 8), Background());
+}
+
 TEST_F(CaptionPictureTest, HoverPictureShowsWhenHotOrCheckedAndOnlyForTheSameType) {
   Button().ButtonStyle(kBare);
   host.Form().Activate();

@@ -9,7 +9,30 @@ namespace quillet::testing {
 namespace {
 
 constexpr Color kNavy = 0x743C00;
-const Color kNavyCorner = OffsetColor(kNavy, 0.3f);
+// Navy + 0.3: each channel + 76.5000030 (0.3f x 255), rounded: (0, 60, 116) -> (77, 137, 193).
+constexpr Color kNavyCorner = 0xC1894D;
+
+// The base colour B moved by a x 255 in every channel (a taken as a float), rounded half to
+// even and clamped, worked out by hand for each base the tests use; and B averaged with white.
+// For example 0xE7EBEC (236, 235, 231) + 0.07 is 236 + 17.85 -> 254 (FE), 253 (FD), 249 (F9).
+struct Shades {
+  Color base;
+  Color up08, up07, up04, up03, up20;
+  Color down01, down05, down08, down09, down10, down16;
+  Color with_white;
+};
+constexpr Shades kShades[] = {
+    {0xE7EBEC, 0xFBFFFF, 0xF9FDFE, 0xF1F5F6, 0xEFF3F4, 0xFFFFFF,
+     0xE4E8E9, 0xDADEDF, 0xD3D7D8, 0xD0D4D5, 0xCDD1D2, 0xBEC2C3, 0xF3F5F6},
+    {0x3060C0, 0x4474D4, 0x4272D2, 0x3A6ACA, 0x3868C8, 0x6393F3,
+     0x2D5DBD, 0x2353B3, 0x1C4CAC, 0x1949A9, 0x1646A6, 0x073797, 0x98B0E0},
+    {0x000000, 0x141414, 0x121212, 0x0A0A0A, 0x080808, 0x333333,
+     0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0x000000, 0x808080},
+    {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+     0xFCFCFC, 0xF2F2F2, 0xEBEBEB, 0xE8E8E8, 0xE5E5E5, 0xD6D6D6, 0xFFFFFF},
+    {0x80FF10, 0x94FF24, 0x92FF22, 0x8AFF1A, 0x88FF18, 0xB3FF43,
+     0x7DFC0D, 0x73F203, 0x6CEB00, 0x69E800, 0x66E500, 0x57D600, 0xC0FF88},
+};
 
 struct Trim {
   Color top1, top2, side1, side2, bottom3, bottom2;
@@ -26,7 +49,12 @@ class NavyFrameTest : public CaptionTest, public ::testing::WithParamInterface<P
     Button().BackColor(B);
     Button().Caption(u"");
   }
-  Color Off(float a) const { return OffsetColor(B, a); }
+  const Shades& S() const {
+    for (const Shades& shades : kShades)
+      if (shades.base == B) return shades;
+    ADD_FAILURE() << "no shades worked out for " << std::hex << B;
+    return kShades[0];
+  }
   void Hover() { host.MovePointerTo(W / 2, H / 2); }
 
   // Frame on all four sides (away from the rounded corners) and the softened corner pixels.
@@ -72,21 +100,21 @@ TEST_P(NavyFrameTest, NormalLookShadesTheFaceAndTakesTheRoundedRegion) {
   const std::int32_t m = W / 2;
   ExpectNavyFrame();
   // Top band: five rows fading to B+0.08; the face below fades from B+0.07 toward B.
-  EXPECT_EQ(At(m, 4), Off(0.08f));
+  EXPECT_EQ(At(m, 4), S().up08);
   for (std::int32_t y = 5; y + 1 < H - 4; ++y) {
     EXPECT_GE(RedOf(At(m, y)), RedOf(At(m, y + 1))) << y;
     EXPECT_GE(RedOf(At(m, y)), RedOf(B));
-    EXPECT_LE(RedOf(At(m, y)), RedOf(Off(0.07f)));
+    EXPECT_LE(RedOf(At(m, y)), RedOf(S().up07));
   }
   // Bottom shading, right shading and left highlight, each with its end points.
   for (std::int32_t x : {2, m, W - 3}) {
-    EXPECT_EQ(At(x, H - 2), Off(-0.09f)) << x;
-    EXPECT_EQ(At(x, H - 3), Off(-0.05f)) << x;
-    EXPECT_EQ(At(x, H - 4), Off(-0.01f)) << x;
+    EXPECT_EQ(At(x, H - 2), S().down09) << x;
+    EXPECT_EQ(At(x, H - 3), S().down05) << x;
+    EXPECT_EQ(At(x, H - 4), S().down01) << x;
   }
   for (std::int32_t y : {2, H / 2, H - 3}) {
-    EXPECT_EQ(At(W - 2, y), Off(-0.08f)) << y;
-    EXPECT_EQ(At(1, y), AverageColors(0xFFFFFF, B)) << y;
+    EXPECT_EQ(At(W - 2, y), S().down08) << y;
+    EXPECT_EQ(At(1, y), S().with_white) << y;
   }
   ASSERT_FALSE(host.Regions().empty());
   EXPECT_EQ(host.Regions().back(), RegionShape::FromRoundRect(0, 0, W + 1, H + 1, 3, 3));
@@ -101,7 +129,7 @@ TEST_P(NavyFrameTest, HotLookAddsTheAmberTrimWithoutRebuildingTheRegion) {
   ExpectTrim(kAmber);
   EXPECT_TRUE(host.Regions().empty());
   // Inside the trim the face is the normal gradient.
-  EXPECT_EQ(At(W / 2, 4), Off(0.08f));
+  EXPECT_EQ(At(W / 2, 4), S().up08);
 }
 
 TEST_P(NavyFrameTest, PressedLookIsFlatWithASunkenRim) {
@@ -111,14 +139,14 @@ TEST_P(NavyFrameTest, PressedLookIsFlatWithASunkenRim) {
   ASSERT_EQ(Button().DrawState(), DrawState::Pressed);
   const std::int32_t m = W / 2, c = H / 2;
   ExpectNavyFrame();
-  EXPECT_EQ(At(m, c), Off(-0.05f));
-  EXPECT_EQ(At(m, 1), Off(-0.16f));
-  EXPECT_EQ(At(m, 2), Off(-0.1f));
-  EXPECT_EQ(At(m, H - 2), Off(0.07f));
-  EXPECT_EQ(At(1, c), Off(-0.16f));
-  EXPECT_EQ(At(2, c), Off(-0.1f));
-  EXPECT_EQ(At(2, H - 3), Off(-0.1f));
-  EXPECT_EQ(At(W - 2, c), Off(0.04f));
+  EXPECT_EQ(At(m, c), S().down05);
+  EXPECT_EQ(At(m, 1), S().down16);
+  EXPECT_EQ(At(m, 2), S().down10);
+  EXPECT_EQ(At(m, H - 2), S().up07);
+  EXPECT_EQ(At(1, c), S().down16);
+  EXPECT_EQ(At(2, c), S().down10);
+  EXPECT_EQ(At(2, H - 3), S().down10);
+  EXPECT_EQ(At(W - 2, c), S().up04);
   // Pressing takes the focus, but a pressed button shows no blue trim.
   EXPECT_TRUE(Button().HasFocus());
   EXPECT_NE(At(m, 1), kBlue.top1);
@@ -151,8 +179,8 @@ TEST_P(NavyFrameTest, AnInactiveFormShowsNeitherTrimNorFocusRectangle) {
   ASSERT_FALSE(Button().ParentActive());
   EXPECT_NE(At(W / 2, 1), kBlue.top1);
   EXPECT_NE(At(2, H / 2), kBlue.side2);
-  EXPECT_EQ(At(1, H / 2), AverageColors(0xFFFFFF, B));
-  EXPECT_EQ(At(W / 2, H - 2), Off(-0.09f));
+  EXPECT_EQ(At(1, H / 2), S().with_white);
+  EXPECT_EQ(At(W / 2, H - 2), S().down09);
   const std::vector<std::uint32_t> before = host.Raster().Pixels();
   Button().ShowFocusRect(false);
   host.PaintNow();
@@ -194,13 +222,13 @@ TEST_P(NavyFrameTest, DisabledLookIsFlatInAFrameOfTheBaseColour) {
   Button().Enabled(false);
   host.MovePointerTo(W / 2, H / 2);
   host.PaintNow();
-  const Color face = Off(0.03f);
+  const Color face = S().up03;
   for (std::int32_t y = 2; y < H - 2; y += 3)
     for (std::int32_t x = 2; x < W - 2; x += 5) ASSERT_EQ(At(x, y), face) << x << "," << y;
-  for (std::int32_t x : {2, W / 2, W - 3}) EXPECT_EQ(At(x, 0), Off(-0.1f));
-  for (std::int32_t y : {2, H / 2, H - 3}) EXPECT_EQ(At(W - 1, y), Off(-0.1f));
+  for (std::int32_t x : {2, W / 2, W - 3}) EXPECT_EQ(At(x, 0), S().down10);
+  for (std::int32_t y : {2, H / 2, H - 3}) EXPECT_EQ(At(W - 1, y), S().down10);
   for (auto [x, y] : {std::pair{1, 1}, {1, H - 2}, {W - 2, 1}, {W - 2, H - 2}})
-    EXPECT_EQ(At(x, y), Off(0.2f));
+    EXPECT_EQ(At(x, y), S().up20);
   EXPECT_EQ(host.Regions().back(), RegionShape::FromRoundRect(0, 0, W + 1, H + 1, 3, 3));
 }
 
@@ -208,8 +236,8 @@ TEST_P(NavyFrameTest, ACheckedButtonLooksPressedWithThePointerAway) {
   host.Form().Activate();
   Button().CheckBoxMode(true);
   Button().Value(true);
-  EXPECT_EQ(At(W / 2, H / 2), Off(-0.05f));
-  EXPECT_EQ(At(W / 2, 1), Off(-0.16f));
+  EXPECT_EQ(At(W / 2, H / 2), S().down05);
+  EXPECT_EQ(At(W / 2, 1), S().down16);
 }
 
 INSTANTIATE_TEST_SUITE_P(

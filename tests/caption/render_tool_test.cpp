@@ -2,6 +2,7 @@
 // checksums and the transparent outside of a rendered button.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "platform/portable/picture_file.h"
@@ -137,6 +138,22 @@ TEST(PictureFile, IconsTakeTheirFirstImageAndItsAndMask) {
   EXPECT_EQ(f->type, PictureType::Icon);
   EXPECT_EQ(f->image.pixels, (std::vector<std::uint32_t>{0x030303, 0x040404, 0x010101, 0x020202}));
   EXPECT_EQ(f->image.mask, (std::vector<std::uint8_t>{1, 0, 0, 1}));
+}
+
+// Sizes no picture can have are refused with a reason, the most negative height (a top-down
+// bitmap of 2^31 rows, which cannot be turned positive) among them.
+TEST(PictureFile, ImpossibleSizesAreRefused) {
+  for (std::int32_t h : {INT32_MIN, 0, -4097, 4097}) {
+    std::vector<std::uint8_t> bmp{'B', 'M'};
+    Put32(bmp, 0);
+    Put32(bmp, 0);
+    Put32(bmp, 54);
+    InfoHeader(bmp, 4, h, 24, 0);
+    bmp.resize(bmp.size() + 64, 0);
+    std::string error;
+    EXPECT_FALSE(DecodePictureFile(bmp, error)) << h;
+    EXPECT_EQ(error, "bad bitmap size") << h;
+  }
 }
 
 TEST(PngEncode, ChecksumsAndStoredBlocksFollowTheFormat) {

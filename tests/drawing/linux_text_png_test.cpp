@@ -3,6 +3,7 @@
 #include <png.h>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,42 @@ TEST(FreeTypeText, DrawsInsideItsRectangleWithTheAccessKeyUnderlined) {
   plain.Cls();
   plain.DrawText(u"&OK", r, kDtSingleLine | kDtNoPrefix);  // "&" drawn, no underline
   EXPECT_NE(CountNot(plain, 0xFFFFFF, r), CountNot(s, 0xFFFFFF, r));
+}
+
+// The edges of a glyph mix text and background rounded to nearest. White on black shows each
+// pixel's coverage c unchanged; the same text in another colour on another background must
+// then give round((text * c + back * (255 - c)) / 255) in every channel of every pixel.
+TEST(FreeTypeText, EdgePixelsBlendRoundedToNearest) {
+  auto engine = FreeTypeTextEngine::Create();
+  ASSERT_NE(engine, nullptr);
+  const std::u16string caption = u"W&ave \u786e\u8ba4 sg";
+  auto draw = [&](Color text, Color back) {
+    auto s = std::make_unique<RasterSurface>(120, 30);
+    s->SetTextEngine(engine);
+    s->SetBackColor(back);
+    s->Cls();
+    s->SetTextColor(text);
+    s->DrawText(caption, Rect{3, 4, 117, 28}, kDtSingleLine);
+    return s;
+  };
+  const auto coverage = draw(0xFFFFFF, 0x000000);
+  const Color text = 0x0A64C8, back = 0x805020;
+  const auto coloured = draw(text, back);
+  int partial = 0, wrong = 0;
+  for (int y = 0; y < 30; ++y)
+    for (int x = 0; x < 120; ++x) {
+      const Color cov = coverage->GetPixel(x, y), got = coloured->GetPixel(x, y);
+      for (int shift = 0; shift < 24; shift += 8) {
+        const int c = static_cast<int>((cov >> shift) & 0xFF);
+        const int t = static_cast<int>((text >> shift) & 0xFF), b = static_cast<int>((back >> shift) & 0xFF);
+        const double exact = (t * c + b * (255 - c)) / 255.0;
+        const int want = static_cast<int>(exact + 0.5);
+        if (c > 0 && c < 255 && want != static_cast<int>(exact)) ++partial;  // truncation would differ
+        if (static_cast<int>((got >> shift) & 0xFF) != want) ++wrong;
+      }
+    }
+  EXPECT_GT(partial, 20);
+  EXPECT_EQ(wrong, 0);
 }
 
 TEST(PngWriter, PixelsOutsideTheRegionAreTransparent) {

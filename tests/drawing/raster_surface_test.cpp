@@ -1,6 +1,8 @@
 // The software raster's own rules, natively (Wine holds it against GDI on Windows).
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/portable/memory_picture.h"
 #include "platform/portable/raster_surface.h"
 #include "platform/portable/region_mask.h"
@@ -27,6 +29,63 @@ TEST(RegionMask, RoundRectCutsOnlyTheCorners) {
   EXPECT_EQ(at(100, 15), 0);  // the interior excludes the outline's right and bottom
   EXPECT_EQ(at(50, 30), 0);
   EXPECT_EQ(CountInside(mask), 100 * 30 - 4);
+}
+
+// Each row's first inside pixel and the first outside after it, "left-right".
+std::string RowSpans(const std::vector<std::uint8_t>& mask, int w, int h) {
+  std::string out;
+  for (int y = 0; y < h; ++y) {
+    int l = -1, r = -1;
+    for (int x = 0; x < w; ++x)
+      if (mask[static_cast<std::size_t>(y) * w + x]) {
+        if (l < 0) l = x;
+        r = x + 1;
+      }
+    out += (y ? " " : "") + std::to_string(l) + "-" + std::to_string(r);
+  }
+  return out;
+}
+
+// Corner curves of round rectangle regions as GDI makes them (CreateRoundRectRgn under Wine,
+// read back with PtInRegion): round, flat, tall and odd-sized ellipses.
+TEST(RegionMask, CornerCurvesFollowGdiRowByRow) {
+  struct Case {
+    int w, h, ew, eh;
+    const char* rows;
+  };
+  const Case cases[] = {
+      {60, 30, 18, 18,
+       "6-54 4-56 3-57 2-58 1-59 1-59 0-60 0-60 0-60 0-60 0-60 0-60 0-60 0-60 0-60 0-60 0-60 "
+       "0-60 0-60 0-60 0-60 0-60 0-60 0-60 1-59 1-59 2-58 3-57 4-56 6-54"},
+      {21, 16, 7, 5,
+       "2-19 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 0-21 2-19"},
+      {40, 24, 12, 9,
+       "3-37 2-38 1-39 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 0-40 "
+       "0-40 0-40 0-40 0-40 1-39 2-38 3-37"},
+      {15, 15, 6, 11, "2-13 1-14 1-14 0-15 0-15 0-15 0-15 0-15 0-15 0-15 0-15 0-15 1-14 1-14 2-13"},
+  };
+  for (const Case& c : cases) {
+    const auto mask = RegionMask(RegionShape::FromRoundRect(0, 0, c.w + 1, c.h + 1, c.ew, c.eh),
+                                 c.w + 2, c.h + 1);
+    EXPECT_EQ(RowSpans(mask, c.w + 2, c.h), c.rows) << c.w << "x" << c.h << " " << c.ew << "x" << c.eh;
+  }
+}
+
+// Every corner ellipse from 3 x 3 to 24 x 24 on a 40 x 30 control, folded pixel by pixel
+// (rows top-down, 42 x 32 points each, 1 inside) into one FNV-1a digest; the digest is GDI's,
+// from CreateRoundRectRgn and PtInRegion under Wine. 3 x 8 is left out: GDI gives it a lone
+// pixel in a row the curve never reaches, which the raster leaves empty on purpose.
+TEST(RegionMask, EveryCornerEllipseUpTo24MatchesGdi) {
+  std::uint64_t digest = 0xcbf29ce484222325ull;
+  for (int ew = 3; ew <= 24; ++ew)
+    for (int eh = 3; eh <= 24; ++eh) {
+      if (ew == 3 && eh == 8) continue;
+      for (std::uint8_t inside : RegionMask(RegionShape::FromRoundRect(0, 0, 41, 31, ew, eh), 42, 32)) {
+        digest ^= inside ? 1u : 0u;
+        digest *= 0x100000001b3ull;
+      }
+    }
+  EXPECT_EQ(digest, 0xa23d5279453eda5dull);
 }
 
 TEST(RegionMask, LargeEllipseRoundsMoreRowsAndSmallOnesFallBackToRectangles) {
@@ -85,6 +144,25 @@ TEST(RasterSurface, EdgesTakeTheirColoursFromTheSystemTable) {
   s.DrawEdge(Rect{1, 1, 8, 7}, kBdrRaisedInner, kBfRect);
   EXPECT_EQ(s.GetPixel(1, 1), 2u);  // a lone inner border sits outside
   EXPECT_EQ(s.GetPixel(7, 6), 3u);
+}
+
+// Partly covered text pixels mix text and background colour rounded to nearest, channel by
+// channel: text (R 200, G 100, B 10) at coverage 200 of 255 on black gives 40000 / 255 =
+// 156.9 -> 157, 78.4 -> 78, 7.8 -> 8; on white 54025 / 255 = 211.9 -> 212, 133.4 -> 133,
+// 62.8 -> 63.
+TEST(RasterSurface, BlendedPixelsRoundToNearest) {
+  RasterSurface s(3, 1);
+  s.SetPixel(0, 0, 0x000000);
+  s.SetPixel(1, 0, 0xFFFFFF);
+  s.SetPixel(2, 0, 0x123456);
+  s.BlendPixel(0, 0, 0x0A64C8, 200);
+  s.BlendPixel(1, 0, 0x0A64C8, 200);
+  s.BlendPixel(2, 0, 0x0A64C8, 0);  // no coverage: untouched
+  EXPECT_EQ(s.GetPixel(0, 0), 0x084E9Du);
+  EXPECT_EQ(s.GetPixel(1, 0), 0x3F85D4u);
+  EXPECT_EQ(s.GetPixel(2, 0), 0x123456u);
+  s.BlendPixel(0, 0, 0x0A64C8, 255);  // full coverage: the text colour itself
+  EXPECT_EQ(s.GetPixel(0, 0), 0x0A64C8u);
 }
 
 TEST(RasterSurface, DrawModeAppliesToPenLinesOnly) {

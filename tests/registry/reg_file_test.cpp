@@ -27,6 +27,7 @@ TEST(RegFile, SavesRegedit4) {
   PutValue(store, kKey, nullptr, kSz, std::string_view("def", 4));
   PutValue(store, kKey, "q\"", kSz, std::string_view("a\\b\"c", 6));
   PutValue(store, kKey, "d", kDword, "\x78\x56\x34\x12");
+  PutValue(store, kKey, "cr\rlf\n", kSz, std::string_view("v", 2));
   PutValue(store, kKey, "x", kExpandSz, std::string_view("%P%", 4));
   PutValue(store, kKey + "\\Sub", "z", kSz, std::string_view());
   std::string longBinary;
@@ -36,6 +37,7 @@ TEST(RegFile, SavesRegedit4) {
             "REGEDIT4\r\n\r\n"
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export]\r\n"
             "@=\"def\"\r\n"
+            "\"cr\\rlf\\n\"=\"v\"\r\n"
             "\"d\"=dword:12345678\r\n"
             "\"q\\\"\"=\"a\\\\b\\\"c\"\r\n"
             "\"x\"=hex(2):25,50,25,00\r\n"

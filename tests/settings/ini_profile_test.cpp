@@ -25,6 +25,23 @@ TEST(IniProfileCorpus, EveryReadAndWriteGivesWhatKernel32Gives) {
   }
 }
 
+// Every blank the profile functions trim goes from the front of a written value, not only the
+// space: tab, line feed, vertical tab, form feed, carriage return and Ctrl-Z; the ideographic
+// space of code page 936 (A1 A1) and blanks inside the text stay (trailing ones go when a later
+// write loads the file).
+TEST(IniProfileWrite, LeadingTabsAndOtherBlanksAreDroppedLikeSpaces) {
+  for (const StoreKind& kind : StoreKinds()) {
+    TempDir dir;
+    const std::string path = dir.File("blanks.ini");
+    const std::unique_ptr<ProfileStore> store = kind.make();
+    ASSERT_TRUE(store->Write("SSID", "T", "\tname", path)) << kind.name;
+    ASSERT_TRUE(store->Write("SSID", "M", "\t \x0b\x0c\x1a\t x\ty\t", path)) << kind.name;
+    ASSERT_TRUE(store->Write("SSID", "I", "\xa1\xa1z", path)) << kind.name;
+    kind.flush(path);
+    EXPECT_EQ(ReadBytes(path), "[SSID]\r\nT=name\r\nM=x\ty\r\nI=\xa1\xa1z\r\n") << kind.name;
+  }
+}
+
 class IniProfile : public ::testing::Test {
  protected:
   std::string Read(const std::string& section, const std::string& key, std::size_t size = 255) {
@@ -112,7 +129,10 @@ TEST_F(IniProfile, Utf8FileWithByteOrderMarkReadsInGbkAndStaysUtf8) {
 }
 
 TEST_F(IniProfile, StrayBytesReadAsWindowsDecodesThem) {
-  WriteBytes(path_, std::string("[S]\r\na=\x1a v \x1a\r\nb=x\0y\r\nc=\x81 z\r\nd=\xff\x80\r\ne=1\r2\r\n", 46));
+  // Sized by the compiler: the file is the 41 bytes of the text, its zero byte included.
+  static constexpr char kFile[] = "[S]\r\na=\x1a v \x1a\r\nb=x\0y\r\nc=\x81 z\r\nd=\xff\x80\r\ne=1\r2\r\n";
+  WriteBytes(path_, std::string(kFile, sizeof kFile - 1));
+  ASSERT_EQ(ReadBytes(path_).size(), 41u);
   EXPECT_EQ(Read("S", "a"), "v");        // Ctrl-Z counts as a space
   EXPECT_EQ(Read("S", "b"), "x");        // a zero byte ends the value
   EXPECT_EQ(Read("S", "c"), "?z");       // a lead byte takes the next byte into one '?'

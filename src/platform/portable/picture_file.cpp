@@ -1,5 +1,6 @@
 #include "platform/portable/picture_file.h"
 
+#include <climits>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -44,6 +45,8 @@ bool DecodeDib(std::span<const std::uint8_t> b, std::size_t header, std::size_t 
   if (bit_count != 1 && bit_count != 4 && bit_count != 8 && bit_count != 24 && bit_count != 32) {
     return error = "unsupported bits per pixel: " + std::to_string(bit_count), false;
   }
+  // The most negative height has no positive counterpart.
+  if (height == INT32_MIN) return error = "bad bitmap size", false;
   const bool top_down = height < 0;
   if (top_down) height = -height;
   if (icon) height /= 2;

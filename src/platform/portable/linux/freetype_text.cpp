@@ -3,6 +3,8 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <cmath>
@@ -33,13 +35,26 @@ struct FreeTypeTextEngine::Impl {
       current_em = em;
     }
   }
-  std::int32_t Ascent() const { return static_cast<std::int32_t>((face->size->metrics.ascender + 32) >> 6); }
-  std::int32_t CellHeight() const {
-    return static_cast<std::int32_t>((face->size->metrics.ascender - face->size->metrics.descender + 32) >> 6);
+  // GDI's ascent and descent: the font's Windows ascent and descent scaled to the size, each
+  // rounded on its own (FreeType's hinted metrics can come out a pixel taller).
+  std::int32_t Ascent() const {
+    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (!os2) return static_cast<std::int32_t>((face->size->metrics.ascender + 32) >> 6);
+    return static_cast<std::int32_t>((FT_MulFix(os2->usWinAscent, face->size->metrics.y_scale) + 32) >> 6);
   }
-  std::int32_t Advance(char16_t c) {
+  std::int32_t Descent() const {
+    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+    if (!os2) return static_cast<std::int32_t>((-face->size->metrics.descender + 32) >> 6);
+    return static_cast<std::int32_t>((FT_MulFix(os2->usWinDescent, face->size->metrics.y_scale) + 32) >> 6);
+  }
+  std::int32_t CellHeight() const { return Ascent() + Descent(); }
+  // GDI makes bold from a face that has none.
+  bool FakeBold(const FontDescription& font) const {
+    return font.weight > 550 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
+  }
+  std::int32_t Advance(char16_t c, bool bold) {
     if (FT_Load_Char(face, c, FT_LOAD_DEFAULT)) return 0;
-    return static_cast<std::int32_t>((face->glyph->advance.x + 32) >> 6);
+    return static_cast<std::int32_t>((face->glyph->advance.x + 32) >> 6) + (bold ? 1 : 0);
   }
 };
 
@@ -80,7 +95,7 @@ FreeTypeTextEngine::~FreeTypeTextEngine() = default;
 Size FreeTypeTextEngine::Measure(const FontDescription& font, std::u16string_view text) {
   impl_->UseSize(font);
   std::int32_t w = 0;
-  for (char16_t c : text) w += impl_->Advance(c);
+  for (char16_t c : text) w += impl_->Advance(c, impl_->FakeBold(font));
   return Size{w, impl_->CellHeight()};
 }
 
@@ -96,8 +111,14 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
   };
   std::int32_t pen = x;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (FT_Load_Char(face, text[i], FT_LOAD_RENDER)) continue;
+    // A bold font drawn from a face that has no bold: GDI emboldens the outline by 1/24 of the
+    // em and widens each advance by a pixel.
+    const bool bold = impl_->FakeBold(font);
+    if (FT_Load_Char(face, text[i], FT_LOAD_DEFAULT)) continue;
     const FT_GlyphSlot g = face->glyph;
+    if (bold && g->format == FT_GLYPH_FORMAT_OUTLINE)
+      FT_Outline_Embolden(&g->outline, (impl_->current_em * 64) / 24);
+    if (FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL)) continue;
     const FT_Bitmap& bm = g->bitmap;
     for (unsigned row = 0; row < bm.rows; ++row)
       for (unsigned col = 0; col < bm.width; ++col) {
@@ -105,7 +126,7 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
         put(pen + g->bitmap_left + static_cast<std::int32_t>(col),
             baseline - g->bitmap_top + static_cast<std::int32_t>(row), v);
       }
-    const std::int32_t advance = static_cast<std::int32_t>((g->advance.x + 32) >> 6);
+    const std::int32_t advance = static_cast<std::int32_t>((g->advance.x + 32) >> 6) + (bold ? 1 : 0);
     if (static_cast<std::int32_t>(i) == underline_index || font.underline)
       for (std::int32_t ux = pen; ux < pen + advance; ++ux) put(ux, baseline + 1, 255);
     pen += advance;

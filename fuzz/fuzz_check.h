@@ -1,0 +1,12 @@
+// A failed property stops the fuzzer with a message, as a sanitizer report does.
+#pragma once
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                       \
+  do {                                                                              \
+    if (!(condition)) {                                                             \
+      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                 \
+    }                                                                               \
+  } while (0)
