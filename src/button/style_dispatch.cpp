@@ -11,19 +11,19 @@ namespace {
 // button/styles/style_renderers.h); nullptr means "no look of its own yet".
 std::array<StyleRenderer, kButtonStyleCount>& Table() {
   static std::array<StyleRenderer, kButtonStyleCount> table = {
-      nullptr,  // 0 Classic3D (shared by 0, 1, 11, 12)
-      nullptr,  // 1 ThinEdge
+      &RenderEdgeStyles,  // 0 Classic3D (shared by 0, 1, 11, 12)
+      &RenderEdgeStyles,  // 1 ThinEdge
       &RenderNavyFrame,  // 2 NavyFrame
-      nullptr,  // 3 SilverHover
-      nullptr,  // 4 SilverGlass
+      &RenderSilverHover,  // 3 SilverHover
+      &RenderSilverGlass,  // 4 SilverGlass
       nullptr,  // 5 DropShadow
       nullptr,  // 6 TwoToneGloss
       nullptr,  // 7 AmberGloss
       nullptr,  // 8 HoverGlass
       nullptr,  // 9 FlatBlueBox
       nullptr,  // 10 BandedGradient
-      nullptr,  // 11 Popup3D
-      nullptr,  // 12 PopupThin
+      &RenderEdgeStyles,  // 11 Popup3D
+      &RenderEdgeStyles,  // 12 PopupThin
       nullptr,  // 13 AmberBox
       nullptr,  // 14 PixelCapsule
       nullptr,  // 15 SideGradient

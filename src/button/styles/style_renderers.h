@@ -7,8 +7,10 @@
 
 namespace quillet {
 
-// void RenderEdgeStyles(QuilletButton& button, DrawState state);   // styles 0, 1, 11, 12
+void RenderEdgeStyles(QuilletButton& button, DrawState state);  // styles 0, 1, 11, 12
 void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
+void RenderSilverHover(QuilletButton& button, DrawState state);  // style 3
+void RenderSilverGlass(QuilletButton& button, DrawState state);  // style 4
 // ... one per style family through SideGradient.
 
 }  // namespace quillet
