@@ -84,6 +84,10 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     "$WINESERVER" -w
     touch "$WINEPREFIX/.wendral-ready"
   fi
+  if [ ! -f "$WINEPREFIX/.wendral-colors" ]; then
+    "$(dirname "$0")/wine-colors.sh" "$wine_cmd"
+    touch "$WINEPREFIX/.wendral-colors"
+  fi
 ) 9>"$WINEPREFIX.lock"
 
 # Keep the server alive for a minute after the last program ends, and start Wine's own
