@@ -178,6 +178,7 @@ class QuilletButton final : public SubclassTarget {
 
  private:
   friend void DrawCaptionAndPicture(QuilletButton& button);
+  friend void RenderSilverHover(QuilletButton& button, quillet::DrawState state);  // sets the caption colour
 
   void SetDrawState(quillet::DrawState state) { drawState_ = state; }
   void SetPointer();

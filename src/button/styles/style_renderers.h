@@ -6,8 +6,10 @@
 
 namespace quillet {
 
-// void RenderEdgeStyles(QuilletButton& button, DrawState state);   // styles 0, 1, 11, 12
+void RenderEdgeStyles(QuilletButton& button, DrawState state);  // styles 0, 1, 11, 12
 void RenderNavyFrame(QuilletButton& button, DrawState state);  // style 2
+void RenderSilverHover(QuilletButton& button, DrawState state);  // style 3
+void RenderSilverGlass(QuilletButton& button, DrawState state);  // style 4
 void RenderDropShadow(QuilletButton& button, DrawState state);  // style 5
 void RenderTwoToneGloss(QuilletButton& button, DrawState state);  // style 6
 void RenderAmberGloss(QuilletButton& button, DrawState state);  // style 7
