@@ -2,12 +2,13 @@
 
 #include <windows.h>
 
-#include "console_output.h"
+#include "settings_probe.h"
+#include "wide_text.h"
 
 namespace wendral::win32 {
 
 std::optional<std::string> Win32CliFiles::Read(const std::string& path) {
-  const HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
@@ -21,7 +22,7 @@ std::optional<std::string> Win32CliFiles::Read(const std::string& path) {
 }
 
 bool Win32CliFiles::Write(const std::string& path, const std::string& bytes) {
-  const HANDLE file = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
@@ -32,17 +33,7 @@ bool Win32CliFiles::Write(const std::string& path, const std::string& bytes) {
   return ok;
 }
 
-bool Win32CliFiles::NormalFileExists(const std::string& path) {
-  WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(WideFromUtf8(path).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return false;
-  bool normal = false;
-  do {
-    constexpr DWORD kExcluded = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
-    normal = (found.dwFileAttributes & kExcluded) == 0;
-  } while (!normal && FindNextFileW(search, &found));
-  FindClose(search);
-  return normal;
-}
+// The same first-run test as the window program's.
+bool Win32CliFiles::NormalFileExists(const std::string& path) { return wendral::win32::NormalFileExists(path); }
 
 }  // namespace wendral::win32

@@ -25,8 +25,4 @@ class ConsoleOutput final : public cli::CliOutput {
   Stream err_;
 };
 
-// UTF-8 <-> UTF-16 for the console and file names.
-std::wstring WideFromUtf8(std::string_view utf8);
-std::string Utf8FromWide(std::wstring_view wide);
-
 }  // namespace wendral::win32
