@@ -110,15 +110,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(SaveSettings(store, path, SettingsValues{values[0], values[1], values[2]}));
     const SettingsValues read = LoadSettings(store, path);
     const std::string* got[3] = {&read.networkName, &read.windows7Slot, &read.windowsXpSlot};
-    bool plain = true;
-    for (int i = 0; i < 3; ++i) {
-      if (!IsPlainText(values[i])) {
-        plain = false;
-        continue;
-      }
-      FUZZ_CHECK(*got[i] == AsReadBack(values[i]));
+    // Only when all three are plain: a line break in one value writes lines of its own into
+    // the file, which can stand in for another key (the profile functions do the same).
+    const bool plain = IsPlainText(values[0]) && IsPlainText(values[1]) && IsPlainText(values[2]);
+    if (plain) {
+      for (int i = 0; i < 3; ++i) FUZZ_CHECK(*got[i] == AsReadBack(values[i]));
+      FUZZ_CHECK(store.Read("Other", "key", "none", 255, path) == other);
     }
-    if (plain) FUZZ_CHECK(store.Read("Other", "key", "none", 255, path) == other);
   }
   return 0;
 }

@@ -105,7 +105,9 @@ TEST(GallerySheet, SixteenRowsOfSevenStatesLaidOutWithoutOverlap) {
     EXPECT_LE(label.x + MeasureBuiltinText(GalleryRowLabel(style)).cx, GalleryButtonRect(style, 0).left);
     for (std::int32_t column = 0; column + 1 < 7; ++column)
       EXPECT_LT(GalleryButtonRect(style, column).right, GalleryButtonRect(style, column + 1).left);
-    if (style < 15) EXPECT_LT(GalleryButtonRect(style, 0).bottom, GalleryButtonRect(style + 1, 0).top);
+    if (style < 15) {
+      EXPECT_LT(GalleryButtonRect(style, 0).bottom, GalleryButtonRect(style + 1, 0).top);
+    }
   }
   EXPECT_LT(GalleryHeadingAt(6).y + 12, GalleryButtonRect(0, 6).top);
 }
@@ -133,7 +135,8 @@ TEST(GallerySheet, EachCellAsksForItsStyleAndStateAndShowsOnlyInsideItsRegion) {
     asked.insert({o.style, column});
     CellPixels cell{o.width, o.height,
                     std::vector<std::uint32_t>(static_cast<std::size_t>(o.width) * o.height,
-                                               static_cast<std::uint32_t>(o.style * 16 + column))};
+                                               static_cast<std::uint32_t>(o.style * 16 + column)),
+                    std::nullopt};
     if (o.style == 5) cell.region = RegionShape::FromRoundRect(0, 0, o.width + 1, o.height + 1, 18, 18);
     return cell;
   };
