@@ -1,5 +1,7 @@
 #include "button/primitives.h"
 
+#include "button/gradient_steps.h"
+
 #include <cmath>
 #include <vector>
 
@@ -43,54 +45,26 @@ void PaintRect(Surface& s, Color color, const Rect& rect) { s.FillRect(rect, col
 void PaintGradient(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width,
                    std::int32_t height, Color color1, Color color2, std::int32_t direction) {
   if (width < 1 || height < 1) return;
-  std::int32_t n;
-  switch (direction) {
-    case 0: n = width - 1; break;
-    case 1: n = height - 1; break;
-    case 2:
-    case 3: n = width + height - 2; break;
-    default: return;  // no such direction: nothing to draw
-  }
-  const Channels a = Split(color1 & 0xFFFFFF);
-  const Channels b = Split(color2 & 0xFFFFFF);
-  const std::int32_t dr = b.red - a.red, dg = b.green - a.green, db = b.blue - a.blue;
+  const std::int32_t n = GradientLastStep(width, height, direction);
+  if (n < 0) return;  // no such direction: nothing to draw
+  if (s.FillGradient(Rect{x, y, x + width, y + height}, color1, color2, direction)) return;
 
-  // One colour per step, in DIB order (blue in the low byte).
+  // The surface takes device-independent bits: lay the steps out in a bottom-up bitmap
+  // (buffer row 0 is the bottom screen row).
   std::vector<std::uint32_t> table(static_cast<std::size_t>(n) + 1);
-  if (n > 0) {
-    for (std::int32_t i = 0; i <= n; ++i) {
-      const std::int32_t red = a.red + i * dr / n;
-      const std::int32_t green = a.green + i * dg / n;
-      const std::int32_t blue = a.blue + i * db / n;
-      table[i] = static_cast<std::uint32_t>(blue + 256 * green + 65536 * red);
-    }
-  } else {
-    const std::int32_t red = a.red / 2 + b.red / 2;
-    const std::int32_t green = a.green / 2 + b.green / 2;
-    const std::int32_t blue = a.blue / 2 + b.blue / 2;
-    table[0] = static_cast<std::uint32_t>(blue + 256 * green + 65536 * red);
-  }
-
-  // Bottom-up bitmap: buffer row 0 is the bottom screen row.
+  GradientSteps steps(color1, color2, n);
+  for (std::int32_t i = 0; i <= n; ++i, steps.Next()) table[static_cast<std::size_t>(i)] = steps.Pixel();
   const std::size_t w = static_cast<std::size_t>(width);
   std::vector<std::uint32_t> pixels(w * static_cast<std::size_t>(height));
   for (std::int32_t cy = 0; cy < height; ++cy) {
     std::uint32_t* row = pixels.data() + static_cast<std::size_t>(height - 1 - cy) * w;
-    switch (direction) {
-      case 0:
-        for (std::int32_t cx = 0; cx < width; ++cx) row[cx] = table[cx];
-        break;
-      case 1: {
-        const std::uint32_t v = table[cy];
-        for (std::int32_t cx = 0; cx < width; ++cx) row[cx] = v;
-        break;
+    for (std::int32_t cx = 0; cx < width; ++cx) {
+      switch (direction) {
+        case 0: row[cx] = table[cx]; break;
+        case 1: row[cx] = table[cy]; break;
+        case 2: row[cx] = table[cx + cy]; break;
+        default: row[cx] = table[cx + (height - 1 - cy)]; break;
       }
-      case 2:
-        for (std::int32_t cx = 0; cx < width; ++cx) row[cx] = table[cx + cy];
-        break;
-      default:
-        for (std::int32_t cx = 0; cx < width; ++cx) row[cx] = table[cx + (height - 1 - cy)];
-        break;
     }
   }
   const DibBits bits{width, height, 32, pixels.data()};

@@ -212,6 +212,13 @@ class Surface {
                                      std::int32_t dh, std::int32_t sx, std::int32_t sy,
                                      std::int32_t sw, std::int32_t sh, const DibBits& bits,
                                      std::uint32_t rop) = 0;
+  // A two-colour gradient over r laid out as PaintGradient defines it (direction 0 to 3,
+  // r at least one pixel each way), written straight into the surface's pixels. A surface
+  // that cannot do this returns false and gets the pixels through StretchDIBits instead.
+  virtual bool FillGradient(const Rect& /*r*/, Color /*color1*/, Color /*color2*/,
+                            std::int32_t /*direction*/) {
+    return false;
+  }
   // DrawEdge(rect, edge, flags) with the system colours of the surface.
   virtual void DrawEdge(const Rect& r, std::uint32_t edge, std::uint32_t flags) = 0;
   // DrawFocusRect: the dotted XOR focus rectangle.

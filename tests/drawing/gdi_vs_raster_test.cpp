@@ -175,6 +175,25 @@ TEST(GdiVsRaster, GradientsInAllDirections) {
   });
 }
 
+// The raster writes gradients straight into its pixels: rows filled, one row copied, long
+// rows, clipped at the edges and to rounded regions.
+TEST(GdiVsRaster, GradientsOfButtonAndWindowSizesInsideRegions) {
+  const Color pairs[][2] = {{0xECEBE7, 0x2B5A8A}, {0xFF00FF, 0x00FF00}};
+  for (std::int32_t dir = 0; dir < 4; ++dir)
+    for (const auto& p : pairs) {
+      for (std::int32_t e : {0, 3, 18})
+        Compare("region " + std::to_string(e) + " gradient " + std::to_string(dir), 169, 33, [&](Surface& s) {
+          if (e) s.SetWindowRegion(RegionShape::FromRoundRect(0, 0, 170, 34, e, e));
+          PaintGradient(s, 0, 0, 169, 33, p[0], p[1], dir);
+          PaintGradient(s, -5, 7, 60, 40, p[1], p[0], dir);
+        });
+      Compare("long gradient " + std::to_string(dir), 4200, 3,
+              [&](Surface& s) { PaintGradient(s, 0, 0, 4200, 3, p[0], p[1], dir); });
+      Compare("window gradient " + std::to_string(dir), 800, 600,
+              [&](Surface& s) { PaintGradient(s, 0, 0, 800, 600, p[0], p[1], dir); });
+    }
+}
+
 TEST(GdiVsRaster, EdgesOfEveryKindAndSize) {
   const std::uint32_t kinds[] = {kEdgeRaised, kEdgeSunken, kBdrRaisedInner};
   for (std::uint32_t kind : kinds) {

@@ -21,6 +21,8 @@ class CountingSurface : public RasterSurface {
     last_rop = rop;
     return RasterSurface::StretchDIBits(dx, dy, dw, dh, sx, sy, sw, sh, bits, rop);
   }
+  // Like a GDI surface: no direct gradient, so gradients arrive as bits.
+  bool FillGradient(const Rect&, Color, Color, std::int32_t) override { return false; }
   int transfers = 0;
   DibBits last_bits;
   Rect last_dest, last_src;
@@ -72,6 +74,51 @@ TEST(PaintGradient, OneTransferAtOneToOneAndNothingWhenEmpty) {
   // High bytes of the colours are ignored.
   PaintGradient(s, 0, 0, 1, 1, 0x80000000 | 0x0000FF, 0xFF0000FF, 0);
   EXPECT_EQ(s.GetPixel(0, 0), 0x0000FEu);
+}
+
+// Every pixel of a gradient written straight into the raster, against the rule worked out
+// pixel by pixel here: step i of n has each channel at a + (b - a) * i / n, truncated. Long
+// gradients (past 4096 steps, past 2 KiB rows), clipping at every edge and rounded window
+// regions included; outside the gradient and the region the background stays.
+TEST(PaintGradient, DirectPixelsFollowTheStepRuleEverywhere) {
+  struct Case {
+    std::int32_t sw, sh, x, y, w, h, region;  // region: 0 none, else the corner ellipse
+  };
+  const Case cases[] = {{169, 33, 0, 0, 169, 33, 0},  {169, 33, 0, 0, 169, 33, 3},
+                        {41, 25, -7, -3, 60, 40, 18}, {30, 20, 5, 4, 17, 1, 4},
+                        {700, 5, 0, 0, 700, 5, 0},    {4200, 3, 0, 0, 4200, 3, 0},
+                        {40, 4500, 0, 0, 40, 4500, 0}, {15, 15, 14, 14, 1, 1, 3}};
+  const Color pairs[][2] = {{0xE7EBEC, 0x8A5A2B}, {0x000000, 0xFFFFFF}, {0xFF00FF, 0x00FF00}};
+  long checked = 0;
+  for (const Case& c : cases)
+    for (const auto& pair : pairs)
+      for (std::int32_t dir = 0; dir < 4; ++dir) {
+        RasterSurface s(c.sw, c.sh);
+        for (std::uint32_t& p : s.MutablePixels()) p = 0x123456;
+        if (c.region) s.SetWindowRegion(RegionShape::FromRoundRect(0, 0, c.sw + 1, c.sh + 1, c.region, c.region));
+        PaintGradient(s, c.x, c.y, c.w, c.h, pair[0], pair[1], dir);
+        const std::int64_t n = dir == 0 ? c.w - 1 : dir == 1 ? c.h - 1 : c.w + c.h - 2;
+        long wrong = 0;
+        for (std::int32_t y = 0; y < c.sh; ++y)
+          for (std::int32_t x = 0; x < c.sw; ++x) {
+            const std::int64_t cx = x - c.x, cy = y - c.y;
+            std::uint32_t want = 0x123456;
+            if (s.Visible(x, y) && cx >= 0 && cy >= 0 && cx < c.w && cy < c.h) {
+              const std::int64_t i = dir == 0 ? cx : dir == 1 ? cy : dir == 2 ? cx + cy : cx + (c.h - 1 - cy);
+              want = 0;
+              for (int ch = 0; ch < 3; ++ch) {
+                const std::int64_t a = (pair[0] >> (8 * ch)) & 0xFF, b = (pair[1] >> (8 * ch)) & 0xFF;
+                const std::int64_t v = n > 0 ? a + (b - a) * i / n : a / 2 + b / 2;
+                want |= static_cast<std::uint32_t>(v) << (16 - 8 * ch);
+              }
+            }
+            if ((s.Pixels()[static_cast<std::size_t>(y) * c.sw + x] & 0xFFFFFF) != want && wrong++ < 3)
+              ADD_FAILURE() << c.sw << "x" << c.sh << " dir " << dir << " at " << x << "," << y;
+            ++checked;
+          }
+        EXPECT_EQ(wrong, 0);
+      }
+  EXPECT_GT(checked, 2000000);
 }
 
 TEST(ColourArithmetic, AverageRoundsHalvesToEven) {

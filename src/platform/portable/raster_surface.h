@@ -2,6 +2,7 @@
 // but text lands on the same pixels as GDI on a 32-bit DIB (as Wine draws them).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -70,6 +71,7 @@ class RasterSurface : public Surface {
   std::int32_t StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
                              std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
                              const DibBits& bits, std::uint32_t rop) override;
+  bool FillGradient(const Rect& r, Color color1, Color color2, std::int32_t direction) override;
   void DrawEdge(const Rect& r, std::uint32_t edge, std::uint32_t flags) override;
   void DrawFocusRect(const Rect& r) override;
   void SetFont(const FontDescription& font) override { font_ = font; }
@@ -98,6 +100,18 @@ class RasterSurface : public Surface {
             std::uint32_t pixel, std::int32_t rop2);
   void FillPixels(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
                   std::uint32_t pixel);
+  // The visible run [left, right) of row y within [l, r); false when the region does not
+  // cover the row in one run (then the mask decides pixel by pixel).
+  bool VisibleRun(std::int32_t y, std::int32_t l, std::int32_t r, std::int32_t& left,
+                  std::int32_t& right) const {
+    left = l;
+    right = r;
+    if (!has_region_) return true;
+    if (!region_in_runs_) return false;
+    left = std::max(l, run_left_[static_cast<std::size_t>(y)]);
+    right = std::max(left, std::min(r, run_right_[static_cast<std::size_t>(y)]));
+    return true;
+  }
   bool CopyPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
                    std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
                    std::int32_t sh, bool use_transparent, Color transparent);
@@ -107,6 +121,12 @@ class RasterSurface : public Surface {
   std::vector<std::uint32_t> pixels_;
   std::vector<std::uint8_t> region_;
   bool has_region_ = false;
+  RegionShape region_shape_;  // what region_ was built from
+  // Per row, the one run the region covers ([run_left_, run_right_)), when every row has at
+  // most one: rectangles and rounded rectangles do.
+  bool region_in_runs_ = false;
+  std::vector<std::int32_t> run_left_;
+  std::vector<std::int32_t> run_right_;
   std::uintptr_t next_region_handle_ = 0x100;
   SystemColorTable sys_colors_;
   Color back_color_;

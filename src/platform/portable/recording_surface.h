@@ -51,6 +51,9 @@ class RecordingSurface : public Surface {
                              std::uint32_t rop) override {
     return inner_->StretchDIBits(dx, dy, dw, dh, sx, sy, sw, sh, bits, rop);
   }
+  bool FillGradient(const Rect& r, Color color1, Color color2, std::int32_t direction) override {
+    return inner_->FillGradient(r, color1, color2, direction);
+  }
   void DrawEdge(const Rect& r, std::uint32_t edge, std::uint32_t flags) override { inner_->DrawEdge(r, edge, flags); }
   void DrawFocusRect(const Rect& r) override { inner_->DrawFocusRect(r); }
   void SetFont(const FontDescription& font) override;

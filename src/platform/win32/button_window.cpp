@@ -177,6 +177,12 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_PAINT:
       Paint();
       return 0;
+    case kPresentMessage:
+      // Redraws happened: repaint only the pixels they changed.
+      if (surface_) {
+        if (const std::optional<RECT> changed = surface_->TakeChangedArea()) InvalidateRect(hwnd_, &*changed, FALSE);
+      }
+      return 0;
     case WM_SIZE:
       Sized();
       return 0;

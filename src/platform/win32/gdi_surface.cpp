@@ -224,6 +224,12 @@ bool GdiSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
 }
 
 std::uintptr_t GdiSurface::SetWindowRegion(const RegionShape& shape) {
+  if (window_ && window_region_ != 0 && shape == window_shape_) {
+    // The window has this very region already (a resize at an unchanged size): setting it
+    // again would only repaint the whole window.
+    RECT box;
+    if (GetWindowRgnBox(window_, &box) != ERROR) return window_region_;
+  }
   HRGN region = CreateRegion(shape);
   if (!region) return 0;
   if (window_) {
@@ -231,7 +237,9 @@ std::uintptr_t GdiSurface::SetWindowRegion(const RegionShape& shape) {
       DeleteObject(region);
       return 0;
     }
-    return reinterpret_cast<std::uintptr_t>(region);
+    window_shape_ = shape;
+    window_region_ = reinterpret_cast<std::uintptr_t>(region);
+    return window_region_;
   }
   SelectClipRgn(dc_, region);
   if (clip_region_) DeleteObject(clip_region_);

@@ -73,6 +73,8 @@ class GdiSurface : public Surface {
   std::int32_t height_;
   HWND window_;
   HRGN clip_region_ = nullptr;  // the region clipping a window-less DC
+  RegionShape window_shape_;           // the shape last handed to the window
+  std::uintptr_t window_region_ = 0;   // and its handle, which the window owns
   HFONT font_handle_ = nullptr;
   HGDIOBJ previous_font_ = nullptr;
   FontDescription font_;

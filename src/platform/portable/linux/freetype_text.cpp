@@ -8,13 +8,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
+#include <vector>
 
 namespace quillet {
+
+// A glyph as drawn: coverage bitmap, placement and advance, kept per size and character
+// so that a redraw blends stored coverage instead of loading and rasterising again.
+struct CachedGlyph {
+  bool ok = false;
+  std::int32_t left = 0, top = 0, width = 0, rows = 0, advance = 0;
+  std::vector<std::uint8_t> coverage;  // rows x width
+};
 
 struct FreeTypeTextEngine::Impl {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   std::int32_t current_em = 0;
+  // Key: em << 32 | character. One face per engine, so face, size and glyph name it.
+  std::unordered_map<std::uint64_t, CachedGlyph> glyphs;
 
   ~Impl() {
     if (face) FT_Done_Face(face);
@@ -52,10 +64,30 @@ struct FreeTypeTextEngine::Impl {
   bool FakeBold(const FontDescription& font) const {
     return font.weight > 550 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
   }
-  std::int32_t Advance(char16_t c, bool bold) {
-    if (FT_Load_Char(face, c, FT_LOAD_DEFAULT)) return 0;
-    return static_cast<std::int32_t>((face->glyph->advance.x + 32) >> 6) + (bold ? 1 : 0);
+  // A bold font drawn from a face that has no bold: GDI emboldens the outline by 1/24 of the
+  // em and widens each advance by a pixel.
+  const CachedGlyph& Glyph(char16_t c, bool bold) {
+    const std::uint64_t key = (static_cast<std::uint64_t>(current_em) << 32) | (bold ? 0x10000u : 0u) | c;
+    auto [it, fresh] = glyphs.try_emplace(key);
+    CachedGlyph& g = it->second;
+    if (!fresh || FT_Load_Char(face, c, FT_LOAD_DEFAULT)) return g;
+    const FT_GlyphSlot slot = face->glyph;
+    if (bold && slot->format == FT_GLYPH_FORMAT_OUTLINE) FT_Outline_Embolden(&slot->outline, (current_em * 64) / 24);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL)) return g;
+    const FT_Bitmap& bm = slot->bitmap;
+    g.ok = true;
+    g.left = slot->bitmap_left;
+    g.top = slot->bitmap_top;
+    g.width = static_cast<std::int32_t>(bm.width);
+    g.rows = static_cast<std::int32_t>(bm.rows);
+    g.advance = static_cast<std::int32_t>((slot->advance.x + 32) >> 6) + (bold ? 1 : 0);
+    g.coverage.resize(static_cast<std::size_t>(g.width) * g.rows);
+    for (std::int32_t row = 0; row < g.rows; ++row)
+      for (std::int32_t col = 0; col < g.width; ++col)
+        g.coverage[static_cast<std::size_t>(row) * g.width + col] = bm.buffer[row * bm.pitch + col];
+    return g;
   }
+  std::int32_t Advance(char16_t c, bool bold) { return Glyph(c, bold).advance; }
 };
 
 std::shared_ptr<FreeTypeTextEngine> FreeTypeTextEngine::Create() {
@@ -103,7 +135,6 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
                               std::u16string_view text, std::int32_t x, std::int32_t y,
                               Color color, std::int32_t underline_index, const Rect& clip) {
   impl_->UseSize(font);
-  FT_Face face = impl_->face;
   const std::int32_t baseline = y + impl_->Ascent();
   auto put = [&](std::int32_t px, std::int32_t py, std::uint8_t coverage) {
     if (px < clip.left || px >= clip.right || py < clip.top || py >= clip.bottom) return;
@@ -111,22 +142,13 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
   };
   std::int32_t pen = x;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    // A bold font drawn from a face that has no bold: GDI emboldens the outline by 1/24 of the
-    // em and widens each advance by a pixel.
-    const bool bold = impl_->FakeBold(font);
-    if (FT_Load_Char(face, text[i], FT_LOAD_DEFAULT)) continue;
-    const FT_GlyphSlot g = face->glyph;
-    if (bold && g->format == FT_GLYPH_FORMAT_OUTLINE)
-      FT_Outline_Embolden(&g->outline, (impl_->current_em * 64) / 24);
-    if (FT_Render_Glyph(g, FT_RENDER_MODE_NORMAL)) continue;
-    const FT_Bitmap& bm = g->bitmap;
-    for (unsigned row = 0; row < bm.rows; ++row)
-      for (unsigned col = 0; col < bm.width; ++col) {
-        const std::uint8_t v = bm.buffer[row * static_cast<unsigned>(bm.pitch) + col];
-        put(pen + g->bitmap_left + static_cast<std::int32_t>(col),
-            baseline - g->bitmap_top + static_cast<std::int32_t>(row), v);
-      }
-    const std::int32_t advance = static_cast<std::int32_t>((g->advance.x + 32) >> 6) + (bold ? 1 : 0);
+    const CachedGlyph& g = impl_->Glyph(text[i], impl_->FakeBold(font));
+    if (!g.ok) continue;
+    for (std::int32_t row = 0; row < g.rows; ++row)
+      for (std::int32_t col = 0; col < g.width; ++col)
+        put(pen + g.left + col, baseline - g.top + row,
+            g.coverage[static_cast<std::size_t>(row) * g.width + col]);
+    const std::int32_t advance = g.advance;
     if (static_cast<std::int32_t>(i) == underline_index || font.underline)
       for (std::int32_t ux = pen; ux < pen + advance; ++ux) put(ux, baseline + 1, 255);
     pen += advance;
