@@ -129,7 +129,8 @@ TEST_F(HoverTest, DeactivatingTheFormClearsTheHold) {
   EXPECT_EQ(Trace(), (Strings{"Cls"}));
 }
 
-TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsTwice) {
+// A default button's second redraw on activation would draw the same look again: left out.
+TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsOnce) {
   LoadAtRunTime();
   EXPECT_FALSE(button.ParentActive());  // until the first activation
   form.Activate();
@@ -138,7 +139,7 @@ TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsTwice) {
   host.ChangeAmbient("DisplayAsDefault", true);
   host.ClearRecords();
   form.Activate();
-  EXPECT_EQ(host.RedrawCount(), 2);
+  EXPECT_EQ(host.RedrawCount(), 1);
 }
 
 // Destroying either button first leaves the other one's hook on the form working.
