@@ -34,7 +34,7 @@ void QuilletButton::HandleMouseDown(std::int16_t Button, std::int16_t Shift, flo
   hasFocus_ = true;
   leftButtonDown_ = true;
   if (mouseOver_) SetDrawState(quillet::DrawState::Pressed);
-  RedrawIfChanged();  // after a double click's pressed redraw: nothing new
+  Redraw();
   RaiseMouseEvent(ButtonEvent::MouseDown, Button, Shift, x, y);
 }
 
@@ -46,7 +46,7 @@ void QuilletButton::HandleMouseUp(std::int16_t Button, std::int16_t Shift, float
     const double h = host_.ScaleHeight();
     if (0 < x && x < w && 0 < y && y < h) {
       if (checkBoxMode_) value_ = !value_;
-      RedrawIfChanged();  // still pressed: only a check box's value shows
+      Redraw();
       RaiseEvent(ButtonEvent::Click);
     }
   }
@@ -67,7 +67,7 @@ void QuilletButton::HandleMouseMove(std::int16_t Button, std::int16_t Shift, flo
     } else if (!spaceDown_) {
       SetDrawState(quillet::DrawState::Hot);
     }
-    RedrawIfChanged();  // every move over the button: only the first one changes its look
+    Redraw();
   }
   RaiseMouseEvent(ButtonEvent::MouseMove, Button, Shift, x, y);
 }
@@ -77,7 +77,7 @@ void QuilletButton::HandleDoubleClick() {
   if (lastMouseDown_.Button != kLeftButton) return;
   host_.SetCapture(hWnd());
   SetDrawState(quillet::DrawState::Pressed);
-  RedrawIfChanged();  // after a click the button still looks pressed
+  Redraw();
   const MouseDownRecord last = lastMouseDown_;
   HandleMouseDown(last.Button, last.Shift, last.x, last.y);
   RaiseEvent(ButtonEvent::DblClick);
@@ -170,7 +170,7 @@ void QuilletButton::HandleFocusLost() {
   spaceDown_ = false;
   SetDrawState(parentActive_ && mouseOver_ ? quillet::DrawState::Hot : quillet::DrawState::Normal);
   Redraw();
-  if (displayAsDefault_) RedrawIfChanged();
+  if (displayAsDefault_) Redraw();
 }
 
 void QuilletButton::HandleAmbientChange(std::string_view PropertyName) {

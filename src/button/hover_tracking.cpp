@@ -63,7 +63,7 @@ void QuilletButton::zSubclass_Proc(bool /*bBefore*/, bool& /*bHandled*/, Message
         parentActive_ = true;
         SetDrawState(quillet::DrawState::Normal);
         if (displayAsDefault_) Redraw();
-        RedrawIfChanged();
+        Redraw();
       } else {
         leftButtonDown_ = false;
         spaceDown_ = false;

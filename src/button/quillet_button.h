@@ -12,7 +12,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,24 +36,6 @@ struct MouseDownRecord {
 // Persisted-format defaults.
 inline constexpr std::u16string_view kCaptionDefault = u"marrowbutton";
 constexpr std::uint32_t kMaskColorDefault = 0x00E0E0E0;
-
-// Everything a redraw reads, taken as it starts: two redraws from equal inputs draw the same
-// pixels, so an input event that changes none of them need not draw again.
-struct LookInputs {
-  DrawState state = DrawState::Normal;
-  std::int32_t style = 0;
-  double width = 0, height = 0;
-  Color back = 0, fore = 0, mask = 0, ambient_back = 0, surface_back = 0;
-  bool enabled = false, focus = false, parent_active = false, as_default = false, value = false,
-       check_box = false, mouse_over = false, left_down = false, show_focus = false,
-       use_mask = false, user_mode = false;
-  std::int32_t caption_align = 0, picture_align = 0, picture_size = 0;
-  std::u16string caption;
-  FontDescription font;
-  const void* picture = nullptr;
-  const void* picture_hover = nullptr;
-  friend bool operator==(const LookInputs&, const LookInputs&) = default;
-};
 
 class QuilletButton final : public SubclassTarget {
  public:
@@ -200,10 +181,6 @@ class QuilletButton final : public SubclassTarget {
   friend void RenderSilverHover(QuilletButton& button, quillet::DrawState state);  // sets the caption colour
 
   void SetDrawState(quillet::DrawState state) { drawState_ = state; }
-  // The redraw an input event makes, left out when nothing it would draw has changed.
-  void RedrawIfChanged();
-  LookInputs CurrentLookInputs() const;
-  std::optional<LookInputs> TryLookInputs() const;
   void SetPointer();
   void RaiseEvent(ButtonEvent event);
   void RaiseMouseEvent(ButtonEvent event, std::int16_t Button, std::int16_t Shift, float x, float y);
@@ -263,7 +240,6 @@ class QuilletButton final : public SubclassTarget {
   std::int32_t pictureDrawWidth_ = 0;
   std::int32_t pictureDrawHeight_ = 0;
   Rect captionFocusRect_;
-  std::optional<LookInputs> drawnLook_;  // the inputs of the last redraw
 };
 
 }  // namespace quillet

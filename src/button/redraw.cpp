@@ -6,54 +6,7 @@
 
 namespace quillet {
 
-LookInputs QuilletButton::CurrentLookInputs() const {
-  LookInputs in;
-  in.state = drawState_;
-  in.style = buttonStyle_;
-  in.width = host_.ScaleWidth();
-  in.height = host_.ScaleHeight();
-  in.back = ResolveColor(backColor_);
-  in.fore = ResolveColor(foreColor_);
-  in.mask = ResolveColor(maskColor_);
-  in.ambient_back = AmbientBackColor();
-  in.surface_back = DrawingSurface().BackColor();
-  in.enabled = enabled_;
-  in.focus = hasFocus_;
-  in.parent_active = parentActive_;
-  in.as_default = displayAsDefault_;
-  in.value = value_;
-  in.check_box = checkBoxMode_;
-  in.mouse_over = mouseOver_;
-  in.left_down = leftButtonDown_ && buttonStyle_ == 3;  // only the silver hover look reads it
-  in.show_focus = showFocusRect_;
-  in.use_mask = useMaskColor_;
-  in.user_mode = ToBool(host_.Ambient("UserMode"));
-  in.caption_align = captionAlign_;
-  in.picture_align = pictureAlign_;
-  in.picture_size = pictureSize_;
-  in.caption = caption_;
-  if (mFont_) in.font = mFont_->Description();
-  in.picture = picture_.get();
-  in.picture_hover = pictureHover_.get();
-  return in;
-}
-
-// Inputs that cannot be read (a host without ambient properties) never match.
-std::optional<LookInputs> QuilletButton::TryLookInputs() const {
-  try {
-    return CurrentLookInputs();
-  } catch (...) {
-    return std::nullopt;
-  }
-}
-
-void QuilletButton::RedrawIfChanged() {
-  const std::optional<LookInputs> now = TryLookInputs();
-  if (!now || !drawnLook_ || !(*drawnLook_ == *now)) Redraw();
-}
-
 void QuilletButton::Redraw() {
-  drawnLook_ = TryLookInputs();
   // 1. to 3.
   DrawingSurface().Cls();
   CacheButtonSize();
@@ -104,7 +57,6 @@ void QuilletButton::Resize() {
   Redraw();
 }
 
-// The window asks for its pixels: always drawn, whatever was drawn before.
 void QuilletButton::Paint() { Redraw(); }
 
 }  // namespace quillet

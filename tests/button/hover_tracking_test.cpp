@@ -129,8 +129,7 @@ TEST_F(HoverTest, DeactivatingTheFormClearsTheHold) {
   EXPECT_EQ(Trace(), (Strings{"Cls"}));
 }
 
-// A default button's second redraw on activation would draw the same look again: left out.
-TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsOnce) {
+TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsTwice) {
   LoadAtRunTime();
   EXPECT_FALSE(button.ParentActive());  // until the first activation
   form.Activate();
@@ -139,7 +138,7 @@ TEST_F(HoverTest, ActivatingTheFormOfADefaultButtonRedrawsOnce) {
   host.ChangeAmbient("DisplayAsDefault", true);
   host.ClearRecords();
   form.Activate();
-  EXPECT_EQ(host.RedrawCount(), 1);
+  EXPECT_EQ(host.RedrawCount(), 2);
 }
 
 // Destroying either button first leaves the other one's hook on the form working.
