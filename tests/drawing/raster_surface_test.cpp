@@ -165,6 +165,40 @@ TEST(RasterSurface, BlendedPixelsRoundToNearest) {
   EXPECT_EQ(s.GetPixel(0, 0), 0x0A64C8u);
 }
 
+// A glyph row blended in one pass rounds as above for every text value, background value and
+// coverage, and stays inside the clip and the window region.
+TEST(RasterSurface, BlendedRunsRoundToNearestAndKeepToClipAndRegion) {
+  RasterSurface s(256, 1);
+  std::uint8_t coverage[256];
+  for (std::uint32_t text = 0; text < 256; ++text) {
+    for (std::uint32_t c = 0; c < 256; ++c) {
+      for (std::int32_t x = 0; x < 256; ++x) {  // the background runs through every value
+        s.MutablePixels()[static_cast<std::size_t>(x)] = 0x010101u * static_cast<std::uint32_t>(255 - x);
+        coverage[x] = static_cast<std::uint8_t>(c);
+      }
+      const Color colour = text | (255 - text) << 8 | (text ^ 0x5A) << 16;  // BGR
+      s.BlendRun(0, 0, coverage, 256, colour, Rect{0, 0, 256, 1});
+      for (std::uint32_t b = 0; b < 256; ++b) {
+        const std::uint32_t got = s.GetPixel(static_cast<std::int32_t>(255 - b), 0);
+        const std::uint32_t want_r = (text * c + b * (255 - c) + 127) / 255;
+        const std::uint32_t want_g = ((255 - text) * c + b * (255 - c) + 127) / 255;
+        const std::uint32_t want_b = ((text ^ 0x5A) * c + b * (255 - c) + 127) / 255;
+        ASSERT_EQ(got, want_r | want_g << 8 | want_b << 16) << text << " " << c << " " << b;
+      }
+    }
+  }
+  RasterSurface r(8, 3);
+  r.FillRect(Rect{0, 0, 8, 3}, 0xFFFFFF);
+  r.SetWindowRegion(RegionShape::FromRoundRect(0, 0, 9, 4, 4, 4));
+  const std::uint8_t full[10] = {255, 255, 255, 255, 255, 255, 255, 255, 255, 255};
+  r.BlendRun(-1, 0, full, 10, 0x000000, Rect{0, 0, 6, 3});  // row 0: corners cut, clip at 6
+  EXPECT_EQ(r.GetPixel(0, 0), 0xFFFFFFu);
+  EXPECT_EQ(r.GetPixel(2, 0), 0x000000u);
+  EXPECT_EQ(r.GetPixel(5, 0), 0x000000u);
+  EXPECT_EQ(r.GetPixel(6, 0), 0xFFFFFFu);
+  r.BlendRun(0, 3, full, 8, 0x000000, Rect{0, 0, 8, 8});  // below the surface: nothing
+}
+
 TEST(RasterSurface, DrawModeAppliesToPenLinesOnly) {
   RasterSurface s(6, 3);
   s.SetDrawMode(kDrawModeInvert);

@@ -50,6 +50,10 @@ class RasterSurface : public Surface {
 
   // For text engines: mixes `color` into (x, y) by coverage 0..255, inside the clip.
   void BlendPixel(std::int32_t x, std::int32_t y, Color color, std::uint8_t coverage);
+  // Blends `count` coverage values onto row y from x on, inside clip and the region: what
+  // BlendPixel does for each, in one pass.
+  void BlendRun(std::int32_t x, std::int32_t y, const std::uint8_t* coverage, std::int32_t count,
+                Color color, const Rect& clip);
 
   // Surface
   std::int32_t Width() const override { return width_; }

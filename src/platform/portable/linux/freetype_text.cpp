@@ -145,9 +145,8 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
     const CachedGlyph& g = impl_->Glyph(text[i], impl_->FakeBold(font));
     if (!g.ok) continue;
     for (std::int32_t row = 0; row < g.rows; ++row)
-      for (std::int32_t col = 0; col < g.width; ++col)
-        put(pen + g.left + col, baseline - g.top + row,
-            g.coverage[static_cast<std::size_t>(row) * g.width + col]);
+      target.BlendRun(pen + g.left, baseline - g.top + row,
+                      g.coverage.data() + static_cast<std::size_t>(row) * g.width, g.width, color, clip);
     const std::int32_t advance = g.advance;
     if (static_cast<std::int32_t>(i) == underline_index || font.underline)
       for (std::int32_t ux = pen; ux < pen + advance; ++ux) put(ux, baseline + 1, 255);
