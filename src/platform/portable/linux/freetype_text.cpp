@@ -19,12 +19,15 @@ struct CachedGlyph {
   bool ok = false;
   std::int32_t left = 0, top = 0, width = 0, rows = 0, advance = 0;
   std::vector<std::uint8_t> coverage;  // rows x width
+  // Per row, the columns [first, end) outside which coverage is 0: only those are blended.
+  std::vector<std::pair<std::int32_t, std::int32_t>> inked;
 };
 
 struct FreeTypeTextEngine::Impl {
   FT_Library library = nullptr;
   FT_Face face = nullptr;
   std::int32_t current_em = 0;
+  std::int32_t ascent = 0, descent = 0;  // of the current size
   // Key: em << 32 | character. One face per engine, so face, size and glyph name it.
   std::unordered_map<std::uint64_t, CachedGlyph> glyphs;
 
@@ -45,21 +48,17 @@ struct FreeTypeTextEngine::Impl {
     if (em != current_em) {
       FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(em));
       current_em = em;
+      // GDI's ascent and descent: the font's Windows ascent and descent scaled to the size,
+      // each rounded on its own (FreeType's hinted metrics can come out a pixel taller).
+      const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+      const FT_Size_Metrics& m = face->size->metrics;
+      ascent = static_cast<std::int32_t>(((os2 ? FT_MulFix(os2->usWinAscent, m.y_scale) : m.ascender) + 32) >> 6);
+      descent = static_cast<std::int32_t>(((os2 ? FT_MulFix(os2->usWinDescent, m.y_scale) : -m.descender) + 32) >> 6);
     }
   }
-  // GDI's ascent and descent: the font's Windows ascent and descent scaled to the size, each
-  // rounded on its own (FreeType's hinted metrics can come out a pixel taller).
-  std::int32_t Ascent() const {
-    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    if (!os2) return static_cast<std::int32_t>((face->size->metrics.ascender + 32) >> 6);
-    return static_cast<std::int32_t>((FT_MulFix(os2->usWinAscent, face->size->metrics.y_scale) + 32) >> 6);
-  }
-  std::int32_t Descent() const {
-    const TT_OS2* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
-    if (!os2) return static_cast<std::int32_t>((-face->size->metrics.descender + 32) >> 6);
-    return static_cast<std::int32_t>((FT_MulFix(os2->usWinDescent, face->size->metrics.y_scale) + 32) >> 6);
-  }
-  std::int32_t CellHeight() const { return Ascent() + Descent(); }
+  std::int32_t Ascent() const { return ascent; }
+  std::int32_t Descent() const { return descent; }
+  std::int32_t CellHeight() const { return ascent + descent; }
   // GDI makes bold from a face that has none.
   bool FakeBold(const FontDescription& font) const {
     return font.weight > 550 && !(face->style_flags & FT_STYLE_FLAG_BOLD);
@@ -85,6 +84,13 @@ struct FreeTypeTextEngine::Impl {
     for (std::int32_t row = 0; row < g.rows; ++row)
       for (std::int32_t col = 0; col < g.width; ++col)
         g.coverage[static_cast<std::size_t>(row) * g.width + col] = bm.buffer[row * bm.pitch + col];
+    for (std::int32_t row = 0; row < g.rows; ++row) {
+      const std::uint8_t* line = g.coverage.data() + static_cast<std::size_t>(row) * g.width;
+      std::int32_t first = 0, end = g.width;
+      while (first < end && line[first] == 0) ++first;
+      while (end > first && line[end - 1] == 0) --end;
+      g.inked.emplace_back(first, end);
+    }
     return g;
   }
   std::int32_t Advance(char16_t c, bool bold) { return Glyph(c, bold).advance; }
@@ -144,9 +150,13 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
   for (std::size_t i = 0; i < text.size(); ++i) {
     const CachedGlyph& g = impl_->Glyph(text[i], impl_->FakeBold(font));
     if (!g.ok) continue;
-    for (std::int32_t row = 0; row < g.rows; ++row)
-      target.BlendRun(pen + g.left, baseline - g.top + row,
-                      g.coverage.data() + static_cast<std::size_t>(row) * g.width, g.width, color, clip);
+    for (std::int32_t row = 0; row < g.rows; ++row) {
+      const auto [first, end] = g.inked[static_cast<std::size_t>(row)];
+      if (first < end)
+        target.BlendRun(pen + g.left + first, baseline - g.top + row,
+                        g.coverage.data() + static_cast<std::size_t>(row) * g.width + first, end - first,
+                        color, clip);
+    }
     const std::int32_t advance = g.advance;
     if (static_cast<std::int32_t>(i) == underline_index || font.underline)
       for (std::int32_t ux = pen; ux < pen + advance; ++ux) put(ux, baseline + 1, 255);
