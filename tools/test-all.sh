@@ -30,6 +30,12 @@ for preset in native win32 win64 sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
 done
 
+echo "== release packages =="
+for preset in win32 win64; do
+  cmake --build --preset "$preset" --target package >/dev/null
+  tools/check-package.sh "build/$preset" || status=1
+done
+
 if why=$(build/win32/wine-run.sh --probe); then
   wine_preset=win32
 elif why64=$(build/win64/wine-run.sh --probe); then
