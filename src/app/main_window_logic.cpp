@@ -139,9 +139,10 @@ void Form1Logic::Report(const ApplyResult& result, bool cafe) {
 
 void Form1Logic::Save() {
   SettingsValues values = CurrentValues(window_);
-  // A name code page 936 cannot hold would come back altered ("Wi?Fi") on the next start:
-  // the stored name stays instead.
-  if (!ToAnsiExact(values.networkName)) values.networkName = settings_.Load().networkName;
+  // A name code page 936 cannot hold would come back altered ("Wi?Fi") on the next start, and
+  // one with a line break would write lines of its own: the stored name stays instead.
+  if (CheckNetworkName(values.networkName).problem == NameProblem::Unrepresentable)
+    values.networkName = settings_.Load().networkName;
   settings_.Save(values);
 }
 

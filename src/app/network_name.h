@@ -15,7 +15,11 @@ struct NameCheck {
   std::size_t ansiBytes = 0;  // length in code page 936, when representable
 };
 
-// An empty name is allowed: it is what the user asked for.
+// A line break (CR or LF) anywhere in the name.
+bool HasLineBreak(std::string_view utf8);
+
+// An empty name is allowed: it is what the user asked for. A name code page 936 cannot hold,
+// or one with a line break, is Unrepresentable.
 NameCheck CheckNetworkName(std::string_view utf8);
 
 // True for "0000" to "0099", the only instance keys the stick's driver uses. Anything else

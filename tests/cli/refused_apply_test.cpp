@@ -25,6 +25,9 @@ TEST_F(RefusedApplyTest, ARefusedApplyLeavesTheSettingsFileByteForByte) {
       {std::string(33, 'a'), SelectedOption::Option3},
       {"一二三四五六七八九十一二三四五六七", SelectedOption::Option3},
       {"Wi\xF0\x9F\x98\x80" "Fi", SelectedOption::Option3},
+      {"a\r\nSSIDITEMO=0042", SelectedOption::Option3},  // a line break: lines of its own in the file
+      {"b\n", SelectedOption::Option3},
+      {"c\rd", SelectedOption::Option3},
       {"ok", SelectedOption::Option1},  // no slot found yet
       {"ok", SelectedOption::Option2},  // a slot past "0099"
   };
@@ -50,6 +53,11 @@ TEST_F(RefusedApplyTest, AnUnrepresentableNameNeverReachesTheFileButTheSlotsAreS
   form.Option1_Click();
   EXPECT_EQ(SettingsFile(), "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\r\nSSIDITEMO=0099\r\nSSIDITEMT=0000\r\n");
   window.tag2 = "0031";
+  form.Form_Unload();
+  EXPECT_EQ(SettingsFile(), "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\r\nSSIDITEMO=0099\r\nSSIDITEMT=0031\r\n");
+
+  // A line break would start lines of its own in the file (here the slot of the next start).
+  window.text1 = "a\r\nSSIDITEMO=0042";
   form.Form_Unload();
   EXPECT_EQ(SettingsFile(), "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\r\nSSIDITEMO=0099\r\nSSIDITEMT=0031\r\n");
 
