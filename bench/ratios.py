@@ -73,7 +73,7 @@ if os.path.exists(startup) and os.environ.get("DISPLAY"):
     runs = json.loads(out)["benchmarks"] if out else []
     if runs and not runs[0].get("error_occurred"):
         r = runs[0]
-        print("Start-up to the first window under Wine (medians):")
+        print("Start-up to the first window under Wine (medians, ratios within each pair of starts):")
         print(f"  wendral.exe / minimal window: time {r['time_ratio']:.3f} "
               f"({r['wendral_ms']:.0f} / {r['minimal_ms']:.0f} ms), "
               f"CPU {r['cpu_ratio']:.3f} ({r['wendral_cpu_ms']:.0f} / {r['minimal_cpu_ms']:.0f} ms)")
