@@ -14,9 +14,24 @@ Function SystemFunction(const wchar_t* library, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void*>(module ? GetProcAddress(module, name) : nullptr));
 }
 
+HHOOK firstFocusHook = nullptr;
+
+LRESULT CALLBACK BeforeFirstFocus(int code, WPARAM wparam, LPARAM lparam) {
+  const HHOOK hook = firstFocusHook;
+  if (hook && (code == HCBT_ACTIVATE || code == HCBT_SETFOCUS)) {
+    firstFocusHook = nullptr;
+    UnhookWindowsHookEx(hook);
+    LoadSystemLibrary(L"ole32.dll");
+  }
+  return CallNextHookEx(hook, code, wparam, lparam);
+}
+
 }  // namespace
 
-void LoadOleFromSystemFolder() { LoadSystemLibrary(L"ole32.dll"); }
+void LoadOleFromSystemFolderBeforeFirstFocus() {
+  firstFocusHook = SetWindowsHookExW(WH_CBT, &BeforeFirstFocus, nullptr, GetCurrentThreadId());
+  if (!firstFocusHook) LoadSystemLibrary(L"ole32.dll");
+}
 
 bool StartOle() {
   static const auto initialize = SystemFunction<HRESULT(WINAPI*)(LPVOID)>(L"ole32.dll", "OleInitialize");

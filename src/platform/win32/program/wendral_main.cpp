@@ -10,7 +10,7 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wendral::win32::RestrictDllSearchToSystemFolder();
   wendral::win32::InitCommonControlsFromSystem();
-  wendral::win32::LoadOleFromSystemFolder();
+  wendral::win32::LoadOleFromSystemFolderBeforeFirstFocus();
   int exitCode = 0;
   bool oleReady = false;
   {
