@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Packs PNG images into a Windows .ico with classic DIB entries.
 
-Each argument is FILE:BITS, BITS 32 (BGRA with alpha) or 8 (256-colour palette). The pixels
-come from ImageMagick as raw RGBA so no imaging module is needed.
+Each argument is FILE:BITS, BITS 32 (BGRA with alpha) or 8 (256-colour palette), or png for
+an entry stored as a 32-bit RGBA PNG: the same pixels, compressed, which Windows reads from
+Vista on (XP picks its sizes, 48 and below, from the DIB entries). The pixels come from
+ImageMagick as raw RGBA so no imaging module is needed.
 """
 import struct
 import subprocess
@@ -65,12 +67,19 @@ def dib8(w, h, px):
     return header + table + b"".join(rows) + mask
 
 
+def png32(path):
+    return subprocess.check_output(["convert", path, "-depth", "8", "-define", "png:color-type=6", "png:-"])
+
+
 def main():
     out, specs = sys.argv[1], sys.argv[2:]
     images = []
     for item in specs:
         path, bits = item.rsplit(":", 1)
         w, h, px = rgba(path)
+        if bits == "png":
+            images.append((w, h, 32, png32(path)))
+            continue
         blob = dib32(w, h, px) if bits == "32" else dib8(w, h, px)
         images.append((w, h, int(bits), blob))
     head = struct.pack("<HHH", 0, 1, len(images))

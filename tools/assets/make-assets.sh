@@ -29,7 +29,7 @@ for s in 16 32 48 64 128; do
 done
 python3 "$here/build_ico.py" "$out/wendral.ico" \
   "$work/icon16.png:8" "$work/icon16.png:32" "$work/icon32.png:32" \
-  "$work/icon48.png:32" "$work/icon64.png:32" "$work/icon128.png:32"
+  "$work/icon48.png:32" "$work/icon64.png:32" "$work/icon128.png:png"
 
 # Banner, 300 x 100: what the program does, in the program's own language. The main window
 # stretches it to 401 x 103 pixels and places it 48 pixels left of and 16 above its client
