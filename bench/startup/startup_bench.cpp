@@ -20,6 +20,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -176,6 +177,9 @@ pid_t Launch(const WineLaunch& wine, const fs::path& dir, const Program& program
   if (child == 0) {
     setpgid(0, 0);
     if (chdir(dir.c_str()) != 0) _exit(126);
+    // Wine's own messages, for the error when the program fails to start.
+    const int log = open("wine-stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (log >= 0) dup2(log, 2);
     const char* argv[] = {wine.loader.c_str(), exe.c_str(), nullptr};
     execve(wine.loader.c_str(), const_cast<char* const*>(argv), envp.data());
     _exit(127);
@@ -184,7 +188,8 @@ pid_t Launch(const WineLaunch& wine, const fs::path& dir, const Program& program
 }
 
 // Waits for the child's first mapped top-level window, which must be its main window.
-Window AwaitMainWindow(Display* display, pid_t child, const Program& program, Clock::time_point* shown_at) {
+Window AwaitMainWindow(Display* display, pid_t child, const fs::path& dir, const Program& program,
+                       Clock::time_point* shown_at) {
   Window shown = None;
   XEvent event;
   int status = 0;
@@ -202,8 +207,14 @@ Window AwaitMainWindow(Display* display, pid_t child, const Program& program, Cl
       shown = event.xmap.window;
     }
   }
-  if (ended)
-    throw std::runtime_error(program.file + " ended without a window (wait status " + std::to_string(status) + ")");
+  if (ended) {
+    std::ifstream log(dir / "wine-stderr.txt");
+    std::string line, last;
+    while (std::getline(log, line))
+      if (!line.empty()) last = line;
+    throw std::runtime_error(program.file + " ended without a window (wait status " + std::to_string(status) +
+                             (last.empty() ? ")" : "): " + last));
+  }
   if (shown == None) throw std::runtime_error(program.file + " showed no window in 30 s");
   const std::string title = WindowTitle(display, shown);
   if (title != program.title)
@@ -228,7 +239,7 @@ Start StartOnce(Display* display, const WineLaunch& wine, const Server& server, 
   Window shown;
   double server_cpu = 0;
   try {
-    shown = AwaitMainWindow(display, child, program, &end);
+    shown = AwaitMainWindow(display, child, dir, program, &end);
     server_cpu = server.CpuSeconds() - server_before;
   } catch (...) {
     Stop(child);
@@ -263,16 +274,17 @@ void BM_StartUpWendralAgainstMinimal(benchmark::State& state) {
   std::vector<double> time[2], cpu[2];
   double server_cpu[2] = {0, 0};
   pid_t keeper = 0;
+  fs::path dir;
   try {
     const WineLaunch wine = PrepareWine();
-    const fs::path dir = Stage();
+    dir = Stage();
     const Server server = FindServer(wine);
     // Wine's desktop process ends a moment after its last window's program; one more
     // window held open for the whole run keeps it up, so no run pays for (or races) its
     // restart.
     XSync(display, True);
     keeper = Launch(wine, dir, kMinimal);
-    AwaitMainWindow(display, keeper, kMinimal, nullptr);
+    AwaitMainWindow(display, keeper, dir, kMinimal, nullptr);
     const Program* programs[2] = {&kMinimal, &kWendral};
     for (const Program* p : programs) StartOnce(display, wine, server, dir, *p);  // warm-up, not counted
     bool wendral_first = false;
@@ -293,6 +305,8 @@ void BM_StartUpWendralAgainstMinimal(benchmark::State& state) {
     state.SkipWithError(e.what());
   }
   if (keeper > 0) Stop(keeper);
+  std::error_code ignored;
+  if (!dir.empty()) fs::remove_all(dir, ignored);
   XCloseDisplay(display);
   if (time[0].empty() || time[1].size() != time[0].size()) return;
   const double t0 = Median(time[0]), t1 = Median(time[1]), c0 = Median(cpu[0]), c1 = Median(cpu[1]);
