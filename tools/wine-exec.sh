@@ -9,6 +9,9 @@
 #   wine-exec.sh --probe             can this build run here? Prints one line saying why;
 #                                    exit 0 if it can, 1 if not.
 #   wine-exec.sh --stop-server       ends the prefix's wineserver (and what runs in it)
+#   wine-exec.sh --env               readies the prefix and the server, then prints the
+#                                    environment a program gets (NUL-separated; the loader
+#                                    is WINELOADER), for tools that start it themselves
 #
 # Some machines' kernels refuse 32-bit x86 code ("32-bit emulation disabled"), and Debian's
 # `wine` wrapper picks the 32-bit loader whenever wine32 is installed. So the loader is
@@ -96,4 +99,5 @@ mkdir -p "$(dirname "$WINEPREFIX")"
 # the caller's pipe open until the server exits.
 "$WINESERVER" -p60 </dev/null >/dev/null 2>&1 || true
 "$wine_cmd" wineboot </dev/null >/dev/null 2>&1 || true
+[ "${1:-}" = --env ] && exec env -0
 exec "$wine_cmd" "$@"

@@ -1,6 +1,6 @@
 // What the user sees and follows on the main window, taken from the screen: the apply
 // button at rest, under the pointer and held down; the feedback label turning red under the
-// pointer; the label and the banner opening the feedback page in the browser.
+// pointer; the banner; the label and the banner opening the feedback page in the browser.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -196,6 +196,47 @@ TEST_F(MainWindowLooksTest, FeedbackLabelTurnsRedUnderThePointerAndBlueOnlyOverB
   ASSERT_TRUE(pointAtLabel());
   PointAtTwips(form, kFrameTwips);
   EXPECT_TRUE(WaitFor([&] { return ShowsBlue(form); }, 2000)) << "pointer over the frame";
+  CloseWith(form);
+}
+
+// ----- The banner ------------------------------------------------------------------------
+
+// The banner as the screen shows it at 96 dpi (JPEG stretched from 300x100 over its box),
+// recorded under Wine from the program that decoded it before showing its window.
+struct BannerSample {
+  POINT twips;
+  COLORREF color;
+};
+constexpr BannerSample kBannerSamples[] = {
+    {{900, 225}, RGB(34, 106, 206)},    // the sky behind the title
+    {{4200, 150}, RGB(75, 136, 219)},   // lighter towards the top right
+    {{2250, 825}, RGB(28, 85, 174)},    // darker under the subtitle
+    {{2085, 330}, RGB(255, 255, 255)},  // the upright of the title's "l"
+};
+
+TEST_F(MainWindowLooksTest, BannerIsOnTheFirstPaintAndStaysOnRepaints) {
+  HWND form = StartCafeMode();
+  ASSERT_TRUE(form);
+  PointAtTwips(form, kBareTwips);
+  RECT client;
+  GetClientRect(form, &client);
+  auto matches = [&](const char* when) {
+    const ScreenShot shot = ScreenShot::OfClient(form, client);
+    for (const BannerSample& sample : kBannerSamples) {
+      const COLORREF seen = shot.At(Px(sample.twips.x), Px(sample.twips.y));
+      EXPECT_LE(ColorDistance(seen, sample.color), 12)
+          << when << ": at twips " << sample.twips.x << "," << sample.twips.y << " " << DescribeColor(seen);
+    }
+  };
+  // Decoded when the window first paints, so there as soon as the window is.
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  EXPECT_TRUE(WaitFor([&] { return ColorDistance(ScreenShot::OfClient(form, client).At(Px(900), Px(225)), face) > 40; },
+                      3000));
+  matches("first paint");
+  // Later paints draw the same picture again, decoded once.
+  RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(300);
+  matches("repaint");
   CloseWith(form);
 }
 

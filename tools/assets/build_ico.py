@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Packs PNG images into a Windows .ico with classic DIB entries.
 
-Each argument is FILE:BITS, BITS 32 (BGRA with alpha), 8 (256-colour palette) or png (the
-32-bit PNG file itself, as Windows Vista and later read large icon images: a 128-pixel DIB
-would be 66 KB of the program's size). The pixels come from ImageMagick as raw RGBA so no
-imaging module is needed.
+Each argument is FILE:BITS, BITS 32 (BGRA with alpha) or 8 (256-colour palette), or png for
+an entry stored as a 32-bit RGBA PNG: the same pixels, compressed, which Windows reads from
+Vista on (XP picks its sizes, 48 and below, from the DIB entries). The pixels come from
+ImageMagick as raw RGBA so no imaging module is needed.
 """
 import struct
 import subprocess
@@ -67,6 +67,10 @@ def dib8(w, h, px):
     return header + table + b"".join(rows) + mask
 
 
+def png32(path):
+    return subprocess.check_output(["convert", path, "-depth", "8", "-define", "png:color-type=6", "png:-"])
+
+
 def main():
     out, specs = sys.argv[1], sys.argv[2:]
     images = []
@@ -74,11 +78,9 @@ def main():
         path, bits = item.rsplit(":", 1)
         w, h, px = rgba(path)
         if bits == "png":
-            with open(path, "rb") as f:
-                blob = f.read()
-            bits = "32"
-        else:
-            blob = dib32(w, h, px) if bits == "32" else dib8(w, h, px)
+            images.append((w, h, 32, png32(path)))
+            continue
+        blob = dib32(w, h, px) if bits == "32" else dib8(w, h, px)
         images.append((w, h, int(bits), blob))
     head = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)

@@ -1,6 +1,6 @@
 #include "banner_picture.h"
 
-#include <cstring>
+#include "ole_runtime.h"
 
 namespace wendral::win32 {
 
@@ -8,31 +8,19 @@ BannerPicture::~BannerPicture() {
   if (picture_) picture_->Release();
 }
 
-bool BannerPicture::Load(int resourceId) {
+bool BannerPicture::Load() {
   HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(resourceId_), MAKEINTRESOURCEW(10));  // RT_RCDATA
   if (!found) return false;
-  const DWORD size = SizeofResource(module, found);
-  const void* bytes = LockResource(LoadResource(module, found));
-  if (!bytes || size == 0) return false;
-  // The loader reads from a stream; the stream frees the copy with itself.
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (!copy) return false;
-  std::memcpy(GlobalLock(copy), bytes, size);
-  GlobalUnlock(copy);
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(copy, TRUE, &stream))) {
-    GlobalFree(copy);
-    return false;
-  }
-  const HRESULT loaded = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, IID_IPicture,
-                                        reinterpret_cast<void**>(&picture_));
-  stream->Release();
-  if (FAILED(loaded)) picture_ = nullptr;
+  picture_ = LoadPictureFromBytes(LockResource(LoadResource(module, found)), SizeofResource(module, found));
   return picture_ != nullptr;
 }
 
-void BannerPicture::Draw(HDC dc, const RECT& box) const {
+void BannerPicture::Draw(HDC dc, const RECT& box) {
+  if (!tried_) {
+    tried_ = true;
+    Load();
+  }
   if (!picture_) return;
   OLE_XSIZE_HIMETRIC width = 0;
   OLE_YSIZE_HIMETRIC height = 0;

@@ -1,13 +1,12 @@
 #include "form1.h"
 
-#include <shellapi.h>
-
 #include <stdexcept>
 
 #include "app/feedback.h"
 #include "app/form_layout.h"
 #include "app/user_texts.h"
 #include "form_fonts.h"
+#include "platform/win32/system_libraries.h"
 #include "program.h"
 #include "quillet_slot.h"
 #include "resource_ids.h"
@@ -76,6 +75,7 @@ void Form1::RegisterClassOnce() {
 Form1::Form1(Program& program)
     : program_(program),
       logic_(program.registry(), program.settings(), program.messages(), *this),
+      banner_(IDR_BANNER),
       option1Tag_(texts::kInitialSlot),
       option2Tag_(texts::kInitialSlot),
       labelColor_(layout::kLabelIdleColor) {
@@ -87,7 +87,6 @@ Form1::Form1(Program& program)
   formFont_ = CreateSongFont(layout::kFormFontCentipoints, program_.dpi());
   text1Font_ = CreateSongFont(layout::kText1FontCentipoints, program_.dpi());
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), FALSE);
-  banner_.Load(IDR_BANNER);
   CreateControls();
 }
 
@@ -290,8 +289,15 @@ void Form1::OnPaint() {
   EndPaint(hwnd_, &ps);
 }
 
+// shell32 comes in with the first click on the link: the window does not need it to show.
 void Form1::OpenFeedbackPage() {
-  ShellExecuteA(hwnd_, "open", kFeedbackPageAddress, "", "", SW_SHOWNORMAL);
+  using ShellExecuteAFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+  static const auto shellExecute = [] {
+    HMODULE shell32 = LoadSystemLibrary(L"shell32.dll");
+    return reinterpret_cast<ShellExecuteAFn>(
+        reinterpret_cast<void*>(shell32 ? GetProcAddress(shell32, "ShellExecuteA") : nullptr));
+  }();
+  if (shellExecute) shellExecute(hwnd_, "open", kFeedbackPageAddress, "", "", SW_SHOWNORMAL);
 }
 
 }  // namespace wendral::win32
