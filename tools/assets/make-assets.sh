@@ -25,7 +25,7 @@ convert -size 512x512 xc:none \
   -draw 'circle 256,372 256,410' \
   "$work/icon512.png"
 for s in 16 32 48 64 128; do
-  convert "$work/icon512.png" -filter Lanczos -resize ${s}x${s} -define png:compression-level=9 "png32:$work/icon$s.png"
+  convert "$work/icon512.png" -filter Lanczos -resize ${s}x${s} "$work/icon$s.png"
 done
 python3 "$here/build_ico.py" "$out/wendral.ico" \
   "$work/icon16.png:8" "$work/icon16.png:32" "$work/icon32.png:32" \
