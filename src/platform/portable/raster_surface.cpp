@@ -254,15 +254,7 @@ void RasterSurface::PutRop2(std::int32_t x, std::int32_t y, std::uint32_t pixel,
 
 void RasterSurface::BlendPixel(std::int32_t x, std::int32_t y, Color color,
                                std::uint8_t coverage) {
-  if (coverage == 0 || !Visible(x, y)) return;
-  std::uint32_t& d = pixels_[static_cast<std::size_t>(y) * width_ + x];
-  const std::uint32_t s = ColorToPixel(color);
-  std::uint32_t out = 0;
-  for (int shift = 0; shift < 24; shift += 8) {
-    const std::uint32_t a = (s >> shift) & 0xFF, b = (d >> shift) & 0xFF;
-    out |= ((a * coverage + b * (255 - coverage) + 127) / 255) << shift;
-  }
-  d = out;
+  BlendRun(x, y, &coverage, 1, color, Rect{0, 0, width_, height_});
 }
 
 void RasterSurface::BlendRun(std::int32_t x, std::int32_t y, const std::uint8_t* coverage,
