@@ -8,7 +8,7 @@
 
 #include "app/ansi_text.h"
 #include "fuzz_check.h"
-#include "platform/portable/utf32.h"
+#include "formats/utf32.h"
 
 using namespace wendral;
 

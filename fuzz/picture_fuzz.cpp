@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "platform/portable/picture_file.h"
+#include "formats/picture_file.h"
 
 using namespace quillet;
 

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/portable/reg_file.h"
-#include "platform/portable/utf32.h"
+#include "formats/reg_file.h"
+#include "formats/utf32.h"
 
 using namespace wendral;
 

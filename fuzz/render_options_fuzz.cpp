@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "platform/portable/utf32.h"
+#include "formats/utf32.h"
 #include "render_options.h"
 
 using namespace quillet::render;

@@ -18,7 +18,7 @@
 #include "app/ansi_text.h"
 #include "app/settings.h"
 #include "fuzz_check.h"
-#include "platform/portable/ini_profile.h"
+#include "formats/ini_profile.h"
 
 using namespace wendral;
 

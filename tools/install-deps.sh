@@ -5,7 +5,7 @@ set -euo pipefail
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
 
 packages=(
-  build-essential cmake pkg-config git
+  build-essential cmake pkg-config git ccache
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libfreetype-dev libpng-dev fontconfig libfontconfig-dev fonts-wqy-microhei
   g++-mingw-w64-i686 g++-mingw-w64-x86-64

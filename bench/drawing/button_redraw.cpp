@@ -1,6 +1,6 @@
 #include "bench/drawing/button_redraw.h"
 
-#include "platform/portable/linux/freetype_text.h"
+#include "raster/freetype_text.h"
 #include "render_button.h"
 
 namespace wendral_bench {

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "platform/portable/headless_form.h"
-#include "platform/portable/headless_host.h"
+#include "headless/headless_form.h"
+#include "headless/headless_host.h"
 
 namespace wendral_bench {
 

@@ -2,7 +2,7 @@
 // probe can count each one under callgrind.
 #pragma once
 
-#include "platform/portable/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace wendral_bench {
 

@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "button/primitives.h"
-#include "platform/portable/headless_host.h"
+#include "headless/headless_host.h"
 
 namespace {
 

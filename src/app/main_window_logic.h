@@ -1,4 +1,9 @@
 #pragma once
+// src/app: the network-name changer's logic, platform-free: the registry layer, the
+// settings, the names' checks and what the main window does. It reaches the platform only
+// through AdapterRegistry, the profile store and the message and timer services, and
+// includes no platform folder and no Windows header.
+//
 // What the main window does with its values: the slot searches, the apply button in each
 // mode, internet-café mode and the settings saves. The window itself only forwards events.
 #include <cstddef>

@@ -1,3 +1,7 @@
+// src/button: the QuilletButton control and, in styles/, one file per look. It draws through
+// the Surface interface and reaches its window through ControlHost only, and includes no
+// platform folder and no Windows header.
+//
 // QuilletButton: the owner-drawn, sixteen-style push button.
 //
 // The control is driven by its ControlHost: lifecycle (Handle*), input, hooked window

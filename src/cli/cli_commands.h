@@ -1,4 +1,7 @@
 #pragma once
+// src/cli: wendral-cli's logic over src/app, platform-free so it also runs against the
+// in-memory registry. It may include app/ and formats/, never win32/ or a Windows header.
+//
 // wendral-cli's commands over the same logic as the main window: the registry layer, the
 // settings file and the name checks. The platform supplies the registry, the profile store,
 // file access and the two output streams.

@@ -6,9 +6,9 @@
 #include "app/adapter_registry.h"
 #include "app/ansi_text.h"
 #include "app/network_name.h"
-#include "platform/portable/memory_registry.h"
-#include "platform/portable/reg_file.h"
-#include "platform/portable/utf32.h"
+#include "formats/memory_registry.h"
+#include "formats/reg_file.h"
+#include "formats/utf32.h"
 
 namespace wendral::cli {
 namespace {

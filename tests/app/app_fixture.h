@@ -10,8 +10,8 @@
 #include "app/main_window_values.h"
 #include "app/message_service.h"
 #include "app/settings_keeper.h"
-#include "platform/portable/ini_profile.h"
-#include "platform/portable/memory_registry.h"
+#include "formats/ini_profile.h"
+#include "formats/memory_registry.h"
 #include "settings/temp_dir.h"
 
 namespace wendral::test {

@@ -9,8 +9,8 @@
 
 #include "button/quillet_button.h"
 #include "button/style_dispatch.h"
-#include "platform/portable/headless_host.h"
-#include "platform/portable/memory_picture.h"
+#include "headless/headless_host.h"
+#include "raster/memory_picture.h"
 
 namespace quillet::testing {
 

@@ -10,8 +10,8 @@
 
 #include "button/primitives.h"
 #include "button/quillet_button.h"
-#include "platform/portable/headless_host.h"
-#include "platform/portable/memory_picture.h"
+#include "headless/headless_host.h"
+#include "raster/memory_picture.h"
 
 namespace quillet::testing {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/portable/memory_picture.h"
-#include "platform/portable/raster_surface.h"
-#include "platform/win32/gdi_picture.h"
-#include "platform/win32/gdi_surface.h"
+#include "raster/memory_picture.h"
+#include "raster/raster_surface.h"
+#include "win32/gdi_picture.h"
+#include "win32/gdi_surface.h"
 #include "render_button.h"
 #include "support/wine_system_colors.h"
 

@@ -5,8 +5,8 @@
 #include <climits>
 #include <cstring>
 
-#include "platform/portable/picture_file.h"
-#include "platform/portable/png_encode.h"
+#include "formats/picture_file.h"
+#include "formats/png_encode.h"
 #include "render_button.h"
 #include "render_options.h"
 

@@ -9,9 +9,9 @@
 
 #include "app/adapter_registry.h"
 #include "cli/cli_commands.h"
-#include "platform/portable/ini_profile.h"
-#include "platform/portable/memory_registry.h"
-#include "platform/portable/reg_file.h"
+#include "formats/ini_profile.h"
+#include "formats/memory_registry.h"
+#include "formats/reg_file.h"
 #include "settings/temp_dir.h"
 
 namespace wendral::test {

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "button/primitives.h"
-#include "platform/portable/memory_picture.h"
-#include "platform/portable/raster_surface.h"
-#include "platform/portable/region_mask.h"
-#include "platform/win32/gdi_picture.h"
-#include "platform/win32/gdi_surface.h"
+#include "raster/memory_picture.h"
+#include "raster/raster_surface.h"
+#include "raster/region_mask.h"
+#include "win32/gdi_picture.h"
+#include "win32/gdi_surface.h"
 #include "support/wine_system_colors.h"
 
 namespace quillet {

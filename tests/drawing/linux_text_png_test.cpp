@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/linux/freetype_text.h"
-#include "platform/portable/linux/png_writer.h"
-#include "platform/portable/raster_surface.h"
+#include "raster/freetype_text.h"
+#include "raster/png_writer.h"
+#include "raster/raster_surface.h"
 
 namespace quillet {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "button/primitives.h"
-#include "platform/portable/raster_surface.h"
+#include "raster/raster_surface.h"
 
 namespace quillet {
 namespace {

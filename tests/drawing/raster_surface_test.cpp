@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "platform/portable/memory_picture.h"
-#include "platform/portable/raster_surface.h"
-#include "platform/portable/region_mask.h"
+#include "raster/memory_picture.h"
+#include "raster/raster_surface.h"
+#include "raster/region_mask.h"
 
 namespace quillet {
 namespace {

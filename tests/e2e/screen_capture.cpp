@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/portable/png_encode.h"
+#include "formats/png_encode.h"
 
 namespace wendral::e2e {
 namespace {

@@ -8,7 +8,7 @@
 #include "builtin_font.h"
 #include "builtin_text_surface.h"
 #include "gallery_sheet.h"
-#include "platform/portable/raster_surface.h"
+#include "raster/raster_surface.h"
 #include "render_options.h"
 
 namespace quillet::render {

@@ -6,7 +6,7 @@
 #include <array>
 
 #include "caption/caption_fixture.h"
-#include "platform/portable/region_mask.h"
+#include "raster/region_mask.h"
 
 namespace quillet::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "caption/caption_fixture.h"
-#include "platform/portable/region_mask.h"
+#include "raster/region_mask.h"
 
 namespace quillet::testing {
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/raster_surface.h"
-#include "platform/win32/gdi_surface.h"
+#include "raster/raster_surface.h"
+#include "win32/gdi_surface.h"
 #include "render_button.h"
 #include "support/wine_system_colors.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "platform/portable/reg_file.h"
+#include "formats/reg_file.h"
 #include "registry/registry_backends.h"
 
 namespace wendral::testing {

@@ -5,7 +5,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include "platform/win32/win32_registry.h"
+#include "win32/win32_registry.h"
 #endif
 
 namespace wendral::testing {

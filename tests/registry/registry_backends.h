@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/registry_api.h"
-#include "platform/portable/memory_registry.h"
+#include "formats/memory_registry.h"
 
 namespace wendral::testing {
 

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/portable/reg_file.h"
-#include "platform/win32/win32_registry.h"
+#include "formats/reg_file.h"
+#include "win32/win32_registry.h"
 #include "registry/registry_backends.h"
 
 namespace wendral::testing {

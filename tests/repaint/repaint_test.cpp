@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "form_fixture.h"
-#include "platform/win32/window_buffer_surface.h"
+#include "win32/window_buffer_surface.h"
 
 namespace quillet::win32::test {
 namespace {

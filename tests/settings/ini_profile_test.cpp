@@ -1,6 +1,6 @@
 // The portable INI store: the Windows profile rules it keeps (as Wine's kernel32 shows them),
 // natively and in the Windows build; and the whole corpus against kernel32's own results.
-#include "platform/portable/ini_profile.h"
+#include "formats/ini_profile.h"
 
 #include <gtest/gtest.h>
 

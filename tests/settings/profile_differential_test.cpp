@@ -6,8 +6,8 @@
 #include <cstdio>
 
 #include "app/settings.h"
-#include "platform/portable/ini_profile.h"
-#include "platform/win32/win32_profile.h"
+#include "formats/ini_profile.h"
+#include "win32/win32_profile.h"
 #include "settings/profile_corpus.h"
 #include "settings/temp_dir.h"
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/profile_store.h"
-#include "platform/portable/ini_profile.h"
+#include "formats/ini_profile.h"
 #ifdef _WIN32
-#include "platform/win32/win32_profile.h"
+#include "win32/win32_profile.h"
 #endif
 
 namespace wendral::test {

@@ -1,5 +1,5 @@
 // kernel32's store: a write it cannot carry out is reported, so SaveSettings can report it.
-#include "platform/win32/win32_profile.h"
+#include "win32/win32_profile.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "platform/portable/system_colors.h"
+#include "raster/system_colors.h"
 
 namespace quillet {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/linux/freetype_text.h"
-#include "platform/portable/raster_surface.h"
+#include "raster/freetype_text.h"
+#include "raster/raster_surface.h"
 #include "text/text_corpus.h"
 
 namespace wendral::text_test {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "form_fixture.h"
-#include "platform/win32/form_messages.h"
-#include "platform/win32/twips.h"
-#include "platform/win32/window_hooks.h"
+#include "win32/form_messages.h"
+#include "win32/twips.h"
+#include "win32/window_hooks.h"
 
 namespace quillet::win32::test {
 namespace {

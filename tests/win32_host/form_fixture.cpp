@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/win32/form_messages.h"
+#include "win32/form_messages.h"
 
 namespace quillet::win32::test {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "button/button_types.h"
-#include "platform/win32/button_window.h"
+#include "win32/button_window.h"
 
 namespace quillet::win32::test {
 

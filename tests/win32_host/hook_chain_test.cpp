@@ -7,7 +7,7 @@
 #include <array>
 
 #include "form_fixture.h"
-#include "platform/win32/window_hooks.h"
+#include "win32/window_hooks.h"
 
 namespace quillet::win32::test {
 namespace {

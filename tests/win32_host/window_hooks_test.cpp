@@ -1,7 +1,7 @@
 // Subclass chains built from window_hooks on a plain window: every message passes each
 // live hook once, top down, then the window's own procedure; hooks come off in any order,
 // also under a foreign subclass and while a message is inside them.
-#include "platform/win32/window_hooks.h"
+#include "win32/window_hooks.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

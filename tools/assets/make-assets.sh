@@ -3,7 +3,7 @@
 # committed, so a build never needs ImageMagick; run this only to change the artwork.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-out="$here/../../src/platform/win32/resources"
+out="$here/../../programs/wendral/resources"
 work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
 font=$(fc-match -f '%{file}' 'WenQuanYi Micro Hei')
 

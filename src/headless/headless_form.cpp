@@ -1,0 +1,215 @@
+#include "headless/headless_form.h"
+
+#include <algorithm>
+
+namespace quillet {
+
+HeadlessForm::HeadlessForm(bool mdi_child) : mdi_child_(mdi_child), form_window_(0x10000) {
+  WindowRecord form;
+  form.bounds = Rect{0, 0, 2000, 2000};
+  form.procedure = [this](WindowHandle w, std::uint32_t m, WParam wp, LParam lp) {
+    return FormProcedure(w, m, wp, lp);
+  };
+  windows_.emplace(form_window_, std::move(form));
+}
+
+MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t msg, WParam wparam, LParam) {
+  if (msg == kWmHeadlessTab) MoveFocus(wparam != 0);
+  return 0;
+}
+
+WindowHandle HeadlessForm::CreateChildWindow(const Rect& screen_bounds, Procedure procedure) {
+  const WindowHandle handle = next_window_;
+  next_window_ += 0x10;
+  WindowRecord record;
+  record.bounds = screen_bounds;
+  record.procedure = std::move(procedure);
+  windows_.emplace(handle, std::move(record));
+  child_order_.push_back(handle);
+  return handle;
+}
+
+void HeadlessForm::DestroyWindow(WindowHandle window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end() || window == form_window_) return;
+  for (const HookSlot& slot : it->second.hooks) token_window_.erase(slot.token);
+  windows_.erase(it);
+  std::erase(child_order_, window);
+  std::erase_if(posted_, [window](const Posted& p) { return p.window == window; });
+  leave_armed_.erase(window);
+  if (capture_ == window) capture_ = 0;
+  if (focus_ == window) focus_ = 0;
+}
+
+void HeadlessForm::MoveWindow(WindowHandle window, const Rect& screen_bounds) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.bounds = screen_bounds;
+}
+
+Rect HeadlessForm::WindowBounds(WindowHandle window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? Rect{} : it->second.bounds;
+}
+
+void HeadlessForm::EnableWindow(WindowHandle window, bool enabled) {
+  auto it = windows_.find(window);
+  if (it != windows_.end()) it->second.enabled = enabled;
+}
+
+bool HeadlessForm::IsWindowEnabled(WindowHandle window) const {
+  auto it = windows_.find(window);
+  return it != windows_.end() && it->second.enabled;
+}
+
+MessageResult HeadlessForm::Send(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return 0;
+  return CallBelow(window, it->second.hooks.size(), msg, wparam, lparam);
+}
+
+// Calls the procedure at chain position index - 1 (a hook), or the window's own at 0.
+MessageResult HeadlessForm::CallBelow(WindowHandle window, std::size_t index, std::uint32_t msg, WParam wparam,
+                                      LParam lparam) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) return 0;
+  if (index == 0) {
+    Procedure procedure = it->second.procedure;  // may outlive the window during the call
+    return procedure ? procedure(window, msg, wparam, lparam) : 0;
+  }
+  std::shared_ptr<WindowHook> hook = it->second.hooks[index - 1].hook;  // alive while the message passes
+  return hook->Process(window, msg, wparam, lparam);
+}
+
+void HeadlessForm::Post(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam) {
+  posted_.push_back(Posted{window, msg, wparam, lparam});
+}
+
+std::size_t HeadlessForm::PumpOnce() {
+  std::size_t n = posted_.size();
+  const std::size_t delivered = n;
+  while (n-- > 0 && !posted_.empty()) {
+    const Posted p = posted_.front();
+    posted_.pop_front();
+    Send(p.window, p.msg, p.wparam, p.lparam);
+  }
+  return delivered;
+}
+
+void HeadlessForm::PumpAll(int rounds) {
+  while (rounds-- > 0 && !posted_.empty()) PumpOnce();
+}
+
+PreviousProcedure HeadlessForm::InstallHook(WindowHandle window, std::shared_ptr<WindowHook> hook) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) throw HostError("InstallHook: no such window");
+  const PreviousProcedure token = next_token_++;
+  it->second.hooks.push_back(HookSlot{token, std::move(hook)});
+  token_window_[token] = window;
+  return token;
+}
+
+void HeadlessForm::RemoveHook(WindowHandle window, PreviousProcedure token) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) throw HostError("RemoveHook: no such window");
+  auto& hooks = it->second.hooks;
+  auto slot = std::find_if(hooks.begin(), hooks.end(), [token](const HookSlot& s) { return s.token == token; });
+  if (slot == hooks.end()) throw HostError("RemoveHook: hook not installed on this window");
+  removed_tokens_[token] = slot == hooks.begin() ? 0 : std::prev(slot)->token;
+  hooks.erase(slot);
+  token_window_.erase(token);
+}
+
+MessageResult HeadlessForm::CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg,
+                                         WParam wparam, LParam lparam) {
+  // Follow removed hooks down to one still installed (or to the window's own procedure).
+  for (int guard = 0; guard < 1 << 16; ++guard) {
+    auto w = token_window_.find(token);
+    if (w != token_window_.end()) {
+      auto it = windows_.find(w->second);
+      auto& hooks = it->second.hooks;
+      auto slot = std::find_if(hooks.begin(), hooks.end(), [token](const HookSlot& s) { return s.token == token; });
+      return CallBelow(w->second, static_cast<std::size_t>(slot - hooks.begin()), msg, wparam, lparam);
+    }
+    auto removed = removed_tokens_.find(token);
+    if (removed == removed_tokens_.end() || removed->second == 0) break;
+    token = removed->second;
+  }
+  return CallBelow(window, 0, msg, wparam, lparam);
+}
+
+std::size_t HeadlessForm::HookCount(WindowHandle window) const {
+  auto it = windows_.find(window);
+  return it == windows_.end() ? 0 : it->second.hooks.size();
+}
+
+WindowHandle HeadlessForm::WindowFromPoint(Point p) const {
+  auto inside = [p](const Rect& r) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; };
+  for (auto it = child_order_.rbegin(); it != child_order_.rend(); ++it) {
+    if (inside(windows_.at(*it).bounds)) return *it;
+  }
+  return inside(windows_.at(form_window_).bounds) ? form_window_ : 0;
+}
+
+void HeadlessForm::MovePointer(Point screen, WParam key_state) {
+  cursor_ = screen;
+  const WindowHandle under = WindowFromPoint(screen);
+  for (auto it = leave_armed_.begin(); it != leave_armed_.end();) {
+    if (*it != under) {
+      Post(*it, kWmMouseLeave, 0, 0);
+      it = leave_armed_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  PumpAll();
+  const WindowHandle target = capture_ != 0 ? capture_ : under;
+  if (target == 0) return;
+  const Rect b = WindowBounds(target);
+  Send(target, kWmMouseMove, key_state, MakeLParam(screen.x - b.left, screen.y - b.top));
+}
+
+void HeadlessForm::TrackLeave(WindowHandle window) {
+  if (WindowFromPoint(cursor_) == window) {
+    leave_armed_.insert(window);
+  } else {
+    leave_armed_.erase(window);
+    Post(window, kWmMouseLeave, 0, 0);
+  }
+}
+
+void HeadlessForm::Activate() {
+  Send(form_window_, kWmNcActivate, 1, 0);
+  if (!mdi_child_) Send(form_window_, kWmActivate, 1, 0);
+}
+
+void HeadlessForm::Deactivate() {
+  Send(form_window_, kWmNcActivate, 0, 0);
+  if (!mdi_child_) Send(form_window_, kWmActivate, 0, 0);
+}
+
+void HeadlessForm::SetFocus(WindowHandle window) {
+  if (window == focus_) return;
+  const WindowHandle old = focus_;
+  focus_ = window;
+  if (old != 0) Send(old, kWmKillFocus, window, 0);
+  if (window != 0) Send(window, kWmSetFocus, old, 0);
+}
+
+void HeadlessForm::MoveFocus(bool forward) {
+  std::vector<WindowHandle> order;
+  for (WindowHandle w : child_order_) {
+    if (windows_.at(w).enabled) order.push_back(w);
+  }
+  if (order.empty()) return;
+  auto at = std::find(order.begin(), order.end(), focus_);
+  std::size_t i = 0;
+  if (at != order.end()) {
+    const std::size_t here = static_cast<std::size_t>(at - order.begin());
+    i = forward ? (here + 1) % order.size() : (here + order.size() - 1) % order.size();
+  } else if (!forward) {
+    i = order.size() - 1;
+  }
+  SetFocus(order[i]);
+}
+
+}  // namespace quillet

@@ -1,0 +1,180 @@
+// src/win32: the real platform behind the core's interfaces: the advapi32 registry, the
+// kernel32 profile functions and code pages, the GDI surface, the control's window, form
+// hosting and the DLL search. The only library folder that includes Windows headers; it may
+// include the core, formats/ and raster/, never a program's folder.
+//
+// A QuilletButton on a real window: the button is a child window of its own class
+// ("QuilletButtonWindow") and ButtonWindow is its ControlHost.
+//
+// For the program's forms:
+//
+//   PersistedPropertySet props;                   // what the form stores for its button
+//   props.Put("buttonstyle", std::int32_t{2});
+//   props.Put("caption", std::u16string(u"确认修改"));
+//   ButtonWindow* ok = CreateQuilletButton(form, IDC_APPLY, {1057, 2280, 2535, 495}, props,
+//                                          {.name = u"QuilletButton1"});
+//   ok->SetCaption(u"下一步");  ok->SetEnabled(false);
+//
+// Click reaches the form as WM_COMMAND with MAKEWPARAM(id, BN_CLICKED) and the button's
+// window as lParam, sent while the control raises it. SetEventHandler receives every event
+// with its arguments (Click included) for forms that want more.
+//
+// The window owns its ButtonWindow: it is freed after the window is destroyed (by
+// DestroyWindow on it or on the form), never while one of its own messages is still being
+// handled, so a Click handler may close the form. Keep the HWND, or look the object up
+// again with FromWindow, rather than holding the pointer across the window's death.
+//
+// Keyboard: run the form's messages through TranslateFormMessage (form_messages.h) for
+// TAB, Shift+TAB and access keys.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "button/button_types.h"
+#include "button/control_host.h"
+#include "button/persisted_property_set.h"
+#include "button/quillet_button.h"
+
+namespace quillet::win32 {
+
+class WindowBufferSurface;
+
+// Position and size in twips, from the top-left corner of the form's client area.
+struct TwipsRect {
+  std::int32_t left = 0;
+  std::int32_t top = 0;
+  std::int32_t width = 1500;
+  std::int32_t height = 450;
+};
+
+struct ButtonOptions {
+  // The control's name on its form (the ambient display name).
+  std::u16string name = u"QuilletButton1";
+  // False hosts the control as in a designer: no hooks, no hand pointer.
+  bool user_mode = true;
+};
+
+class ButtonWindow final : public ControlHost {
+ public:
+  using EventHandler = std::function<void(ButtonEvent event, std::span<EventArgument> arguments)>;
+
+  static constexpr const wchar_t* kClassName = L"QuilletButtonWindow";
+
+  // The ButtonWindow of a window of this class, or null.
+  static ButtonWindow* FromWindow(HWND window);
+
+  HWND Handle() const { return hwnd_; }
+  HWND Form() const { return form_; }
+  int Id() const { return id_; }
+  // The hosted control; null once the window is being destroyed.
+  QuilletButton* Control() { return control_.get(); }
+
+  // What the program's forms use at run time.
+  void SetCaption(std::u16string caption);
+  std::u16string Caption() const;
+  void SetEnabled(bool enabled);
+  bool Enabled() const;
+  void SetEventHandler(EventHandler handler) { event_handler_ = std::move(handler); }
+
+  // Sets one of the form's ambient values for this button ("DisplayAsDefault", "BackColor",
+  // "Font", ...) and tells the control, as a form does when its own value changes.
+  void ChangeAmbient(std::string_view name, PropertyValue value);
+  // The control's current properties, as the form would store them.
+  PersistedPropertySet Save();
+
+  // --- ControlHost ---
+  Surface& DrawingSurface() override;
+  double ScaleWidth() override;
+  double ScaleHeight() override;
+  double ScaleX(double himetric) override;
+  void Refresh() override;
+  std::int32_t Width() override;
+  std::int32_t Height() override;
+  void SetWidth(std::int32_t twips) override;
+  void SetHeight(std::int32_t twips) override;
+  WindowHandle Window() override { return reinterpret_cast<WindowHandle>(hwnd_); }
+  bool WindowEnabled() override;
+  void SetWindowEnabled(bool enabled) override;
+  std::int16_t MousePointer() override { return mouse_pointer_; }
+  void SetMousePointer(std::int16_t code) override { mouse_pointer_ = code; }
+  PicturePtr MouseIcon() override { return mouse_icon_; }
+  void SetMouseIcon(PicturePtr picture) override { mouse_icon_ = std::move(picture); }
+  std::u16string AccessKeys() override { return access_keys_; }
+  void SetAccessKeys(std::u16string keys) override { access_keys_ = std::move(keys); }
+  PropertyValue Ambient(std::string_view name) override;
+  WindowHandle ContainerWindow() override { return reinterpret_cast<WindowHandle>(form_); }
+  PropertyValue ContainerProperty(std::string_view name) override;
+  void RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) override;
+  void PropertyChanged(std::string_view name) override;
+  void SendKeys(std::u16string_view keys) override;
+  void DoEvents() override;
+  void ShowMessageBox(std::u16string_view text, std::u16string_view title) override;
+  std::uint32_t PlatformId() override;
+  CursorHandle LoadSystemCursor(std::int32_t id) override;
+  void SetCursor(CursorHandle cursor) override;
+  Point CursorPosition() override;
+  WindowHandle WindowFromPoint(Point screen) override;
+  void SetCapture(WindowHandle window) override;
+  WindowHandle GetCapture() override;
+  void ReleaseCapture() override;
+  ModuleHandle GetModuleHandleA(std::string_view library) override;
+  ModuleHandle LoadLibraryA(std::string_view library) override;
+  std::uintptr_t GetProcAddress(ModuleHandle module, std::string_view function) override;
+  void FreeLibrary(ModuleHandle module) override;
+  bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
+  PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
+  void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
+  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
+                                      WParam wparam, LParam lparam) override;
+
+  ~ButtonWindow() override;
+
+  // The window procedure of the class.
+  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
+
+ private:
+  friend ButtonWindow* CreateQuilletButton(HWND, int, const TwipsRect&, const PersistedPropertySet&,
+                                           const ButtonOptions&);
+  ButtonWindow(HWND form, int id, ButtonOptions options);
+  ButtonWindow(const ButtonWindow&) = delete;
+  ButtonWindow& operator=(const ButtonWindow&) = delete;
+
+  LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  void MouseDown(std::int16_t button, LPARAM lparam);
+  void MouseUp(std::int16_t button, WPARAM wparam, LPARAM lparam);
+  void Paint();
+  void Sized();
+  bool SetPointerShape();
+  void SyncWindowText();
+
+  HWND form_;
+  int id_;
+  ButtonOptions options_;
+  HWND hwnd_ = nullptr;
+  bool window_made_ = false;
+  std::unique_ptr<WindowBufferSurface> surface_;
+  std::unique_ptr<QuilletButton> control_;
+  bool loaded_ = false;
+  bool buffer_drawn_ = false;
+  std::map<std::string, PropertyValue, std::less<>> ambient_;
+  std::int16_t mouse_pointer_ = 0;
+  PicturePtr mouse_icon_;
+  std::u16string access_keys_;
+  EventHandler event_handler_;
+};
+
+// Creates the button window on `form` with control id `id`, creates the control and loads
+// it from `properties`. Answers null (and leaves no window) when the window or the load
+// fails. Never throws.
+ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
+                                  const PersistedPropertySet& properties, const ButtonOptions& options = {});
+
+}  // namespace quillet::win32

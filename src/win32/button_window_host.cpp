@@ -1,0 +1,295 @@
+// ButtonWindow's services to its control: surface and sizes, ambient values, events,
+// keystrokes and the message pump, and the user32/kernel32 calls hover tracking makes.
+#include <windows.h>
+
+
+#include <string>
+#include <vector>
+
+#include "win32/button_window.h"
+#include "win32/form_ambient.h"
+#include "win32/form_messages.h"
+#include "win32/system_libraries.h"
+#include "win32/twips.h"
+#include "win32/window_buffer_surface.h"
+#include "win32/window_hooks.h"
+
+namespace quillet::win32 {
+namespace {
+
+HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(h); }
+const wchar_t* Wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
+
+bool SameName(std::string_view a, std::string_view b) { return PersistedPropertySet::KeysMatch(a, b); }
+
+// The shapes of the pointer codes (0 is the class's own arrow, 99 the custom picture).
+LPCSTR CursorForCode(std::int16_t code) {
+  switch (code) {
+    case 1: return IDC_ARROW;
+    case 2: return IDC_CROSS;
+    case 3: return IDC_IBEAM;
+    case 4: return IDC_ICON;
+    case 5: case 15: return IDC_SIZEALL;
+    case 6: return IDC_SIZENESW;
+    case 7: return IDC_SIZENS;
+    case 8: return IDC_SIZENWSE;
+    case 9: return IDC_SIZEWE;
+    case 10: return IDC_UPARROW;
+    case 11: return IDC_WAIT;
+    case 12: return IDC_NO;
+    case 13: return IDC_APPSTARTING;
+    case 14: return IDC_HELP;
+    default: return nullptr;
+  }
+}
+
+void SendKey(std::vector<INPUT>& inputs, WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  inputs.push_back(in);
+}
+
+}  // namespace
+
+// --- What the forms use ---
+
+void ButtonWindow::SetCaption(std::u16string caption) {
+  if (control_) control_->Caption(std::move(caption));
+}
+
+std::u16string ButtonWindow::Caption() const { return control_ ? control_->Caption() : std::u16string(); }
+
+void ButtonWindow::SetEnabled(bool enabled) {
+  if (control_) control_->Enabled(enabled);
+}
+
+bool ButtonWindow::Enabled() const { return control_ && control_->Enabled(); }
+
+void ButtonWindow::ChangeAmbient(std::string_view name, PropertyValue value) {
+  auto it = ambient_.begin();
+  while (it != ambient_.end() && !SameName(it->first, name)) ++it;
+  if (it != ambient_.end()) {
+    it->second = std::move(value);
+  } else {
+    ambient_.emplace(std::string(name), std::move(value));
+  }
+  if (loaded_) control_->HandleAmbientChange(name);
+}
+
+PersistedPropertySet ButtonWindow::Save() {
+  PersistedPropertySet set;
+  if (control_) control_->HandleSave(set);
+  return set;
+}
+
+bool ButtonWindow::SetPointerShape() {
+  if (mouse_pointer_ == 99) {
+    if (!mouse_icon_ || mouse_icon_->Type() != PictureType::Icon) return false;
+    ::SetCursor(reinterpret_cast<HCURSOR>(mouse_icon_->Handle()));
+    return true;
+  }
+  const LPCSTR shape = CursorForCode(mouse_pointer_);
+  if (!shape) {
+    // Keep the hand the control sets on every move, rather than flickering to the arrow.
+    if (!loaded_ || !control_->HandPointer() || control_->HandCursor() == 0) return false;
+    ::SetCursor(reinterpret_cast<HCURSOR>(control_->HandCursor()));
+    return true;
+  }
+  ::SetCursor(LoadCursorA(nullptr, shape));
+  return true;
+}
+
+// --- Surface and sizes ---
+
+Surface& ButtonWindow::DrawingSurface() {
+  if (!surface_) throw HostError("the button window has no drawing surface");
+  return *surface_;
+}
+
+double ButtonWindow::ScaleWidth() {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  return r.right;
+}
+
+double ButtonWindow::ScaleHeight() {
+  RECT r{};
+  GetClientRect(hwnd_, &r);
+  return r.bottom;
+}
+
+double ButtonWindow::ScaleX(double himetric) { return himetric * CurrentScreenDpi().x / 2540.0; }
+
+void ButtonWindow::Refresh() {
+  if (!hwnd_) return;
+  InvalidateRect(hwnd_, nullptr, FALSE);
+  UpdateWindow(hwnd_);
+}
+
+std::int32_t ButtonWindow::Width() {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return PixelsToTwips(r.right - r.left, CurrentScreenDpi().x);
+}
+
+std::int32_t ButtonWindow::Height() {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  return PixelsToTwips(r.bottom - r.top, CurrentScreenDpi().y);
+}
+
+void ButtonWindow::SetWidth(std::int32_t twips) {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  SetWindowPos(hwnd_, nullptr, 0, 0, TwipsToPixels(twips, CurrentScreenDpi().x), r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ButtonWindow::SetHeight(std::int32_t twips) {
+  RECT r{};
+  GetWindowRect(hwnd_, &r);
+  SetWindowPos(hwnd_, nullptr, 0, 0, r.right - r.left, TwipsToPixels(twips, CurrentScreenDpi().y),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool ButtonWindow::WindowEnabled() { return IsWindowEnabled(hwnd_) != FALSE; }
+
+void ButtonWindow::SetWindowEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+// --- The containing form ---
+
+PropertyValue ButtonWindow::Ambient(std::string_view name) {
+  for (const auto& [key, value] : ambient_) {
+    if (SameName(key, name)) return value;
+  }
+  return {};
+}
+
+PropertyValue ButtonWindow::ContainerProperty(std::string_view name) {
+  if (SameName(name, "MDIChild")) return IsMdiChild(form_);
+  throw HostError("the form has no property " + std::string(name));
+}
+
+// --- Services to the form ---
+
+void ButtonWindow::RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) {
+  if (event_handler_) event_handler_(static_cast<ButtonEvent>(number), arguments);
+  if (number == static_cast<std::int32_t>(ButtonEvent::Click) && hwnd_) {
+    SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
+  }
+}
+
+void ButtonWindow::PropertyChanged(std::string_view name) {
+  if (SameName(name, "Caption")) SyncWindowText();
+}
+
+void ButtonWindow::SendKeys(std::u16string_view keys) {
+  std::vector<INPUT> inputs;
+  if (keys == u"{TAB}") {
+    SendKey(inputs, VK_TAB, false);
+    SendKey(inputs, VK_TAB, true);
+  } else if (keys == u"+{TAB}") {
+    SendKey(inputs, VK_SHIFT, false);
+    SendKey(inputs, VK_TAB, false);
+    SendKey(inputs, VK_TAB, true);
+    SendKey(inputs, VK_SHIFT, true);
+  } else {
+    throw HostError("unsupported key sequence");
+  }
+  // Queued like typed keys; the form's message loop moves the focus when it gets them.
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void ButtonWindow::DoEvents() { PumpPendingMessages(); }
+
+void ButtonWindow::ShowMessageBox(std::u16string_view text, std::u16string_view title) {
+  const std::u16string t(text), c(title);
+  MessageBoxW(form_, Wide(t), Wide(c), MB_OK | MB_ICONINFORMATION);
+}
+
+// --- Platform services ---
+
+std::uint32_t ButtonWindow::PlatformId() {
+  OSVERSIONINFOA info{};
+  info.dwOSVersionInfoSize = sizeof info;  // 148
+  if (!GetVersionExA(&info)) throw HostError("GetVersionExA failed");
+  return info.dwPlatformId;
+}
+
+CursorHandle ButtonWindow::LoadSystemCursor(std::int32_t id) {
+  return reinterpret_cast<CursorHandle>(::LoadCursorA(nullptr, MAKEINTRESOURCEA(id)));
+}
+
+void ButtonWindow::SetCursor(CursorHandle cursor) { ::SetCursor(reinterpret_cast<HCURSOR>(cursor)); }
+
+Point ButtonWindow::CursorPosition() {
+  POINT p{};
+  ::GetCursorPos(&p);
+  return Point{p.x, p.y};
+}
+
+WindowHandle ButtonWindow::WindowFromPoint(Point screen) {
+  return reinterpret_cast<WindowHandle>(::WindowFromPoint(POINT{screen.x, screen.y}));
+}
+
+void ButtonWindow::SetCapture(WindowHandle window) { ::SetCapture(ToHwnd(window)); }
+
+WindowHandle ButtonWindow::GetCapture() { return reinterpret_cast<WindowHandle>(::GetCapture()); }
+
+void ButtonWindow::ReleaseCapture() { ::ReleaseCapture(); }
+
+ModuleHandle ButtonWindow::GetModuleHandleA(std::string_view library) {
+  return reinterpret_cast<ModuleHandle>(::GetModuleHandleA(std::string(library).c_str()));
+}
+
+// From the system folder only: a DLL of that name beside the program must never load.
+ModuleHandle ButtonWindow::LoadLibraryA(std::string_view library) {
+  std::wstring name(library.begin(), library.end());
+  if (name.find(L'.') == std::wstring::npos) name += L".dll";
+  return reinterpret_cast<ModuleHandle>(wendral::win32::LoadSystemLibrary(name.c_str()));
+}
+
+std::uintptr_t ButtonWindow::GetProcAddress(ModuleHandle module, std::string_view function) {
+  return reinterpret_cast<std::uintptr_t>(
+      ::GetProcAddress(reinterpret_cast<HMODULE>(module), std::string(function).c_str()));
+}
+
+void ButtonWindow::FreeLibrary(ModuleHandle module) { ::FreeLibrary(reinterpret_cast<HMODULE>(module)); }
+
+bool ButtonWindow::TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) {
+  using TrackProc = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+  // Resolved once: user32 is always mapped; comctl32 stays loaded for the process.
+  static const auto user32 = reinterpret_cast<TrackProc>(
+      reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32"), "TrackMouseEvent")));
+  static const auto comctl32 = [] {
+    HMODULE module = ::GetModuleHandleA("comctl32");
+    if (!module) module = wendral::win32::LoadSystemLibrary(L"comctl32.dll");
+    return reinterpret_cast<TrackProc>(
+        reinterpret_cast<void*>(module ? ::GetProcAddress(module, "_TrackMouseEvent") : nullptr));
+  }();
+  const TrackProc track = service == TrackService::User32 ? user32 : comctl32;
+  if (!track) return false;
+  TRACKMOUSEEVENT tme{};
+  tme.cbSize = sizeof tme;  // 16 on the 32-bit target
+  tme.dwFlags = request.dwFlags;
+  tme.hwndTrack = ToHwnd(request.hwndTrack);
+  tme.dwHoverTime = request.dwHoverTime;
+  return track(&tme) != FALSE;
+}
+
+PreviousProcedure ButtonWindow::InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) {
+  return InstallHook(ToHwnd(window), std::move(hook));
+}
+
+void ButtonWindow::RemoveWindowHook(WindowHandle window, PreviousProcedure previous) {
+  RemoveHook(ToHwnd(window), previous);
+}
+
+MessageResult ButtonWindow::CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
+                                                  WParam wparam, LParam lparam) {
+  return CallBelow(previous, ToHwnd(hwnd), msg, wparam, lparam);
+}
+
+}  // namespace quillet::win32
