@@ -16,7 +16,14 @@ wine_run=$1 marker=$2 loader=$3 work=$4 known_list=$5 exe=$6 window=$7
 shift 7
 program=$(basename "$exe")
 always_checked="msimg32.dll uxtheme.dll version.dll comctl32.dll dwmapi.dll"
-base_overrides="mscoree,mshtml=;winemenubuilder.exe=d"
+# No debugger: a planted DLL that breaks the program would otherwise leave it hanging in
+# winedbg until the wait below gives up, where it should fail at once.
+base_overrides="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
+
+# The prefix and its server are readied once; every run then starts Wine's loader directly
+# in that environment instead of readying them again.
+mapfile -d '' wine_env < <("$wine_run" --env)
+wine_loader=$(printf '%s\n' "${wine_env[@]}" | sed -n 's/^WINELOADER=//p')
 
 known=$(grep -v '^#' "$known_list" | tr 'A-Z' 'a-z')
 rm -rf "$work"
@@ -35,8 +42,8 @@ stage() {
 run_program() {
   local dir=$1 overrides=$2 log=$3 pid shown=0
   shift 3
-  (cd "$dir" && WINEDLLOVERRIDES="$base_overrides;$overrides" WINEDEBUG="${DEBUG_CHANNELS:--all}" \
-     exec "$wine_run" "./$program" "$@") >/dev/null 2>"$log" &
+  (cd "$dir" && exec env "${wine_env[@]}" WINEDLLOVERRIDES="$base_overrides;$overrides" \
+       WINEDEBUG="${DEBUG_CHANNELS:--all}" "$wine_loader" "./$program" "$@") >/dev/null 2>"$log" &
   pid=$!
   if [ "$window" = - ]; then
     # A program without a window must finish its work; a hung one counts as a failed start.
@@ -117,8 +124,8 @@ for dll in $candidates; do
   dir="$work/${dll%.dll}"
   rm -f "$dir/$dll.loaded"
   cp "$loader" "$dir/"
-  (cd "$dir" && WINEDLLOVERRIDES="$base_overrides;${dll%.dll}=n,b" "$wine_run" "./$(basename "$loader")" "$dll") \
-    >/dev/null 2>&1 || true
+  (cd "$dir" && exec env "${wine_env[@]}" WINEDLLOVERRIDES="$base_overrides;${dll%.dll}=n,b" \
+     "$wine_loader" "./$(basename "$loader")" "$dll") >/dev/null 2>&1 || true
   if [ ! -e "$dir/$dll.loaded" ]; then
     echo "FAIL $dll: a plain load does not pick up a planted $dll here, so its check proves nothing"
     failed=1
