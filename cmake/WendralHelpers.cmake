@@ -18,10 +18,49 @@ if(CMAKE_CROSSCOMPILING)
                  FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                   WORLD_READ WORLD_EXECUTE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+  # Are the test programs of this build built? The environment's WENDRAL_WINE_TESTS=ON or OFF
+  # says so (the test command builds them only for the build whose suites it runs, and
+  # leaves nothing behind in the cache); unset, they are built where
+  # this machine runs the build's programs under Wine (some kernels refuse 32-bit code). Where
+  # they are not, every suite is still registered, so ctest -N counts them all, and ctest
+  # lists them as disabled; the static checks of the programs run either way.
+  if(DEFINED ENV{WENDRAL_WINE_TESTS})
+    set(WENDRAL_WINE_RUNS $ENV{WENDRAL_WINE_TESTS})
+    set(wine_probe_says "WENDRAL_WINE_TESTS=$ENV{WENDRAL_WINE_TESTS}")
+  else()
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env WINEPREFIX=${WENDRAL_WINEPREFIX}
+                            WINEARCH=${WENDRAL_WINE_ARCH} bash ${PROJECT_SOURCE_DIR}/tools/wine-exec.sh --probe
+                    RESULT_VARIABLE wine_probe OUTPUT_VARIABLE wine_probe_says
+                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(wine_probe EQUAL 0)
+      set(WENDRAL_WINE_RUNS ON)
+    else()
+      set(WENDRAL_WINE_RUNS OFF)
+    endif()
+  endif()
+  if(NOT WENDRAL_WINE_RUNS)
+    message(STATUS "Windows suites registered, not built: ${wine_probe_says}")
+  endif()
   # The native tool of the sibling build directory (tools/test-all.sh builds it first).
   set(QUILLET_NATIVE_RENDER "${CMAKE_BINARY_DIR}/../native/bin/quillet-render" CACHE FILEPATH
       "native quillet-render whose PNGs quillet-render.exe must reproduce")
 endif()
+
+# wendral_runnable_only([TARGETS <targets...>] [TESTS <tests...>])
+# Test programs and tests that need Wine to run this build: left out of the default build and
+# disabled where it can't (see WENDRAL_WINE_RUNS).
+function(wendral_runnable_only)
+  cmake_parse_arguments(R "" "" "TARGETS;TESTS" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING OR WENDRAL_WINE_RUNS)
+    return()
+  endif()
+  if(R_TARGETS)
+    set_target_properties(${R_TARGETS} PROPERTIES EXCLUDE_FROM_ALL TRUE)
+  endif()
+  if(R_TESTS)
+    set_tests_properties(${R_TESTS} PROPERTIES DISABLED TRUE)
+  endif()
+endfunction()
 
 # wendral_test(<name> SOURCES <files...> LIBS <libs...> [LABELS <labels...>])
 # One executable per suite and one CTest entry per executable: under Wine a process start
@@ -40,6 +79,7 @@ function(wendral_test name)
     list(APPEND labels native)
   endif()
   set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT 600)
+  wendral_runnable_only(TARGETS ${name} TESTS ${name})
 endfunction()
 
 # Adds every immediate subdirectory of the current source directory that holds a CMakeLists.txt,
@@ -75,4 +115,5 @@ function(wendral_compare_render_tools name)
                    -P ${PROJECT_SOURCE_DIR}/tests/caption/compare_render_tools.cmake)
   set_tests_properties(${name} PROPERTIES LABELS "button;wine" TIMEOUT 900
                        SKIP_REGULAR_EXPRESSION "native quillet-render not built")
+  wendral_runnable_only(TESTS ${name})
 endfunction()

@@ -5,7 +5,7 @@
 # The Windows suites run from the win32 build where this machine runs 32-bit code, and
 # from the win64 build under 64-bit Wine where its kernel refuses it (the Wine runner
 # decides). WENDRAL_WINE64=1 takes the 64-bit path on any machine. The static checks of
-# the 32-bit program (its imports against Windows XP, its manifest) run either way.
+# the other build's programs (imports against Windows XP, known DLLs, manifest) run either way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -25,9 +25,26 @@ export DISPLAY=$display
 
 jobs=$(nproc)
 status=0
+
+# Which Windows build's suites run here: the win32 build's where this machine runs 32-bit
+# code, else the win64 build's under 64-bit Wine. Only that build compiles its test
+# programs; the other builds its programs for the packages and their static checks.
+probe() { WINEPREFIX="$PWD/build/$1/wineprefix" WINEARCH=$1 tools/wine-exec.sh --probe; }
+if why=$(probe win32); then
+  wine_preset=win32 other_preset=win64
+elif why64=$(probe win64); then
+  wine_preset=win64 other_preset=win32
+  why="$why; $why64"
+else
+  echo "Neither Windows build can run under Wine here: $why; $(probe win64 || true)" >&2
+  exit 1
+fi
+
 for preset in native win32 win64 sanitize; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" -j "$jobs"
+  wine_tests=OFF
+  [ "$preset" = "$wine_preset" ] && wine_tests=ON
+  WENDRAL_WINE_TESTS=$wine_tests cmake --preset "$preset" >/dev/null
+  WENDRAL_WINE_TESTS=$wine_tests cmake --build --preset "$preset" -j "$jobs"
 done
 
 echo "== release packages =="
@@ -36,24 +53,12 @@ for preset in win32 win64; do
   tools/check-package.sh "build/$preset" || status=1
 done
 
-if why=$(build/win32/wine-run.sh --probe); then
-  wine_preset=win32
-elif why64=$(build/win64/wine-run.sh --probe); then
-  wine_preset=win64
-  why="$why; $why64"
-else
-  echo "Neither Windows build can run under Wine here: $why; $(build/win64/wine-run.sh --probe || true)" >&2
-  exit 1
-fi
-
 echo "== native tests =="
 ctest --preset native -j "$jobs" || status=1
 echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz targets =="
 ctest --preset sanitize -j "$jobs" || status=1
 echo "== Windows tests under Wine: the $wine_preset build ($why) =="
 ctest --preset "$wine_preset" -j "$jobs" || status=1
-if [ "$wine_preset" = win64 ]; then
-  echo "== static checks of the 32-bit program =="
-  ctest --preset win32 -L static || status=1
-fi
+echo "== static checks of the $other_preset programs =="
+ctest --preset "$other_preset" -L static || status=1
 exit $status
