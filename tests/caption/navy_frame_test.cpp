@@ -195,11 +195,7 @@ TEST_P(NavyFrameTest, FocusRectangleInvertsEveryOtherPixelOfItsOutlineInEveryLoo
   for (int look = 0; look < 3; ++look) {
     if (look == 1) Hover();
     if (look == 2) host.PressButton();
-    Button().ShowFocusRect(false);
-    host.PaintNow();
-    const std::vector<std::uint32_t> plain = host.Raster().Pixels();
-    Button().ShowFocusRect(true);
-    host.PaintNow();
+    const std::vector<std::uint32_t> plain = PaintPlainThenDotted(host);
     const Rect outline{2, 2, W - 2, H - 2};
     EXPECT_NEAR(DottedPixels(plain, host.Raster().Pixels(), W, outline, "look " + std::to_string(look)),
                 HalfOutline(outline), 4)

@@ -169,11 +169,7 @@ TEST_F(TwoToneGlossFocus, PressedItStaysRoundTheCaption) {
   host.MovePointerTo(50, 15);
   host.PressButton();
   const std::vector<std::uint32_t> pressed_focused = host.Raster().Pixels();
-  Button().ShowFocusRect(false);
-  host.PaintNow();
-  plain = host.Raster().Pixels();
-  Button().ShowFocusRect(true);
-  host.PaintNow();
+  plain = PaintPlainThenDotted(host);
   ExpectAround(Rect{28, 9, 71, 23});
   EXPECT_EQ(host.Raster().Pixels(), pressed_focused);
 }

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "button/quillet_button.h"
 #include "button/surface.h"
+#include "headless/headless_host.h"
 
 namespace quillet::testing {
 
@@ -30,6 +32,17 @@ inline int DottedPixels(const std::vector<std::uint32_t>& plain, const std::vect
   }
   EXPECT_EQ(plain.size(), dotted.size()) << what;
   return changed;
+}
+
+// Paints the button once with ShowFocusRect off and answers those pixels, then once with it
+// on (the raster holds that painting).
+inline std::vector<std::uint32_t> PaintPlainThenDotted(HeadlessHost& host) {
+  host.Control().ShowFocusRect(false);
+  host.PaintNow();
+  std::vector<std::uint32_t> plain = host.Raster().Pixels();
+  host.Control().ShowFocusRect(true);
+  host.PaintNow();
+  return plain;
 }
 
 // Every other pixel of the outline's walk: its length halved, give or take the corners.

@@ -120,11 +120,7 @@ class LookTest : public CaptionTest {
   // Paints once with ShowFocusRect off and once on; answers how many pixels changed, each
   // required to invert a pixel of the outline of `outline`.
   int DottedPixels(const Rect& outline) {
-    Button().ShowFocusRect(false);
-    host.PaintNow();
-    const std::vector<std::uint32_t> plain = host.Raster().Pixels();
-    Button().ShowFocusRect(true);
-    host.PaintNow();
+    const std::vector<std::uint32_t> plain = PaintPlainThenDotted(host);
     return quillet::testing::DottedPixels(plain, host.Raster().Pixels(), W, outline);
   }
 
