@@ -5,6 +5,7 @@
 
 #include "app/user_texts.h"
 #include "app_fixture.h"
+#include "support/refused_names.h"
 
 namespace wendral::test {
 namespace {
@@ -173,23 +174,14 @@ TEST_F(MainWindowTest, CafeModeCountsItsFailedWrites) {
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 3), "cafe");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-  EXPECT_EQ(messages.shown[0].text, texts::CafeWritesFailed(4, 200, true));
-  EXPECT_NE(messages.shown[0].text.find("200处写入中有4处"), std::string::npos);
+  EXPECT_EQ(messages.shown[0].text,
+            "修改失败:网吧模式的200处写入中有4处没有成功。\n"
+            "没有修改注册表的权限:请右键点击本程序,选择\"以管理员身份运行\"后再试。");
 }
 
 TEST_F(MainWindowTest, NamesTheStickCannotBroadcastAreRefusedBeforeAnyWrite) {
-  struct Case {
-    std::string name;
-    std::string mustSay;
-  };
-  const std::vector<Case> refused = {
-      {std::string(33, 'a'), "33个字节"},
-      {"一二三四五六七八九十一二三四五六七", "34个字节"},  // 17 characters, 34 bytes
-      {"WiFi \xF0\x9F\x98\x80", "无法使用的字符"},           // an emoji
-      {"와이파이", "无法使用的字符"},                            // Hangul has no GBK form
-  };
   window.tag1 = "0001";
-  for (const Case& c : refused) {
+  for (const RefusedName& c : RefusedNames()) {
     for (SelectedOption mode : {SelectedOption::Option1, SelectedOption::Option3}) {
       messages.shown.clear();
       window.text1 = c.name;
@@ -198,7 +190,7 @@ TEST_F(MainWindowTest, NamesTheStickCannotBroadcastAreRefusedBeforeAnyWrite) {
       EXPECT_TRUE(AllNames() == before) << c.name;
       ASSERT_EQ(messages.shown.size(), 1u) << c.name;
       EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
-      EXPECT_NE(messages.shown[0].text.find(c.mustSay), std::string::npos) << messages.shown[0].text;
+      EXPECT_NE(messages.shown[0].text.find(c.says), std::string::npos) << messages.shown[0].text;
     }
   }
   // The limits themselves are accepted, and so are letters GBK does hold.

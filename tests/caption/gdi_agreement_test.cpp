@@ -1,29 +1,20 @@
-// The same buttons driven through the same setters and input, drawn once by GDI on a
-// memory DIB and once by the software raster (given Wine's system colours): every pixel
-// inside the window region must agree. Captions are left out; the raster draws no text here.
+// The navy frame and pictures drawn by GDI and by the raster through the same setters and
+// input: every pixel inside the window region must agree. Captions are left out; the raster
+// draws no text here.
 #include <gtest/gtest.h>
-#include <windows.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "support/gdi_agreement.h"
 #include "raster/memory_picture.h"
-#include "raster/raster_surface.h"
 #include "win32/gdi_picture.h"
-#include "win32/gdi_surface.h"
-#include "render_button.h"
-#include "support/wine_system_colors.h"
 
-namespace quillet::render {
+namespace quillet::testing {
 namespace {
 
-struct Rendering {
-  std::int32_t width = 0, height = 0;
-  std::vector<std::uint32_t> pixels;
-  std::optional<RegionShape> region;
-  Rect caption;
-};
+GdiAgreement agreement("caption");
 
 struct Pictures {
   PictureType type = PictureType::None;
@@ -37,62 +28,12 @@ PicturePtr Gdi(PictureType t, const PictureImage& i) {
   return i.width ? GdiPicture::FromImage(t, i) : nullptr;
 }
 
-Rendering OnRaster(const RenderOptions& o, const Pictures& p) {
-  HeadlessForm form;
-  HeadlessHost host(form, PlacementFor(o));
-  host.Raster().SetSystemColors(WineSystemColors());
-  DriveButton(host, o, {Memory(p.type, p.image), Memory(p.type, p.hover)});
-  const RasterSurface& r = host.Raster();
-  return {r.Width(), r.Height(), r.Pixels(), LastRegion(host), host.Control().CaptionFocusRect()};
-}
-
-Rendering OnGdi(const RenderOptions& o, const Pictures& p) {
-  HeadlessForm form;
-  HeadlessHost host(form, PlacementFor(o));
-  std::unique_ptr<GdiDibSurface> gdi;
-  DriveButton(host, o, {Gdi(p.type, p.image), Gdi(p.type, p.hover)}, [&gdi](HeadlessHost& h) {
-    gdi = GdiDibSurface::Create(h.Raster().Width(), h.Raster().Height());
-    if (gdi) h.Recorder().SetInner(*gdi);
-  });
-  if (!gdi) return {};
-  const std::uint32_t* bits = gdi->Pixels();
-  return {gdi->Width(), gdi->Height(),
-          std::vector<std::uint32_t>(bits, bits + static_cast<std::size_t>(gdi->Width()) * gdi->Height()),
-          LastRegion(host), host.Control().CaptionFocusRect()};
-}
-
-long long compared_pixels = 0;
-int compared_buttons = 0;
-
-// Number of differing pixels inside the region, outside `skip`; reports the first few.
 long Differences(const RenderOptions& o, const Pictures& p, const std::string& name, bool skip_caption = false) {
-  const Rendering a = OnGdi(o, p), b = OnRaster(o, p);
-  EXPECT_EQ(a.width, b.width) << name;
-  EXPECT_EQ(a.height, b.height) << name;
-  EXPECT_EQ(a.region, b.region) << name;
-  if (a.pixels.empty() || a.width != b.width || a.height != b.height) return 1;
-  const std::vector<std::uint8_t> rgba = ButtonRgba(a.pixels.data(), a.width, a.height, a.region);
-  const Rect skip = skip_caption ? Rect{a.caption.left - 2, a.caption.top - 2, a.caption.right + 2,
-                                        a.caption.bottom + 2}
-                                 : Rect{};
-  long diffs = 0;
-  std::string report;
-  for (std::int32_t y = 0; y < a.height; ++y)
-    for (std::int32_t x = 0; x < a.width; ++x) {
-      const std::size_t i = static_cast<std::size_t>(y) * a.width + x;
-      if (rgba[4 * i + 3] == 0) continue;
-      if (x >= skip.left && x < skip.right && y >= skip.top && y < skip.bottom) continue;
-      ++compared_pixels;
-      const std::uint32_t g = a.pixels[i] & 0xFFFFFF, r = b.pixels[i] & 0xFFFFFF;
-      if (g != r && ++diffs <= 6) {
-        char buf[80];
-        std::snprintf(buf, sizeof buf, " (%d,%d) gdi %06x raster %06x;", x, y, g, r);
-        report += buf;
-      }
-    }
-  ++compared_buttons;
-  EXPECT_EQ(diffs, 0) << name << report;
-  return diffs;
+  AgreementCase c{o};
+  c.raster_pictures = {Memory(p.type, p.image), Memory(p.type, p.hover)};
+  c.gdi_pictures = {Gdi(p.type, p.image), Gdi(p.type, p.hover)};
+  c.skip_caption = skip_caption;
+  return agreement.Differences(c, name);
 }
 
 PictureImage Pattern(std::int32_t w, std::int32_t h, std::uint32_t seed, bool mask) {
@@ -112,22 +53,12 @@ PictureImage Pattern(std::int32_t w, std::int32_t h, std::uint32_t seed, bool ma
 TEST(GdiAgreement, NavyFrameInEveryLookStateSizeAndColour) {
   const std::pair<Size, Color> shapes[] = {
       {{100, 30}, 0xE7EBEC}, {{57, 21}, 0x3060C0}, {{160, 48}, 0x000000}, {{15, 15}, 0xFFFFFF}};
+  const std::int32_t navy = RenderOptions{}.style;
   for (const auto& [size, colour] : shapes)
     for (Look look : {Look::Normal, Look::Hot, Look::Pressed})
-      for (int bits = 0; bits < 32; ++bits) {
-        RenderOptions o;
-        o.width = size.cx;
-        o.height = size.cy;
-        o.back_color = colour;
-        o.look = look;
-        o.enabled = (bits & 1) == 0;
-        o.focus = (bits & 2) != 0;
-        o.display_as_default = (bits & 4) != 0;
-        o.show_focus_rect = (bits & 8) != 0;
-        o.active = (bits & 16) == 0;
-        const std::string name = std::to_string(size.cx) + "x" + std::to_string(size.cy) + " look " +
-                                 std::to_string(static_cast<int>(look)) + " bits " + std::to_string(bits);
-        if (Differences(o, {}, name) > 0) return;
+      for (int bits = 0; bits < kChecked; ++bits) {
+        const RenderOptions o = StateOptions(navy, size, colour, look, bits);
+        if (Differences(o, {}, DescribeState(o, bits)) > 0) return;
       }
   RenderOptions checked;
   checked.checkbox = checked.value = true;
@@ -169,9 +100,8 @@ TEST(GdiAgreement, TheFrameAroundACaptionAgrees) {
     o.look = look;
     Differences(o, {}, "caption look " + std::to_string(static_cast<int>(look)), true);
   }
-  std::printf("[caption] %d buttons, %lld pixels compared between GDI and the raster\n", compared_buttons,
-              compared_pixels);
+  agreement.PrintTotals();
 }
 
 }  // namespace
-}  // namespace quillet::render
+}  // namespace quillet::testing

@@ -1,9 +1,11 @@
 // The navy-frame look (style 2) pixel by pixel, at several sizes and base colours, in every
 // look: expected colours come from the painting rules (which line, which offset of the base
 // colour, which fixed trim colour), read back at the coordinates each rule paints.
+#include <string>
 #include <tuple>
 
 #include "caption_fixture.h"
+#include "support/dotted_rect.h"
 
 namespace quillet::testing {
 namespace {
@@ -193,25 +195,11 @@ TEST_P(NavyFrameTest, FocusRectangleInvertsEveryOtherPixelOfItsOutlineInEveryLoo
   for (int look = 0; look < 3; ++look) {
     if (look == 1) Hover();
     if (look == 2) host.PressButton();
-    Button().ShowFocusRect(false);
-    host.PaintNow();
-    const std::vector<std::uint32_t> plain = host.Raster().Pixels();
-    Button().ShowFocusRect(true);
-    host.PaintNow();
-    const std::vector<std::uint32_t>& dotted = host.Raster().Pixels();
-    int inverted = 0;
-    for (std::int32_t y = 0; y < H; ++y)
-      for (std::int32_t x = 0; x < W; ++x) {
-        const std::size_t i = static_cast<std::size_t>(y) * W + x;
-        if ((plain[i] & 0xFFFFFF) == (dotted[i] & 0xFFFFFF)) continue;
-        ++inverted;
-        const bool on_outline = (x == 2 || x == W - 3 || y == 2 || y == H - 3) && x >= 2 &&
-                                x <= W - 3 && y >= 2 && y <= H - 3;
-        EXPECT_TRUE(on_outline) << look << ": " << x << "," << y;
-        EXPECT_EQ(dotted[i] & 0xFFFFFF, ~plain[i] & 0xFFFFFF) << x << "," << y;
-      }
-    const int outline = 2 * (W - 4) + 2 * (H - 4) - 4;
-    EXPECT_NEAR(inverted, outline / 2, 4) << look;
+    const std::vector<std::uint32_t> plain = PaintPlainThenDotted(host);
+    const Rect outline{2, 2, W - 2, H - 2};
+    EXPECT_NEAR(DottedPixels(plain, host.Raster().Pixels(), W, outline, "look " + std::to_string(look)),
+                HalfOutline(outline), 4)
+        << look;
   }
 }
 

@@ -2,6 +2,7 @@
 // a name code page 936 cannot hold never reaches the file.
 #include "app/main_window_logic.h"
 #include "app/app_fixture.h"
+#include "support/refused_names.h"
 
 namespace wendral::test {
 namespace {
@@ -21,16 +22,15 @@ TEST_F(RefusedApplyTest, ARefusedApplyLeavesTheSettingsFileByteForByte) {
     std::string name;
     SelectedOption mode;
   };
-  const std::vector<Case> refused = {
-      {std::string(33, 'a'), SelectedOption::Option3},
-      {"一二三四五六七八九十一二三四五六七", SelectedOption::Option3},
-      {"Wi\xF0\x9F\x98\x80" "Fi", SelectedOption::Option3},
+  std::vector<Case> refused;
+  for (const RefusedName& r : RefusedNames()) refused.push_back({r.name, SelectedOption::Option3});
+  refused.insert(refused.end(), {
       {"a\r\nSSIDITEMO=0042", SelectedOption::Option3},  // a line break: lines of its own in the file
       {"b\n", SelectedOption::Option3},
       {"c\rd", SelectedOption::Option3},
       {"ok", SelectedOption::Option1},  // no slot found yet
       {"ok", SelectedOption::Option2},  // a slot past "0099"
-  };
+  });
   for (const Case& c : refused) {
     messages.shown.clear();
     window.text1 = c.name;

@@ -16,6 +16,7 @@
 #include "raster/region_mask.h"
 #include "win32/gdi_picture.h"
 #include "win32/gdi_surface.h"
+#include "support/pixel_difference.h"
 #include "support/wine_system_colors.h"
 
 namespace quillet {
@@ -55,23 +56,11 @@ long Compare(const std::string& name, std::int32_t w, std::int32_t h,
       g[y * w + x] = r[static_cast<std::size_t>(y) * w + x] = Background(x, y);
   draw(*gdi);
   draw(raster);
-  g = gdi->Pixels();
-  long diffs = 0;
-  std::string report;
-  for (std::int32_t y = 0; y < h; ++y)
-    for (std::int32_t x = 0; x < w; ++x) {
-      const std::uint32_t a = g[y * w + x] & 0xFFFFFF;
-      const std::uint32_t b = r[static_cast<std::size_t>(y) * w + x] & 0xFFFFFF;
-      if (a != b && ++diffs <= 8) {
-        char buf[96];
-        std::snprintf(buf, sizeof buf, " (%d,%d) gdi %06x raster %06x;", x, y, a, b);
-        report += buf;
-      }
-    }
+  const testing::PixelDifference d = testing::ComparePixels(gdi->Pixels(), r.data(), w, h, {}, 8);
   ++totals.scripts;
-  totals.pixels += static_cast<long long>(w) * h;
-  EXPECT_EQ(diffs, 0) << name << ":" << report;
-  return diffs;
+  totals.pixels += d.compared;
+  EXPECT_EQ(d.count, 0) << name << ":" << d.report;
+  return d.count;
 }
 
 const std::int32_t kDirs[8][2] = {{1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}, {-1, -1}, {0, -1}, {1, -1}};

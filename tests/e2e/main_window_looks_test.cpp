@@ -7,13 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "app/feedback.h"
 #include "e2e_fixture.h"
 #include "screen_capture.h"
 
@@ -243,8 +239,7 @@ TEST_F(MainWindowLooksTest, BannerIsOnTheFirstPaintAndStaysOnRepaints) {
 // ----- The feedback page ----------------------------------------------------------------
 
 std::vector<std::wstring> RecordedLines(const std::wstring& file) {
-  std::ifstream in(std::filesystem::path(file), std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = test::ReadFileBytes(file);
   std::vector<std::wstring> lines;
   std::size_t start = 0;
   for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {
@@ -267,10 +262,7 @@ std::wstring OpenedAddress(const std::wstring& commandLine) {
 }
 
 TEST_F(MainWindowLooksTest, LabelAndBannerOpenTheFeedbackPageInTheBrowser) {
-  wchar_t driver[MAX_PATH];
-  GetModuleFileNameW(nullptr, driver, MAX_PATH);
-  std::wstring recorder = driver;
-  recorder = recorder.substr(0, recorder.find_last_of(L'\\')) + L"\\wendral_e2e_link_recorder.exe";
+  const std::wstring recorder = test::ExecutableFolder() + L"\\wendral_e2e_link_recorder.exe";
   const std::wstring record = program.directory() + L"\\browser-starts.txt";
   // The prefix's web browser for both schemes is the recorder while this case runs.
   const std::wstring command = L"\"" + recorder + L"\" \"" + record + L"\" \"%1\"";
@@ -300,8 +292,8 @@ TEST_F(MainWindowLooksTest, LabelAndBannerOpenTheFeedbackPageInTheBrowser) {
 
   const std::vector<std::wstring> starts = RecordedLines(record);
   ASSERT_EQ(starts.size(), 2u);
-  const std::wstring address(kFeedbackPageAddress, kFeedbackPageAddress + sizeof kFeedbackPageAddress - 1);
-  for (const std::wstring& start : starts) EXPECT_EQ(OpenedAddress(start), address) << start;
+  for (const std::wstring& start : starts)
+    EXPECT_EQ(OpenedAddress(start), L"https://wendral.example.org/feedback") << start;
   EXPECT_TRUE(program.Running());
   CloseWith(form);
   DeleteFileW(record.c_str());

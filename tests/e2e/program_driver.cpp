@@ -1,20 +1,10 @@
 #include "program_driver.h"
 
 #include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace wendral::e2e {
 namespace {
-
-std::wstring DriverDirectory() {
-  wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path, n);
-  return dir.substr(0, dir.find_last_of(L'\\'));
-}
 
 void SendKey(WORD vk, bool up) {
   INPUT input{};
@@ -33,52 +23,18 @@ void MovePointerTo(int x, int y) {
   SendInput(1, &input, sizeof input);
 }
 
-struct FindRequest {
-  DWORD processId;
-  const wchar_t* className;
-  const wchar_t* title;
-  HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
-  auto* request = reinterpret_cast<FindRequest*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  if (pid != request->processId || !IsWindowVisible(window)) return TRUE;
-  wchar_t name[64] = {};
-  GetClassNameW(window, name, 64);
-  if (std::wstring(name) != request->className) return TRUE;
-  if (request->title && WindowText(window) != request->title) return TRUE;
-  request->found = window;
-  return FALSE;
-}
-
 }  // namespace
-
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    Sleep(50);
-  }
-  return true;
-}
 
 ProgramDriver::ProgramDriver() {
   static std::atomic<int> counter{0};
-  dir_ = DriverDirectory() + L"\\e2e-run-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+  dir_ = test::ExecutableFolder() + L"\\e2e-run-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
          std::to_wstring(counter++);
   CreateDirectoryW(dir_.c_str(), nullptr);
-  CopyFileW((DriverDirectory() + L"\\wendral.exe").c_str(), (dir_ + L"\\wendral.exe").c_str(), FALSE);
+  CopyFileW((test::ExecutableFolder() + L"\\wendral.exe").c_str(), (dir_ + L"\\wendral.exe").c_str(), FALSE);
 }
 
 ProgramDriver::~ProgramDriver() {
-  if (process_.hProcess) {
-    if (Running()) TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-  }
+  process_.End();
   const std::wstring settings = SettingsFile();
   SetFileAttributesW(settings.c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(settings.c_str());
@@ -87,55 +43,29 @@ ProgramDriver::~ProgramDriver() {
   RemoveDirectoryW(dir_.c_str());
 }
 
-std::string ProgramDriver::SettingsBytes() const {
-  std::ifstream in(std::filesystem::path(SettingsFile()), std::ios::binary);
-  if (!in) return "<no file>";
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+std::string ProgramDriver::SettingsBytes() const { return test::ReadFileBytes(SettingsFile()); }
 
-void ProgramDriver::WriteSettings(const std::string& bytes) const {
-  std::ofstream(std::filesystem::path(SettingsFile()), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+void ProgramDriver::WriteSettings(const std::string& bytes) const { test::WriteFileBytes(SettingsFile(), bytes); }
 
-void ProgramDriver::Start() {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  std::wstring exe = dir_ + L"\\wendral.exe";
-  std::wstring command = L"\"" + exe + L"\"";
-  CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(), &startup,
-                 &process_);
-  WaitForInputIdle(process_.hProcess, 10000);
-}
+void ProgramDriver::Start() { process_.Start(dir_ + L"\\wendral.exe", L"", dir_); }
 
-bool ProgramDriver::Running() const {
-  return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool ProgramDriver::Running() const { return process_.Running(); }
 
-bool ProgramDriver::WaitForExit(DWORD timeoutMs) const {
-  return WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
-}
+bool ProgramDriver::WaitForExit(DWORD timeoutMs) const { return process_.WaitForExit(timeoutMs); }
 
 HWND ProgramDriver::FindVisible(const wchar_t* className, const wchar_t* title) const {
-  FindRequest request{process_.dwProcessId, className, title, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&request));
-  return request.found;
+  return process_.VisibleWindow(className, title);
 }
 
 HWND ProgramDriver::WaitForWindow(const wchar_t* className, const wchar_t* title, DWORD timeoutMs) const {
-  HWND found = nullptr;
-  WaitFor([&] { return (found = FindVisible(className, title)) != nullptr; }, timeoutMs);
+  HWND found = process_.WaitForWindow(className, title, timeoutMs);
   if (found) Sleep(150);  // let it finish painting and take the focus
   return found;
 }
 
 std::wstring ProgramDriver::BoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
-HWND ProgramDriver::Focus() const {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(process_.dwThreadId, &info);
-  return info.hwndFocus;
-}
+HWND ProgramDriver::Focus() const { return process_.Focus(); }
 
 void ProgramDriver::Activate(HWND window) {
   SetForegroundWindow(GetAncestor(window, GA_ROOT));
@@ -147,7 +77,7 @@ DWORD ProgramDriver::ReportedVersion() const {
   // it can serve as the thread's start routine; its result becomes the thread's exit code.
   const auto getVersion = reinterpret_cast<LPTHREAD_START_ROUTINE>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "GetVersion")));
-  HANDLE thread = CreateRemoteThread(process_.hProcess, nullptr, 0, getVersion, nullptr, 0, nullptr);
+  HANDLE thread = CreateRemoteThread(process_.Handle(), nullptr, 0, getVersion, nullptr, 0, nullptr);
   if (!thread) return 0;
   DWORD version = 0;
   if (WaitForSingleObject(thread, 5000) != WAIT_OBJECT_0 || !GetExitCodeThread(thread, &version)) version = 0;
@@ -159,7 +89,7 @@ COLORREF ProgramDriver::SystemColor(int index) const {
   // user32 too sits at the same address in every process; the index travels as the argument.
   const auto getSysColor = reinterpret_cast<LPTHREAD_START_ROUTINE>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetSysColor")));
-  HANDLE thread = CreateRemoteThread(process_.hProcess, nullptr, 0, getSysColor,
+  HANDLE thread = CreateRemoteThread(process_.Handle(), nullptr, 0, getSysColor,
                                      reinterpret_cast<void*>(static_cast<INT_PTR>(index)), 0, nullptr);
   if (!thread) return CLR_INVALID;
   DWORD color = CLR_INVALID;
@@ -227,13 +157,5 @@ void ProgramDriver::Type(const std::wstring& text) {
 }
 
 HWND Child(HWND parent, int id) { return GetDlgItem(parent, id); }
-
-std::wstring WindowText(HWND window) {
-  wchar_t text[512] = {};
-  // Another process's window: WM_GETTEXT crosses the boundary, GetWindowText does not for
-  // child windows.
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
-  return text;
-}
 
 }  // namespace wendral::e2e

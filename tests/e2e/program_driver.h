@@ -6,10 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "support/win32_test_utils.h"
+
 namespace wendral::e2e {
 
-// Polls until the condition holds; false on timeout.
-bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+using test::WaitFor;
+using test::WindowText;
 
 class ProgramDriver {
  public:
@@ -54,11 +56,10 @@ class ProgramDriver {
 
  private:
   std::wstring dir_;
-  PROCESS_INFORMATION process_{};
+  test::StartedProcess process_;
 };
 
 // A child of `parent` by control id.
 HWND Child(HWND parent, int id);
-std::wstring WindowText(HWND window);
 
 }  // namespace wendral::e2e

@@ -6,17 +6,14 @@
 
 #include <string>
 
+#include "support/win32_test_utils.h"
+
 namespace wendral::e2e {
 namespace {
 
 constexpr int kIconResource = 1;  // IDI_WENDRAL
 
-std::wstring ProgramPath() {
-  wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path, n);
-  return dir.substr(0, dir.find_last_of(L'\\')) + L"\\wendral.exe";
-}
+std::wstring ProgramPath() { return test::ExecutableFolder() + L"\\wendral.exe"; }
 
 // The icon drawn at its own size on white, read back pixel by pixel.
 COLORREF PixelOfIcon(HICON icon, int size, int x, int y) {

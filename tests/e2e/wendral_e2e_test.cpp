@@ -5,6 +5,7 @@
 
 #include "e2e_fixture.h"
 #include "resource_ids.h"
+#include "support/refused_names.h"
 #include "wine_registry.h"
 
 namespace wendral::e2e {
@@ -143,12 +144,14 @@ TEST_F(WendralE2eTest, KeyboardAloneReachesEveryControlInTabOrder) {
 TEST_F(WendralE2eTest, UnusableNamesAndUnknownSlotsAreRefusedWithoutWriting) {
   HWND form = StartLater(SettingsText(L"", "0000", ""));
   ASSERT_TRUE(form);
-  ReplaceName(form, std::wstring(33, L'a'));
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
-  EXPECT_NE(ConfirmBox().find(L"33个字节"), std::wstring::npos);
-  ReplaceName(form, L"와이파이");
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
-  EXPECT_NE(ConfirmBox().find(L"无法使用的字符"), std::wstring::npos);
+  for (const test::RefusedName& refused : test::RefusedNames()) {
+    const std::wstring name = test::Utf8ToWide(refused.name);
+    ReplaceName(form, name);
+    ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+    const std::wstring box = ConfirmBox();
+    EXPECT_NE(box.find(test::Utf8ToWide(refused.says)), std::wstring::npos)
+        << refused.name << ": " << test::WideToUtf8(box);
+  }
   EXPECT_EQ(SsidCount(QueryClass(kClass001)), 0);
 
   // No stick plugged in: the search keeps the empty tag, and apply must not write at the

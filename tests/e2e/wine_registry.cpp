@@ -6,6 +6,8 @@
 
 #include <sstream>
 
+#include "support/win32_test_utils.h"
+
 namespace wendral::e2e {
 
 const wchar_t kCurrentClass[] =
@@ -102,29 +104,8 @@ ScopedRegistryText::~ScopedRegistryText() {
 }
 
 RegDump QueryClass(const wchar_t* classKey) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  CreatePipe(&readEnd, &writeEnd, &inherit, 0);
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  std::wstring command = L"reg.exe query \"HKLM\\" + std::wstring(classKey) + L"\" /s";
-  PROCESS_INFORMATION process{};
-  CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                 &process);
-  CloseHandle(writeEnd);
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  CloseHandle(readEnd);
-  WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
+  const std::string bytes =
+      test::RunProcess(L"reg.exe query \"HKLM\\" + std::wstring(classKey) + L"\" /s", L"", 10000).out;
 
   std::wstring text(bytes.size(), L'\0');
   text.resize(static_cast<std::size_t>(

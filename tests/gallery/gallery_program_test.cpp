@@ -22,6 +22,7 @@
 #include "win32/gdi_surface.h"
 #include "render_button.h"
 #include "support/wine_system_colors.h"
+#include "support/win32_test_utils.h"
 
 namespace quillet::gallery {
 namespace {
@@ -129,35 +130,19 @@ int Differences(const ScreenShot& shot, const ExpectedLook& look, std::string* f
 class GalleryProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t path[MAX_PATH];
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring exe(path, n);
-    exe = exe.substr(0, exe.find_last_of(L'\\')) + L"\\quillet-gallery.exe";
-    std::wstring command = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    ASSERT_TRUE(CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process_));
-    WaitForInputIdle(process_.hProcess, 10000);
-    ASSERT_TRUE(WaitFor([&] { return (form_ = FindWindowW(kGalleryClassName, nullptr)) && IsWindowVisible(form_); }));
+    ASSERT_TRUE(process_.Start(wendral::test::ExecutableFolder() + L"\\quillet-gallery.exe"));
+    form_ = process_.WaitForWindow(kGalleryClassName);
+    ASSERT_NE(form_, nullptr);
     Sleep(300);
     ProgramDriver::Activate(form_);
   }
   void TearDown() override {
     if (form_) PostMessageW(form_, WM_CLOSE, 0, 0);
-    if (process_.hProcess) {
-      if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
-      CloseHandle(process_.hProcess);
-      CloseHandle(process_.hThread);
-    }
+    process_.WaitForExit(5000);
+    process_.End();
   }
   HWND Button(std::int32_t style) const { return GetDlgItem(form_, kFirstButtonId + style); }
-  HWND Focus() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(process_.dwThreadId, &info);
-    return info.hwndFocus;
-  }
+  HWND Focus() const { return process_.Focus(); }
   // Waits until the button shows `look` (or the time is up) and answers the differences.
   int ShowsWithin(HWND button, const ExpectedLook& look, const std::wstring& png_name) {
     RECT client;
@@ -175,7 +160,7 @@ class GalleryProgramTest : public ::testing::Test {
     return differences;
   }
 
-  PROCESS_INFORMATION process_{};
+  wendral::test::StartedProcess process_;
   HWND form_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 // 57-wide button is B + trunc(x * 20 / 56) per channel; pressed, B-0.05 = (154, 189, 217) to
 // B+0.03 = (175, 210, 238), a step of trunc(x * 21 / 56).
 #include "caption/caption_fixture.h"
+#include "support/dotted_rect.h"
 
 namespace quillet::testing {
 namespace {
@@ -95,28 +96,16 @@ TEST_F(SideGradientTest, BaseColoursClampAndSystemColoursResolve) {
 }
 
 TEST_F(SideGradientTest, FocusRectangleThreePixelsInsideOnlyInAnActiveRunningForm) {
-  const auto changed = [this](const std::vector<std::uint32_t>& plain) {
-    const std::vector<std::uint32_t>& now = host.Raster().Pixels();
-    int inverted = 0;
-    for (std::int32_t y = 0; y < H; ++y)
-      for (std::int32_t x = 0; x < W; ++x) {
-        const std::size_t i = static_cast<std::size_t>(y) * W + x;
-        if ((plain[i] & 0xFFFFFF) == (now[i] & 0xFFFFFF)) continue;
-        ++inverted;
-        const bool on_outline =
-            (x == 3 || x == W - 4 || y == 3 || y == H - 4) && x >= 3 && x <= W - 4 && y >= 3 && y <= H - 4;
-        EXPECT_TRUE(on_outline) << x << "," << y;
-        EXPECT_EQ(now[i] & 0xFFFFFF, ~plain[i] & 0xFFFFFF) << x << "," << y;
-      }
-    return inverted;
+  const Rect rect{3, 3, W - 3, H - 3};
+  const auto changed = [&](const std::vector<std::uint32_t>& plain) {
+    return DottedPixels(plain, host.Raster().Pixels(), W, rect);
   };
   ASSERT_TRUE(Button().ShowFocusRect());  // the style's default
   host.PaintNow();
   const std::vector<std::uint32_t> plain = host.Raster().Pixels();
   host.Focus();
   host.PaintNow();
-  const int outline = 2 * (W - 6) + 2 * (H - 6) - 4;
-  EXPECT_NEAR(changed(plain), outline / 2, 4);
+  EXPECT_NEAR(changed(plain), HalfOutline(rect), 4);
 
   // A default button shows it too; a designed form, an inactive form or ShowFocusRect off
   // shows none.
@@ -125,7 +114,7 @@ TEST_F(SideGradientTest, FocusRectangleThreePixelsInsideOnlyInAnActiveRunningFor
   ASSERT_FALSE(Button().HasFocus());
   host.ChangeAmbient("DisplayAsDefault", true);
   host.PaintNow();
-  EXPECT_NEAR(changed(plain), outline / 2, 4);
+  EXPECT_NEAR(changed(plain), HalfOutline(rect), 4);
   host.SetAmbient("UserMode", false);
   host.PaintNow();
   EXPECT_EQ(changed(plain), 0);
@@ -142,12 +131,8 @@ TEST_F(SideGradientTest, FocusRectangleThreePixelsInsideOnlyInAnActiveRunningFor
   host.Form().Activate();
   Hover();
   host.PressButton();
-  Button().ShowFocusRect(false);
-  host.PaintNow();
-  const std::vector<std::uint32_t> pressed = host.Raster().Pixels();
-  Button().ShowFocusRect(true);
-  host.PaintNow();
-  EXPECT_NEAR(changed(pressed), outline / 2, 4);
+  const std::vector<std::uint32_t> pressed = PaintPlainThenDotted(host);
+  EXPECT_NEAR(changed(pressed), HalfOutline(rect), 4);
 }
 
 class SmallSideGradientTest : public SideGradientTest {

@@ -4,7 +4,7 @@
 // given, and BackColor lightened by 0.02 worked out by hand.
 #include <tuple>
 
-#include "look_edge/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

@@ -4,7 +4,7 @@
 // mirrored gradients truncating the other way, upper right 0xFFF3D9 and lower right
 // 0xFDDD9F. Pressed side bands: 0xE6C891 + 0.02 = 0xEBCD96, 0xF6E4C2 - 0.01 = 0xF3E1BF,
 // 0xDCAB4E + 0.02 = 0xE1B053, 0xF0D29A - 0.01 = 0xEDCF97.
-#include "look_edge/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

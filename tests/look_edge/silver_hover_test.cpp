@@ -4,7 +4,7 @@
 // 0xDEE5E6 + 0.02 = 0xE3EAEB, 0xE5EAEB + 0.02 = 0xEAEFF0, 0xABB4B5 - 0.2 = 0x788182,
 // 0xC1B3A0 - 0.2 = 0x8E806D.
 #include "button/styles/style_renderers.h"
-#include "look_edge/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

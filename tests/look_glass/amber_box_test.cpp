@@ -3,7 +3,7 @@
 // amber fade in a navy frame when hot, pressed or checked. Colours worked out by hand.
 #include <vector>
 
-#include "look_glass/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

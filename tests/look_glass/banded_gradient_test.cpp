@@ -4,7 +4,7 @@
 // so row H - 2 shows step H - 8. Every colour below was worked out by hand from BackColor.
 #include <vector>
 
-#include "look_glass/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

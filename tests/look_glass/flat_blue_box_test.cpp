@@ -3,7 +3,7 @@
 // steps); each case's colours are worked out by hand below.
 #include <vector>
 
-#include "look_glass/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

@@ -1,7 +1,7 @@
 // Style 8: invisible at rest, glass under the pointer, deeper glass when pressed, a plain
 // patch when disabled. Expected colours are worked out by hand from the gradient steps:
 // the glass face is H - 2 rows tall (n = H - 3 steps), row y showing step y - 1.
-#include "look_glass/look_fixture.h"
+#include "support/look_fixture.h"
 
 namespace quillet::testing {
 namespace {

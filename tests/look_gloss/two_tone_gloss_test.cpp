@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "caption/caption_fixture.h"
+#include "support/dotted_rect.h"
 
 namespace quillet::testing {
 namespace {
@@ -144,51 +145,32 @@ class TwoToneGlossFocus : public CaptionTest {
     Button().ShowFocusRect(true);
     host.PaintNow();
   }
-  // The pixels the dotted rectangle changed.
-  std::vector<Point> Dots() {
-    std::vector<Point> dots;
-    for (std::int32_t y = 0; y < 30; ++y)
-      for (std::int32_t x = 0; x < 100; ++x) {
-        const std::size_t i = static_cast<std::size_t>(y) * 100 + x;
-        if ((host.Raster().Pixels()[i] ^ plain[i]) & 0xFFFFFF) dots.push_back(Point{x, y});
-      }
-    return dots;
-  }
-  // All dots on the outline of r, about every other pixel of it.
-  static void ExpectAround(const std::vector<Point>& dots, const Rect& r) {
-    for (const Point& p : dots)
-      EXPECT_TRUE((p.x == r.left || p.x == r.right - 1 || p.y == r.top || p.y == r.bottom - 1) &&
-                  p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom)
-          << p.x << "," << p.y;
-    const int outline = 2 * (r.right - r.left) + 2 * (r.bottom - r.top) - 4;
-    EXPECT_NEAR(static_cast<double>(dots.size()), outline / 2.0, 2);
+  // The dots drawn since `plain` all lie on the outline of r, about every other pixel of it.
+  void ExpectAround(const Rect& r) {
+    EXPECT_NEAR(DottedPixels(plain, host.Raster().Pixels(), 100, r), HalfOutline(r), 2);
   }
   std::vector<std::uint32_t> plain;
 };
 
 TEST_F(TwoToneGlossFocus, DrawnRoundTheCaptionWhereItStoodAtThePreviousRedraw) {
   // A 40 x 13 caption centred on 100 x 30 stands at (30, 9): the rectangle is (28, 9, 71, 23).
-  ExpectAround(Dots(), Rect{28, 9, 71, 23});
+  ExpectAround(Rect{28, 9, 71, 23});
   // A 20 x 13 caption moves to x = 40, but this redraw still uses the old rectangle ...
   text->size = Size{20, 13};
   Button().Caption(u"narrow");
-  ExpectAround(Dots(), Rect{28, 9, 71, 23});
+  ExpectAround(Rect{28, 9, 71, 23});
   EXPECT_EQ(Button().CaptionFocusRect(), (Rect{38, 9, 61, 23}));
   // ... and the next one the new.
   host.PaintNow();
-  ExpectAround(Dots(), Rect{38, 9, 61, 23});
+  ExpectAround(Rect{38, 9, 61, 23});
 }
 
 TEST_F(TwoToneGlossFocus, PressedItStaysRoundTheCaption) {
   host.MovePointerTo(50, 15);
   host.PressButton();
   const std::vector<std::uint32_t> pressed_focused = host.Raster().Pixels();
-  Button().ShowFocusRect(false);
-  host.PaintNow();
-  plain = host.Raster().Pixels();
-  Button().ShowFocusRect(true);
-  host.PaintNow();
-  ExpectAround(Dots(), Rect{28, 9, 71, 23});
+  plain = PaintPlainThenDotted(host);
+  ExpectAround(Rect{28, 9, 71, 23});
   EXPECT_EQ(host.Raster().Pixels(), pressed_focused);
 }
 
@@ -197,9 +179,9 @@ TEST_F(TwoToneGlossFocus, ADefaultButtonShowsItAnInactiveFormDoesNot) {
   host.Form().Activate();
   ASSERT_FALSE(Button().HasFocus());
   host.ChangeAmbient("DisplayAsDefault", true);
-  ExpectAround(Dots(), Rect{28, 9, 71, 23});
+  ExpectAround(Rect{28, 9, 71, 23});
   host.Form().Deactivate();
-  EXPECT_TRUE(Dots().empty());
+  EXPECT_EQ(DottedPixels(plain, host.Raster().Pixels(), 100, Rect{28, 9, 71, 23}), 0);
 }
 
 }  // namespace

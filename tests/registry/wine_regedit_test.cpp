@@ -8,27 +8,17 @@
 #include "formats/reg_file.h"
 #include "win32/win32_registry.h"
 #include "registry/registry_backends.h"
+#include "support/win32_test_utils.h"
 
 namespace wendral::testing {
 namespace {
 
 // Runs regedit.exe and waits for it; its exit code, or -1.
 long Regedit(const std::string& arguments) {
-  std::string command = "regedit.exe " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return -1;
-  }
-  DWORD exitCode = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(process.hProcess, 120000) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &exitCode);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return static_cast<long>(exitCode);
+  const int size = static_cast<int>(arguments.size());
+  std::wstring wide(arguments.size(), L'\0');
+  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, arguments.data(), size, wide.data(), size)));
+  return static_cast<long>(test::RunProcess(L"regedit.exe " + wide, L"", 120000).exit_code);
 }
 
 class WineRegedit : public ::testing::Test {
