@@ -393,9 +393,9 @@ RestorePlan ReadRestoreFile(std::string_view bytes) {
     return plan;
   }
   if (*endCount != plan.steps.size()) {
-    plan.steps.clear();
     plan.refusal = "文件不完整:结尾记录了 " + std::to_string(*endCount) + " 个位置,文件中有 " +
                    std::to_string(plan.steps.size()) + " 个。";
+    plan.steps.clear();
     return plan;
   }
   if (noSettings == (settingsSeen == 3) || (settingsSeen != 0 && settingsSeen != 3)) {
