@@ -4,6 +4,7 @@
 
 #include "app/adapter_registry.h"
 #include "app/ansi_text.h"
+#include "cli/slot_values.h"
 #include "cli_fixture.h"
 
 namespace wendral::test {
@@ -263,6 +264,53 @@ TEST_F(CliTest, SomeFailedWritesExitWithOneAndSayHowMany) {
             std::string("cafe") + '\0');
   // Something was written, so the settings remember it.
   EXPECT_EQ(Settings(), "[SSID]\r\nSSID=cafe\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
+}
+
+// A slot whose "SSID" cannot be read, or holds what a backup cannot: no backup, nothing
+// written, and the status says which (once 1, "some writes failed", with nothing written).
+class UnreadableSlot final : public cli::SsidAccess {
+ public:
+  UnreadableSlot(cli::SsidAccess& inner, Status failure) : inner_(inner), failure_(failure) {}
+  Status Read(cli::SlotValue* slot) override {
+    return slot->suffix == "0050" ? failure_ : inner_.Read(slot);
+  }
+  Status Write(const std::string& path, std::uint32_t type, std::string_view data) override {
+    return inner_.Write(path, type, data);
+  }
+
+ private:
+  cli::SsidAccess& inner_;
+  Status failure_;
+};
+
+TEST_F(CliTest, ASlotThatCannotBeBackedUpChangesNothing) {
+  WriteBytes(settingsPath, kSettings);
+  Put(ControlSet001ClassPath, "0007", "stick");
+  cli::AnsiSsidAccess ansi(memory);
+  for (const auto& [failure, status, says] : std::vector<std::tuple<Status, int, std::string>>{
+           {reg::kErrorInvalidData, 2, "失败(错误代码 13),无法备份,本次没有修改。"},
+           {reg::kErrorAccessDenied, 3, "没有修改注册表的权限"}}) {
+    UnreadableSlot unreadable(ansi, failure);
+    cli::CliEnvironment env{memory, profiles, settingsPath, files, output, &unreadable};
+    const std::string registry = Everything();
+    output = RecordingOutput{};
+    EXPECT_EQ(cli::RunCli({"set", "x", "--mode", "cafe", "--backup", dir.File("b.reg")}, env), status);
+    EXPECT_NE(output.err.find(says), std::string::npos) << output.err;
+    EXPECT_EQ(Everything(), registry);
+    EXPECT_EQ(Settings(), kSettings);
+    EXPECT_FALSE(std::filesystem::exists(Utf8Path(dir.File("b.reg"))));
+  }
+  // A type a restore would refuse is not backed up in the first place.
+  RegKey key = 0;
+  ASSERT_EQ(memory.CreateKey(kHklm, (std::string(CurrentControlSetClassPath) + "0003").c_str(), 0, reg::kKeyAllAccess,
+                             &key, nullptr), 0);
+  ASSERT_EQ(memory.SetValue(key, "SSID", reg::kExpandSz, reinterpret_cast<const std::uint8_t*>("%x%"), 4), 0);
+  memory.CloseKey(key);
+  const std::string registry = Everything();
+  EXPECT_EQ(Run({"set", "x", "--mode", "cafe", "--backup", dir.File("b.reg")}), 2);
+  EXPECT_NE(output.err.find("0003 的 \"SSID\" 值(类型 2, 4 字节)无法备份"), std::string::npos) << output.err;
+  EXPECT_EQ(Everything(), registry);
+  EXPECT_FALSE(std::filesystem::exists(Utf8Path(dir.File("b.reg"))));
 }
 
 TEST_F(CliTest, RestoreRefusesAFileThatTouchesAnythingButTheStoredNames) {
