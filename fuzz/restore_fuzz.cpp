@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/adapter_registry.h"
+#include "app/network_name.h"
 #include "cli/slot_values.h"
 #include "cli/ssid_backup.h"
 #include "formats/memory_registry.h"
