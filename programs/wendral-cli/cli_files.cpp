@@ -34,7 +34,7 @@ cli::CliFiles::NewFile Win32CliFiles::WriteNew(const std::string& path, const st
   full.resize(length);
   if (GetFileAttributesW(full.c_str()) != INVALID_FILE_ATTRIBUTES) return NewFile::Exists;
   const std::wstring temporary = full.substr(0, full.find_last_of(L"\\/") + 1) + L"~wendral-cli-" +
-                                 std::to_wstring(GetCurrentProcessId()) + L".tmp";
+                                 Widen(std::to_string(GetCurrentProcessId())) + L".tmp";
   const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
                                   nullptr);
   if (file == INVALID_HANDLE_VALUE) return NewFile::Failed;

@@ -323,10 +323,12 @@ RestorePlan ReadRestoreFile(std::string_view bytes) {
       if (line.substr(0, kEndMark.size()) == kEndMark && line.size() > kEndMark.size() + kEndUnit.size() &&
           line.substr(line.size() - kEndUnit.size()) == kEndUnit) {
         const std::string_view digits = line.substr(kEndMark.size(), line.size() - kEndMark.size() - kEndUnit.size());
-        if (digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+        if (digits.empty() || digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
           return fail(lineNumber, "无法识别备份结尾的记录。");
         }
-        endCount = static_cast<std::size_t>(std::stoul(std::string(digits)));
+        std::size_t count = 0;
+        for (char digit : digits) count = count * 10 + static_cast<std::size_t>(digit - '0');
+        endCount = count;
       } else if (line == kNoSettings) {
         noSettings = true;
       } else if (line.substr(0, kSettingsMark.size()) == kSettingsMark) {
