@@ -188,6 +188,15 @@ TEST_F(CliTest, ABackupCutShortIsRefusedAndOneSavedAsUtf8RestoresExactly) {
     EXPECT_EQ(Settings(), kSettings);
     ASSERT_EQ(Run({"set", "x", "--mode", "cafe"}), 0);
   }
+  // No settings file at backup time: restore leaves the one set wrote, since without it the
+  // window's next start would reset every slot.
+  std::filesystem::remove(Utf8Path(settingsPath));
+  std::filesystem::remove(Utf8Path(backup));
+  ASSERT_EQ(Run({"set", "y", "--mode", "cafe", "--backup", backup}), 0) << output.err;
+  EXPECT_NE(ReadBytes(backup).find("\r\n; 360RI.INI (none)\r\n"), std::string::npos);
+  const std::string written = Settings();
+  EXPECT_EQ(Run({"restore", backup}), 0) << output.err;
+  EXPECT_EQ(Settings(), written);
 }
 
 TEST_F(CliTest, AnUnwritableBackupOrADeniedWriteChangesNothing) {
