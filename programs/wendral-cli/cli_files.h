@@ -7,7 +7,7 @@ namespace wendral::win32 {
 class Win32CliFiles final : public cli::CliFiles {
  public:
   std::optional<std::string> Read(const std::string& path) override;
-  bool Write(const std::string& path, const std::string& bytes) override;
+  NewFile WriteNew(const std::string& path, const std::string& bytes) override;
   bool NormalFileExists(const std::string& path) override;
 };
 

@@ -8,6 +8,7 @@
 #include "cli/cli_commands.h"
 #include "cli_files.h"
 #include "console_output.h"
+#include "wide_ssid.h"
 #include "win32/settings_probe.h"
 #include "win32/wide_text.h"
 #include "win32/system_libraries.h"
@@ -22,6 +23,8 @@ int wmain(int argc, wchar_t** argv) {
   wendral::Win32ProfileStore profiles;
   wendral::win32::Win32CliFiles files;
   wendral::win32::ConsoleOutput output;
-  wendral::cli::CliEnvironment env{registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()), files, output};
+  wendral::win32::Win32SsidAccess ssid;
+  wendral::cli::CliEnvironment env{registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()),
+                                   files, output, &ssid};
   return wendral::cli::RunCli(args, env);
 }

@@ -55,14 +55,40 @@ void PrintSettings(CliOutput& out, const SettingsValues& values) {
   out.Out(std::string("  ") + kWindowsXpSlotKey + "=" + Quote(values.windowsXpSlot) + "\n");
 }
 
-int ReadFailure(CliOutput& out, const SlotScan& scan, std::string_view what) {
+constexpr RegKey kHklm = reg::kHkeyLocalMachine;
+
+// A registry read that failed: 3 when for want of rights, otherwise `other`.
+int ReadFailure(CliOutput& out, const SlotScan& scan, std::string_view what, int other) {
   out.Err("读取 " + KeyName(scan.failedPath) + " 失败(错误代码 " + std::to_string(scan.failure) + ")," +
           std::string(what) + "\n");
   if (scan.failure == reg::kErrorAccessDenied) {
     out.Err(std::string(texts::kElevate) + "\n");
     return kExitAccessDenied;
   }
-  return kExitWritesFailed;
+  return other;
+}
+
+// Asked before anything changes, so a user without rights changes nothing: each slot key
+// that exists is opened as the writes open it; for one that does not, its class key with the
+// right to create keys. Only a denial counts; any other failure is left to the writes.
+bool MayWrite(RegistryApi& api, const std::vector<std::string>& paths) {
+  for (const std::string& path : paths) {
+    RegKey key = 0;
+    Status status = api.OpenKey(kHklm, path.c_str(), 0, reg::kAdapterKeyAccess, &key);
+    if (status == reg::kErrorFileNotFound) {
+      std::string parent = path.substr(0, path.size() - 4);
+      if (!parent.empty() && parent.back() == '\\') parent.pop_back();
+      status = api.OpenKey(kHklm, parent.c_str(), 0, reg::kKeyCreateSubKey, &key);
+    }
+    if (status == reg::kErrorSuccess) api.CloseKey(key);
+    if (status == reg::kErrorAccessDenied) return false;
+  }
+  return true;
+}
+
+int NoRights(CliOutput& out) {
+  out.Err(std::string(texts::kElevate) + "本次没有修改。\n");
+  return kExitAccessDenied;
 }
 
 // The outcome of a group of writes: a line for the user and the exit status.
@@ -73,16 +99,14 @@ int Conclude(CliOutput& out, const WriteTally& tally, const std::string& success
   }
   out.Err(std::to_string(tally.total) + " 处写入中有 " + std::to_string(tally.failed) +
           " 处没有成功(第一个错误代码 " + std::to_string(tally.firstFailure) + ")。\n");
-  if (tally.accessDenied) {
-    out.Err(std::string(texts::kElevate) + "\n");
-    return kExitAccessDenied;
-  }
-  return kExitWritesFailed;
+  if (tally.accessDenied) out.Err(std::string(texts::kElevate) + "\n");
+  // 3 promises that nothing changed.
+  return tally.accessDenied && tally.failed == tally.total ? kExitAccessDenied : kExitWritesFailed;
 }
 
-int RunStatus(CliEnvironment& env) {
+int RunStatus(CliEnvironment& env, SsidAccess& ssid) {
   CliOutput& out = env.output;
-  const SlotScan scan = ScanSlots(env.registry);
+  const SlotScan scan = ScanSlots(ssid);
   const char* const labels[] = {"Windows7", "Windows XP"};
   for (std::size_t c = 0; c < 2; ++c) {
     out.Out(std::string("[") + labels[c] + "] " + KeyName(ClassPaths()[c]) + "\n");
@@ -101,11 +125,11 @@ int RunStatus(CliEnvironment& env) {
   } else {
     out.Out("  (还没有设置文件)\n");
   }
-  if (scan.failure != 0) return ReadFailure(out, scan, "以上列表不完整。");
+  if (scan.failure != 0) return ReadFailure(out, scan, "以上列表不完整。", kExitWritesFailed);
   return kExitOk;
 }
 
-int RunSet(const Command& command, CliEnvironment& env) {
+int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
   CliOutput& out = env.output;
   const NameCheck check = CheckNetworkName(command.name);
   if (check.problem == NameProblem::TooLong) {
@@ -118,12 +142,12 @@ int RunSet(const Command& command, CliEnvironment& env) {
   }
 
   // The values the window would show: the stored ones, or its initial ones before a first save.
+  const bool haveSettings = env.files.NormalFileExists(env.settingsPath);
   const SettingsValues stored =
-      env.files.NormalFileExists(env.settingsPath)
-          ? LoadSettings(env.profiles, env.settingsPath)
-          : SettingsValues{std::string(wendral::texts::kInitialNetworkName),
-                           std::string(wendral::texts::kInitialSlot),
-                           std::string(wendral::texts::kInitialSlot)};
+      haveSettings ? LoadSettings(env.profiles, env.settingsPath)
+                   : SettingsValues{std::string(wendral::texts::kInitialNetworkName),
+                                    std::string(wendral::texts::kInitialSlot),
+                                    std::string(wendral::texts::kInitialSlot)};
   ToolValues window(stored);
   window.SetText1(command.name);
   AdapterRegistry registry(env.registry);
@@ -131,22 +155,29 @@ int RunSet(const Command& command, CliEnvironment& env) {
   SettingsKeeper settings(env.profiles, env.settingsPath, messages);
   Form1Logic logic(registry, settings, messages, window);
 
+  // One read-only scan serves the search, the preview and the backup alike, so a user
+  // without rights sees what an administrator's run would write.
+  const SlotScan scan = ScanSlots(ssid);
   SelectedOption selected = SelectedOption::Option3;
-  if (command.mode == SetMode::Windows7) {
-    selected = SelectedOption::Option1;
-    const std::string slot = logic.FindAdapterSlot(ControlSet001ClassPath);
-    if (!slot.empty()) window.SetOption1Tag(slot);
-  } else if (command.mode == SetMode::WindowsXp) {
-    selected = SelectedOption::Option2;
-    const std::string slot = logic.FindAdapterSlot(CurrentControlSetClassPath);
-    if (!slot.empty()) window.SetOption2Tag(slot);
+  if (command.mode != SetMode::Cafe) {
+    const bool xp = command.mode == SetMode::WindowsXp;
+    selected = xp ? SelectedOption::Option2 : SelectedOption::Option1;
+    // Only where the stick is now, or where the user says: the stored slot may be the wired
+    // card's by now.
+    const std::string slot =
+        command.slot.empty() ? FoundSlot(scan, xp ? CurrentControlSetClassPath : ControlSet001ClassPath) : command.slot;
+    if (slot.empty()) {
+      if (scan.failure != 0) return ReadFailure(out, scan, "无法查找随身WIFI,本次没有修改。", kExitRefused);
+      out.Err(std::string(texts::kNoStick) + "\n");
+      return kExitNoStick;
+    }
+    if (xp) {
+      window.SetOption2Tag(slot);
+    } else {
+      window.SetOption1Tag(slot);
+    }
   }
   const std::vector<std::string> paths = logic.WritePaths(selected);
-  if (paths.empty()) {
-    const std::string tag = selected == SelectedOption::Option1 ? window.Option1Tag() : window.Option2Tag();
-    out.Err((tag.empty() ? std::string(texts::kNoStick) : texts::SlotOutOfRange(tag)) + "\n");
-    return kExitRefused;
-  }
 
   if (command.dryRun) {
     if (!command.backupFile.empty()) {
@@ -160,12 +191,25 @@ int RunSet(const Command& command, CliEnvironment& env) {
     return kExitOk;
   }
 
+  if (!MayWrite(env.registry, paths)) return NoRights(out);
   if (!command.backupFile.empty()) {
-    const SlotScan scan = ScanSlots(env.registry);
-    if (scan.failure != 0) return ReadFailure(out, scan, "无法备份,本次没有修改。");
-    if (!env.files.Write(command.backupFile, BackupText(scan.slots))) {
-      out.Err("备份文件 " + command.backupFile + " 无法写入,本次没有修改。\n");
+    if (scan.failure != 0) return ReadFailure(out, scan, "无法备份,本次没有修改。", kExitRefused);
+    const std::string refusal = BackupRefusal(scan.slots);
+    if (!refusal.empty()) {
+      out.Err(refusal + "本次没有修改。\n");
       return kExitRefused;
+    }
+    const std::optional<SettingsValues> kept = haveSettings ? std::optional<SettingsValues>(stored) : std::nullopt;
+    switch (env.files.WriteNew(command.backupFile, BackupText(scan.slots, kept))) {
+      case CliFiles::NewFile::Written:
+        break;
+      case CliFiles::NewFile::Exists:
+        out.Err("备份文件 " + command.backupFile +
+                " 已经存在,本次没有修改。它可能是唯一记得原来名称的备份:请用 --backup 指定另一个文件名。\n");
+        return kExitRefused;
+      case CliFiles::NewFile::Failed:
+        out.Err("备份文件 " + command.backupFile + " 无法写入,本次没有修改。\n");
+        return kExitRefused;
     }
     out.Out("已把 \"SSID\" 值备份到 " + command.backupFile + "\n");
   }
@@ -180,7 +224,7 @@ int RunSet(const Command& command, CliEnvironment& env) {
   return status == kExitOk && !saved ? kExitWritesFailed : status;
 }
 
-int RunRestore(const Command& command, CliEnvironment& env) {
+int RunRestore(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
   CliOutput& out = env.output;
   const std::optional<std::string> bytes = env.files.Read(command.restoreFile);
   if (!bytes) {
@@ -199,16 +243,31 @@ int RunRestore(const Command& command, CliEnvironment& env) {
       switch (step.kind) {
         case RestoreStep::Kind::SetValue: line += "SSID = " + DescribeValue(step.type, step.data); break;
         case RestoreStep::Kind::DeleteValue: line += "删除 \"SSID\" 值"; break;
-        case RestoreStep::Kind::DeleteKey: line += "删除这个键(其中只有 \"SSID\" 值时),否则只删除 \"SSID\" 值"; break;
+        case RestoreStep::Kind::DeleteCreatedKey:
+          line += "删除这个键(其中只有 \"SSID\" 值时),否则只删除 \"SSID\" 值";
+          break;
       }
       out.Out(line + "\n");
+    }
+    if (plan.settings) {
+      out.Out("将保存 " + env.settingsPath + ":\n");
+      PrintSettings(out, *plan.settings);
     }
     out.Out("(--dry-run:没有做任何修改)\n");
     return kExitOk;
   }
-  const WriteTally tally = ApplyRestore(env.registry, plan.steps);
-  return Conclude(out, tally, "已从 " + command.restoreFile + " 恢复 " + std::to_string(tally.total) +
-                                  " 处 \"SSID\" 值。请重新拨插随身WIFI。\n");
+  std::vector<std::string> paths;
+  for (const RestoreStep& step : plan.steps) paths.push_back(step.path);
+  if (!MayWrite(env.registry, paths)) return NoRights(out);
+  const WriteTally tally = ApplyRestore(env.registry, ssid, plan.steps);
+  // The window writes its stored name again on Apply: it must be the restored one. Without a
+  // settings file at backup time the file stays, since removing it resets every slot.
+  ErrorStreamMessages messages(out);
+  SettingsKeeper settings(env.profiles, env.settingsPath, messages);
+  const bool saved = !plan.settings || tally.failed == tally.total || settings.Save(*plan.settings);
+  const int status = Conclude(out, tally, "已从 " + command.restoreFile + " 恢复 " + std::to_string(tally.total) +
+                                              " 处 \"SSID\" 值。请重新拨插随身WIFI。\n");
+  return status == kExitOk && !saved ? kExitWritesFailed : status;
 }
 
 }  // namespace
@@ -219,6 +278,8 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
     env.output.Err("wendral-cli: " + parsed.error + "\n" + std::string(texts::kUsageHint) + "\n");
     return kExitRefused;
   }
+  AnsiSsidAccess ansi(env.registry);
+  SsidAccess& ssid = env.ssid != nullptr ? *env.ssid : ansi;
   try {
     switch (parsed.command->action) {
       case Action::Help:
@@ -228,11 +289,11 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
         env.output.Out(texts::Version());
         return kExitOk;
       case Action::Status:
-        return RunStatus(env);
+        return RunStatus(env, ssid);
       case Action::Set:
-        return RunSet(*parsed.command, env);
+        return RunSet(*parsed.command, env, ssid);
       case Action::Restore:
-        return RunRestore(*parsed.command, env);
+        return RunRestore(*parsed.command, env, ssid);
     }
   } catch (const std::exception& failure) {
     env.output.Err(std::string("wendral-cli: ") + failure.what() + "\n");

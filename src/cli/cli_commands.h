@@ -15,11 +15,14 @@
 
 namespace wendral::cli {
 
-// Exit statuses.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitWritesFailed = 1;
-inline constexpr int kExitRefused = 2;
-inline constexpr int kExitAccessDenied = 3;
+// Exit statuses, for scripts that read nothing else.
+inline constexpr int kExitOk = 0;             // every write succeeded
+inline constexpr int kExitWritesFailed = 1;   // writes failed for another reason than rights
+inline constexpr int kExitRefused = 2;        // usage or input refused: nothing changed
+inline constexpr int kExitAccessDenied = 3;   // no rights: nothing changed
+inline constexpr int kExitNoStick = 4;        // no stick found: nothing changed
+
+class SsidAccess;
 
 class CliOutput {
  public:
@@ -34,8 +37,11 @@ class CliFiles {
   virtual ~CliFiles() = default;
   // Paths are UTF-8.
   virtual std::optional<std::string> Read(const std::string& path) = 0;
-  // True only when every byte reached the file.
-  virtual bool Write(const std::string& path, const std::string& bytes) = 0;
+  enum class NewFile { Written, Exists, Failed };
+  // Writes a file that did not exist: all bytes to a new file beside it, flushed, then moved
+  // into place without replacing anything. Exists when the path is taken; nothing is left
+  // behind unless Written.
+  virtual NewFile WriteNew(const std::string& path, const std::string& bytes) = 0;
   // An ordinary file, as the main window's first-run test counts one.
   virtual bool NormalFileExists(const std::string& path) = 0;
 };
@@ -46,6 +52,8 @@ struct CliEnvironment {
   std::string settingsPath;  // 360RI.INI beside the executables
   CliFiles& files;
   CliOutput& output;
+  // The wide registry calls for "SSID" values; null: the ANSI calls of `registry`.
+  SsidAccess* ssid = nullptr;
 };
 
 // Runs one command line (the arguments after the program's name) and returns the exit status.

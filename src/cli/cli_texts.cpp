@@ -10,29 +10,26 @@ std::string Help() {
          "用法:\n"
          "  wendral-cli status\n"
          "      列出两个控制集中位置 0000 到 0099 的 \"SSID\" 值,以及 360RI.INI 中的三项设置。\n"
-         "  wendral-cli set 名称 --mode windows7|xp|cafe [--backup 文件.reg] [--dry-run]\n"
+         "  wendral-cli set 名称 --mode windows7|xp|cafe [--slot 位置] [--backup 文件.reg] [--dry-run]\n"
          "      与在主窗口中选择该模式并点击\"确认修改\"的效果相同:\n"
          "        windows7  在 ControlSet001 中查找随身WIFI的位置并写入\n"
          "        xp        在 CurrentControlSet 中查找随身WIFI的位置并写入\n"
          "        cafe      网吧模式:写入两个控制集的全部 200 个位置\n"
-         "      --backup  写入前把全部 \"SSID\" 值备份为 REGEDIT4 文件;备份失败则不做任何修改。\n"
+         "      --slot    windows7/xp 模式:写入这个位置(0000 到 0099),不查找。\n"
+         "      --backup  写入前把全部 \"SSID\" 值和 360RI.INI 备份到一个新文件(已有的文件不会被覆盖);\n"
+         "                备份失败则不做任何修改。\n"
          "      --dry-run 只显示将要写入的内容,不做任何修改。\n"
          "      名称以 - 开头时,请在名称前加 --。\n"
          "  wendral-cli restore 文件.reg [--dry-run]\n"
-         "      恢复备份的 \"SSID\" 值;只接受随身WIFI位置中 \"SSID\" 值的文件。\n"
+         "      恢复备份的 \"SSID\" 值和 360RI.INI;只接受 wendral-cli 写出的完整备份。\n"
          "  wendral-cli --help | --version\n"
          "\n"
          "退出状态:\n"
          "  0  全部写入成功\n"
-         "  1  部分写入失败(会说明几处中有几处)\n"
+         "  1  有写入失败(会说明几处中有几处)\n"
          "  2  用法错误或输入被拒绝,没有做任何修改\n"
-         "  3  没有权限:请在\"以管理员身份运行\"的命令提示符中执行\n";
-}
-
-std::string SlotOutOfRange(const std::string& tag) {
-  return "360RI.INI 中记录的位置 \"" + tag +
-         "\" 不在 0000 到 0099 之间,而且没有找到随身WIFI,本次没有修改。"
-         "请插好随身WIFI后再试,或者改用 --mode cafe。";
+         "  3  没有权限,没有做任何修改:请在\"以管理员身份运行\"的命令提示符中执行\n"
+         "  4  没有找到随身WIFI,没有做任何修改\n";
 }
 
 }  // namespace wendral::cli::texts

@@ -1,5 +1,7 @@
 #include "cli/command_line.h"
 
+#include "app/network_name.h"
+
 namespace wendral::cli {
 namespace {
 
@@ -23,6 +25,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   std::vector<std::string> positional;
   std::optional<std::string> mode;
   std::optional<std::string> backup;
+  std::optional<std::string> slotTag;
   bool dryRun = false;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -43,8 +46,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
       dryRun = true;
       continue;
     }
-    if (option == "--mode" || option == "--backup") {
-      std::optional<std::string>& slot = option == "--mode" ? mode : backup;
+    if (option == "--mode" || option == "--backup" || option == "--slot") {
+      std::optional<std::string>& slot = option == "--mode" ? mode : option == "--backup" ? backup : slotTag;
       if (slot) return Fail(option + " 只能给一次。");
       if (equals != std::string::npos) {
         slot = arg.substr(equals + 1);
@@ -54,6 +57,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         return Fail(option + " 后面缺少参数。");
       }
       if (slot->empty()) return Fail(option + " 的参数不能为空。");
+      // A forgotten value must not swallow the next option ("--backup --dry-run").
+      if (slot->rfind("--", 0) == 0) return Fail(option + " 后面缺少参数(\"" + *slot + "\" 是一个选项)。");
       continue;
     }
     return Fail("未知的选项: " + arg);
@@ -65,7 +70,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   const std::string& verb = positional[0];
   if (verb == "status") {
     if (positional.size() > 1) return Fail("status 不带参数。");
-    if (mode || backup || dryRun) return Fail("status 不接受 --mode、--backup 或 --dry-run。");
+    if (mode || backup || slotTag || dryRun) return Fail("status 不接受 --mode、--backup、--slot 或 --dry-run。");
     command.action = Action::Status;
   } else if (verb == "set") {
     if (positional.size() != 2) return Fail("set 需要正好一个网络名称(名称中有空格时请加引号)。");
@@ -79,12 +84,17 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     } else {
       return Fail("--mode 只能是 windows7、xp 或 cafe,不是 \"" + *mode + "\"。");
     }
+    if (slotTag) {
+      if (command.mode == SetMode::Cafe) return Fail("--slot 只用于 --mode windows7 或 --mode xp。");
+      if (!IsSlotSuffix(*slotTag)) return Fail("--slot 应为 0000 到 0099 之间的四位数字,不是 \"" + *slotTag + "\"。");
+      command.slot = *slotTag;
+    }
     command.action = Action::Set;
     command.name = positional[1];
     command.backupFile = backup.value_or("");
   } else if (verb == "restore") {
     if (positional.size() != 2) return Fail("restore 需要正好一个备份文件(.reg)。");
-    if (mode || backup) return Fail("restore 不接受 --mode 或 --backup。");
+    if (mode || backup || slotTag) return Fail("restore 不接受 --mode、--backup 或 --slot。");
     command.action = Action::Restore;
     command.restoreFile = positional[1];
   } else {

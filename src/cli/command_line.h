@@ -15,6 +15,7 @@ struct Command {
   std::string name;        // set: the network name (may be empty)
   SetMode mode = SetMode::Cafe;
   std::string backupFile;  // set: empty when no backup was asked for
+  std::string slot;        // set in windows7/xp mode: the slot named by --slot, else empty
   std::string restoreFile; // restore
   bool dryRun = false;
 };
@@ -25,7 +26,7 @@ struct ParsedCommandLine {
 };
 
 // args: the arguments after the program's name. "--" ends the options, so a name may start
-// with a dash.
+// with a dash; an option's value never starts with "--".
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace wendral::cli

@@ -4,49 +4,121 @@
 
 #include "app/adapter_registry.h"
 #include "app/ansi_text.h"
+#include "formats/utf32.h"
 
 namespace wendral::cli {
 namespace {
 
-// Reads "SSID" of one slot into *slot; returns the failure that is not mere absence, or 0.
-Status ReadSlot(RegistryApi& api, SlotValue* slot) {
+constexpr RegKey kHklm = reg::kHkeyLocalMachine;
+
+char16_t UnitAt(std::string_view bytes, std::size_t i) {
+  return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+}
+
+// Every unit of the bytes (an odd last byte dropped) as UTF-8, NULs included; a lone
+// surrogate becomes U+FFFD.
+std::string Utf16ToUtf8Lossy(std::string_view bytes, bool* exact) {
+  std::string out;
+  *exact = bytes.size() % 2 == 0;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    char32_t unit = UnitAt(bytes, i);
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+      const char32_t low = UnitAt(bytes, i + 2);
+      if (low >= 0xDC00 && low <= 0xDFFF) {
+        unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
+        i += 2;
+      }
+    }
+    if (unit >= 0xD800 && unit <= 0xDFFF) *exact = false;
+    AppendUtf8(out, unit);
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string ToUtf16(std::string_view utf8) {
+  std::string out;
+  for (char32_t c : DecodeUtf8(utf8)) {
+    auto put = [&out](char32_t unit) {
+      out += static_cast<char>(unit & 0xFF);
+      out += static_cast<char>((unit >> 8) & 0xFF);
+    };
+    if (c >= 0x10000) {
+      put(0xD800 + ((c - 0x10000) >> 10));
+      put(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      put(c);
+    }
+  }
+  return out + std::string(2, '\0');
+}
+
+std::optional<std::string> FromUtf16(std::string_view bytes) {
+  if (bytes.size() < 2 || bytes.size() % 2 != 0 || UnitAt(bytes, bytes.size() - 2) != 0) return std::nullopt;
+  bool exact = false;
+  std::string text = Utf16ToUtf8Lossy(bytes.substr(0, bytes.size() - 2), &exact);
+  if (!exact || text.find('\0') != std::string::npos) return std::nullopt;
+  return text;
+}
+
+Status AnsiSsidAccess::Read(SlotValue* slot) {
   RegKey key = 0;
-  const Status opened = api.OpenKey(reg::kHkeyLocalMachine, slot->path.c_str(), 0, reg::kKeyQueryValue, &key);
+  const Status opened = api_.OpenKey(kHklm, slot->path.c_str(), 0, reg::kKeyQueryValue, &key);
   if (opened == reg::kErrorFileNotFound) return 0;
   if (opened != reg::kErrorSuccess) return opened;
   slot->keyExists = true;
   std::uint32_t type = 0;
   std::uint32_t size = 0;
-  Status status = api.QueryValue(key, "SSID", &type, nullptr, &size);
+  Status status = api_.QueryValue(key, "SSID", &type, nullptr, &size);
   if (status == reg::kErrorSuccess) {
     std::string data(size, '\0');
     std::uint32_t read = size;
-    status = api.QueryValue(key, "SSID", &type, reinterpret_cast<std::uint8_t*>(data.data()), &read);
+    status = api_.QueryValue(key, "SSID", &type, reinterpret_cast<std::uint8_t*>(data.data()), &read);
     if (status == reg::kErrorSuccess) {
       data.resize(read <= size ? read : size);
       slot->hasValue = true;
       slot->type = type;
+      if (type == reg::kSz) {
+        const bool terminated = !data.empty() && data.back() == '\0';
+        if (terminated) data.pop_back();
+        data = ToUtf16(FromAnsi(data));
+        if (!terminated) data.resize(data.size() - 2);
+      }
       slot->data = std::move(data);
     }
   } else if (status == reg::kErrorFileNotFound) {
     status = 0;
   }
-  api.CloseKey(key);
+  api_.CloseKey(key);
   return status;
 }
 
-}  // namespace
+Status AnsiSsidAccess::Write(const std::string& path, std::uint32_t type, std::string_view data) {
+  std::string bytes(data);
+  if (type == reg::kSz) {
+    bool exact = false;
+    bytes = ToAnsi(Utf16ToUtf8Lossy(data, &exact));
+  }
+  RegKey key = 0;
+  Status status = api_.CreateKey(kHklm, path.c_str(), 0, reg::kAdapterKeyAccess, &key, nullptr);
+  if (status != 0) return status;
+  status = api_.SetValue(key, "SSID", type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                         static_cast<std::uint32_t>(bytes.size()));
+  api_.CloseKey(key);
+  return status;
+}
 
 std::vector<std::string_view> ClassPaths() { return {ControlSet001ClassPath, CurrentControlSetClassPath}; }
 
-SlotScan ScanSlots(RegistryApi& api) {
+SlotScan ScanSlots(SsidAccess& access) {
   SlotScan scan;
   for (std::string_view classPath : ClassPaths()) {
     for (int n = 0; n <= 99; ++n) {
       SlotValue slot;
       slot.suffix = SlotSuffix(n);
       slot.path = std::string(classPath) + slot.suffix;
-      const Status status = ReadSlot(api, &slot);
+      const Status status = access.Read(&slot);
       if (status != 0 && scan.failure == 0) {
         scan.failure = status;
         scan.failedPath = slot.path;
@@ -55,6 +127,19 @@ SlotScan ScanSlots(RegistryApi& api) {
     }
   }
   return scan;
+}
+
+std::string FoundSlot(const SlotScan& scan, std::string_view classPath) {
+  for (const SlotValue& slot : scan.slots) {
+    if (slot.suffix == "0000" || slot.path.compare(0, classPath.size(), classPath) != 0) continue;
+    // What the window's search reads as text: a REG_SZ of any size but zero (its terminator
+    // alone counts), or a REG_DWORD.
+    if (slot.hasValue && ((slot.type == reg::kSz && !slot.data.empty()) ||
+                          (slot.type == reg::kDword && slot.data.size() <= 4))) {
+      return slot.suffix;
+    }
+  }
+  return {};
 }
 
 std::string Quote(std::string_view utf8) {
@@ -79,11 +164,48 @@ std::string Quote(std::string_view utf8) {
   return out + "\"";
 }
 
+std::optional<std::string> Unquote(std::string_view quoted) {
+  if (quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') return std::nullopt;
+  std::string out;
+  for (std::size_t i = 1; i + 1 < quoted.size(); ++i) {
+    const char c = quoted[i];
+    if (c == '"') return std::nullopt;
+    if (c != '\\') {
+      out += c;
+      continue;
+    }
+    if (i + 2 >= quoted.size()) return std::nullopt;
+    switch (quoted[++i]) {
+      case '"': out += '"'; break;
+      case '\\': out += '\\'; break;
+      case 'r': out += '\r'; break;
+      case 'n': out += '\n'; break;
+      case 't': out += '\t'; break;
+      case 'x': {
+        if (i + 3 >= quoted.size()) return std::nullopt;
+        unsigned value = 0;
+        for (int k = 0; k < 2; ++k) {
+          const char h = quoted[++i];
+          const int digit = h >= '0' && h <= '9' ? h - '0' : h >= 'a' && h <= 'f' ? h - 'a' + 10 : -1;
+          if (digit < 0) return std::nullopt;
+          value = value * 16 + static_cast<unsigned>(digit);
+        }
+        out += static_cast<char>(value);
+        break;
+      }
+      default:
+        return std::nullopt;
+    }
+  }
+  return out;
+}
+
 std::string DescribeValue(std::uint32_t type, std::string_view data) {
   if (type == reg::kSz) {
-    std::string_view text = data;
-    if (!text.empty() && text.back() == '\0') text.remove_suffix(1);
-    return Quote(FromAnsi(text));
+    bool exact = false;
+    std::string text = Utf16ToUtf8Lossy(data, &exact);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    return Quote(text);
   }
   if (type == reg::kDword && data.size() == 4) {
     std::int32_t number = 0;

@@ -1,7 +1,9 @@
 #pragma once
 // The "SSID" values of slots "0000" to "0099" below both class keys, read as stored (type
-// and bytes), with read-only access so they can be listed and backed up without elevation.
+// and bytes), with read-only access so they can be listed, searched and backed up without
+// elevation.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +21,30 @@ struct SlotValue {
   bool keyExists = false;
   bool hasValue = false;
   std::uint32_t type = 0;
-  std::string data;  // the stored bytes (ANSI text with its terminator for REG_SZ)
+  std::string data;  // the stored bytes; REG_SZ as UTF-16LE, its terminator included
+};
+
+// One slot's "SSID" by the registry's wide calls, so a name is read and written as stored,
+// whether or not code page 936 can hold it. Paths are ASCII.
+class SsidAccess {
+ public:
+  virtual ~SsidAccess() = default;
+  // Opens the key read-only and fills keyExists, hasValue, type and data. Absence of the key
+  // or value is no failure.
+  virtual Status Read(SlotValue* slot) = 0;
+  // Creates the key when needed and sets "SSID".
+  virtual Status Write(const std::string& path, std::uint32_t type, std::string_view data) = 0;
+};
+
+// Over the ANSI calls, for the in-memory registry: text passes through code page 936.
+class AnsiSsidAccess final : public SsidAccess {
+ public:
+  explicit AnsiSsidAccess(RegistryApi& api) : api_(api) {}
+  Status Read(SlotValue* slot) override;
+  Status Write(const std::string& path, std::uint32_t type, std::string_view data) override;
+
+ private:
+  RegistryApi& api_;
 };
 
 struct SlotScan {
@@ -28,12 +53,25 @@ struct SlotScan {
   std::string failedPath;
 };
 
-SlotScan ScanSlots(RegistryApi& api);
+SlotScan ScanSlots(SsidAccess& access);
+
+// The slot the main window's search would pick below classPath ("0001" to "0099"; "0000" is
+// the wired card's), from a scan: the first whose "SSID" reads as a non-empty text or a
+// number. Empty when none.
+std::string FoundSlot(const SlotScan& scan, std::string_view classPath);
+
+// UTF-8 <-> the UTF-16LE bytes of a REG_SZ value. ToUtf16 appends the terminator.
+std::string ToUtf16(std::string_view utf8);
+// Nothing unless the bytes are whole UTF-16 units ending in one terminator and none before
+// it, with every surrogate paired.
+std::optional<std::string> FromUtf16(std::string_view bytes);
 
 // A value as the tool prints it (UTF-8): a text in quotes with \ " and control characters
 // escaped, a number in decimal, anything else by its type and size.
 std::string DescribeValue(std::uint32_t type, std::string_view data);
 // A UTF-8 text in quotes, escaped as DescribeValue does.
 std::string Quote(std::string_view utf8);
+// Quote's inverse; nothing for text Quote does not write.
+std::optional<std::string> Unquote(std::string_view quoted);
 
 }  // namespace wendral::cli

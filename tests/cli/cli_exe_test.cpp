@@ -153,31 +153,41 @@ TEST_F(CliExeTest, StatusSetAndTheirOutputInUtf8) {
 TEST_F(CliExeTest, RefusalsExitWithTwoAndChangeNothing) {
   PutString(kClass001, L"0000", L"SSID", L"slot zero");
   WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
+  WriteFileBytes(dir_ + L"\\taken.reg", "an earlier backup");
   const std::string before = Export();
-  const std::vector<std::pair<std::wstring, std::string>> cases = {
-      {L"set " + std::wstring(33, L'a') + L" --mode cafe", "现在是33个字节"},
-      {L"set 一二三四五六七八九十一二三四五六七 --mode cafe", "现在是34个字节"},
-      {L"set Wi\U0001F600Fi --mode cafe", "无法使用的字符"},
-      {L"set ok --mode windows7", "没有找到随身WIFI"},
-      {L"set ok --mode xp", "\"0100\" 不在 0000 到 0099 之间"},
-      {L"set ok", "必须给出 --mode"},
-      {L"", "缺少命令"},
+  const std::vector<std::tuple<std::wstring, DWORD, std::string>> cases = {
+      {L"set " + std::wstring(33, L'a') + L" --mode cafe", 2, "现在是33个字节"},
+      {L"set 一二三四五六七八九十一二三四五六七 --mode cafe", 2, "现在是34个字节"},
+      {L"set Wi\U0001F600Fi --mode cafe", 2, "无法使用的字符"},
+      // Slot 0000 is the wired card's: no stick, and no stored slot written in its place.
+      {L"set ok --mode windows7", 4, "没有找到随身WIFI"},
+      {L"set ok --mode xp", 4, "没有找到随身WIFI"},
+      {L"set ok --mode xp --slot 0100", 2, "--slot 应为 0000 到 0099"},
+      {L"set ok", 2, "必须给出 --mode"},
+      {L"", 2, "缺少命令"},
+      // The backup's file name forgotten: once all 200 slots, with exit 0.
+      {L"set X --mode cafe --backup --dry-run", 2, "--backup 后面缺少参数"},
+      {L"set X --mode cafe --backup taken.reg", 2, "已经存在"},
   };
-  for (const auto& [args, says] : cases) {
+  for (const auto& [args, status, says] : cases) {
     const Outcome run = Cli(args);
-    EXPECT_EQ(run.exitCode, 2u) << says;
+    EXPECT_EQ(run.exitCode, status) << says;
     EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
   }
   EXPECT_EQ(Export(), before);
   EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
+  EXPECT_EQ(ReadFileBytes(dir_ + L"\\taken.reg"), "an earlier backup");
 }
 
 TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   PutString(kClass001, L"0007", L"SSID", L"老名字");
   PutString(kClass001, L"0007", L"DriverDesc", L"stick");
   PutString(kClass001, L"0003", L"DriverDesc", L"nic");
-  PutString(kCurrentClass, L"0099", L"SSID", L"末位\t\"引号\"");
+  PutString(kCurrentClass, L"0099", L"SSID", L"末位\t\"引号\" C:\\路径\\");
+  PutString(kCurrentClass, L"0042", L"SSID", L"乗\\");  // 81 5C in code page 936: its second byte is '\'
+  const std::string settings = "[SSID]\r\nSSID=\xC0\xCF\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n";
+  WriteFileBytes(Settings(), settings);
   const std::string before = Export();
   ASSERT_NE(before.find(std::string("D\0r\0i\0v\0e\0r\0D\0e\0s\0c\0", 20)), std::string::npos);  // UTF-16
 
@@ -188,7 +198,18 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
     EXPECT_EQ(SsidCount(dump), 100);
     EXPECT_EQ(dump[L"0042"][L"SSID"], L"网吧-3号机");
   }
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=\xCD\xF8\xB0\xC9-3\xBA\xC5\xBB\xFA\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
+  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=\xCD\xF8\xB0\xC9-3\xBA\xC5\xBB\xFA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
+  const std::wstring backup = dir_ + L"\\备份 1.reg";
+  const std::string file = ReadFileBytes(backup);
+  EXPECT_EQ(file.rfind("REGEDIT4\r\n", 0), 0u);
+  EXPECT_NE(file.find("\"SSID\"=\"\x81\x5C\\\\\"\r\n"), std::string::npos);
+
+  // The roll-out script run a second time: the only copy of the old names stays.
+  run = Cli(L"set again --mode cafe --backup \"备份 1.reg\"");
+  EXPECT_EQ(run.exitCode, 2u);
+  EXPECT_NE(run.err.find("已经存在"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(backup), file);
+  EXPECT_EQ(QueryClass(kClass001)[L"0042"][L"SSID"], L"网吧-3号机");
 
   run = Cli(L"restore --dry-run \"备份 1.reg\"");
   EXPECT_EQ(run.exitCode, 0u) << run.err;
@@ -199,6 +220,113 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   EXPECT_EQ(run.exitCode, 0u) << run.err;
   EXPECT_EQ(run.out, "已从 备份 1.reg 恢复 200 处 \"SSID\" 值。请重新拨插随身WIFI。\r\n");
   EXPECT_EQ(Export(), before);
+  EXPECT_EQ(ReadFileBytes(Settings()), settings);
+
+  // Saved again by Notepad as UTF-8 without a byte-order mark: read as UTF-8, not as 936.
+  const std::wstring wide = [&] {
+    std::wstring text(file.size(), L'\0');
+    text.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(936, 0, file.data(), static_cast<int>(file.size()), text.data(), static_cast<int>(text.size()))));
+    return text;
+  }();
+  WriteFileBytes(dir_ + L"\\utf8.reg", Utf8(wide));
+  ASSERT_EQ(Cli(L"set 网吧-3号机 --mode cafe").exitCode, 0u);
+  run = Cli(L"restore utf8.reg");
+  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(Export(), before);
+  EXPECT_EQ(ReadFileBytes(Settings()), settings);
+}
+
+// reg.exe prints through code page 936; the value itself, as the wide call reads it.
+std::wstring Ssid(const wchar_t* classKey, const wchar_t* slot) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (std::wstring(classKey) + L"\\" + slot).c_str(), 0, KEY_QUERY_VALUE, &key) != 0) {
+    return L"<no key>";
+  }
+  wchar_t text[512] = {};
+  DWORD size = sizeof text - sizeof(wchar_t);
+  const LONG status = RegQueryValueExW(key, L"SSID", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(key);
+  return status == 0 ? std::wstring(text) : L"<no value>";
+}
+
+// A name code page 936 cannot hold, as reg.exe writes it: read and put back by the wide calls,
+// through a backup in regedit's UTF-16 format.
+TEST_F(CliExeTest, ANameOutsideCodePage936IsBackedUpAndRestoredExactly) {
+  const std::wstring name = L"Wi\U0001F600Fi와이파이";
+  RunProcess(L"reg.exe add \"HKEY_LOCAL_MACHINE\\" + std::wstring(kClass001) + L"\\0007\" /v SSID /t REG_SZ /d \"" +
+                 name + L"\" /f",
+             dir_);
+  ASSERT_EQ(Ssid(kClass001, L"0007"), name);
+  PutString(kCurrentClass, L"0003", L"SSID", L"奶茶店");
+  const std::string before = Export();
+
+  Outcome run = Cli(L"status");
+  EXPECT_NE(run.out.find("  0007  SSID = \"" + Utf8(name) + "\"\r\n"), std::string::npos) << run.out;
+  run = Cli(L"set x --mode windows7 --backup u.reg");
+  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"x");
+  const std::string file = ReadFileBytes(dir_ + L"\\u.reg");
+  EXPECT_EQ(file.rfind(std::string("\xFF\xFEW\0i\0n\0d\0o\0w\0s\0", 16), 0), 0u);
+  run = Cli(L"restore u.reg");
+  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(Ssid(kClass001, L"0007"), name);
+  EXPECT_EQ(Export(), before);
+}
+
+// Opened by double-click, a backup is imported by regedit: it puts the names back and deletes
+// no key, not even one created by the roll-out that a network card has filled since.
+TEST_F(CliExeTest, RegeditImportingABackupDeletesNoKey) {
+  PutString(kClass001, L"0007", L"SSID", L"老名字");
+  ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exitCode, 0u);
+  PutString(kCurrentClass, L"0005", L"DriverDesc", L"new card");
+  RunProcess(L"regedit.exe /s \"" + dir_ + L"\\b.reg\"", dir_);
+  RegDump dump = QueryClass(kClass001);
+  EXPECT_EQ(dump[L"0007"][L"SSID"], L"老名字");  // the import ran
+  EXPECT_EQ(QueryClass(kCurrentClass)[L"0005"][L"DriverDesc"], L"new card");
+  EXPECT_EQ(SsidCount(dump), 100);  // the keys the roll-out created keep their name
+}
+
+// What a backup cannot hold is refused before anything is written: a file cut at any line
+// end, other types, oversized or multi-line data, a header of another tool.
+TEST_F(CliExeTest, RestoreRefusesWhatABackupCannotHold) {
+  PutString(kClass001, L"0007", L"SSID", L"老名字");
+  PutString(kCurrentClass, L"0042", L"SSID", L"old");
+  ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exitCode, 0u);
+  const std::string file = ReadFileBytes(dir_ + L"\\b.reg");
+  WriteFileBytes(Settings(), "[SSID]\r\nSSID=x\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
+  const std::string before = Export();
+  const std::string end = "; 360RI.INI (none)\r\n; end of backup: 1 slots\r\n";
+  const auto value = [&](const std::string& data) {
+    return "REGEDIT4\r\n[" + k001 + "\\0007]\r\n\"SSID\"=" + data + "\r\n" + end;
+  };
+  std::string big = "hex:00";
+  for (int n = 0; n < 256; ++n) big += ",41";
+  std::vector<std::string> files = {
+      "REGEDIT4",
+      "REGEDIT4\r\n",
+      value("hex(2):61,00"),
+      value("hex(ffffffff):61,00"),
+      value("hex(4):01,00,00,00"),
+      value(big),
+      value("hex(1):61,00,0a,00,62,00,00,00"),
+      "Windows Registry Editor Version 4.00\r\n[" + k001 + "\\0007]\r\n\"SSID\"=\"y\"\r\n" + end,
+  };
+  for (std::size_t at = file.find("\r\n"); at + 2 < file.size(); at = file.find("\r\n", at + 2)) {
+    files.push_back(file.substr(0, at + 2));
+  }
+  ASSERT_GT(files.size(), 200u);
+  for (std::size_t n = 0; n < files.size(); ++n) {
+    WriteFileBytes(dir_ + L"\\r.reg", files[n]);
+    const Outcome run = Cli(L"restore r.reg");
+    ASSERT_EQ(run.exitCode, 2u) << files[n];
+    ASSERT_NE(run.err.find("没有做任何修改"), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(Export(), before);
+  // The same data, whole, is taken.
+  WriteFileBytes(dir_ + L"\\r.reg", value("\"y\""));
+  EXPECT_EQ(Cli(L"restore r.reg").exitCode, 0u);
+  EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"y");
 }
 
 TEST_F(CliExeTest, ABackupThatCannotBeWrittenChangesNothing) {
@@ -216,38 +344,72 @@ TEST_F(CliExeTest, ABackupThatCannotBeWrittenChangesNothing) {
   run = Cli(L"set new --mode windows7 --backup locked.reg");
   CloseHandle(hold);
   EXPECT_EQ(run.exitCode, 2u);
-  EXPECT_NE(run.err.find("无法写入"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("已经存在"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(locked), "");
   EXPECT_EQ(Export(), before);
   EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
 }
 
 TEST_F(CliExeTest, AccessDeniedExitsWithThreeAndWritesNothing) {
-  // Every slot of both control sets exists and lets everyone only read it, as for a user
-  // without administrator rights.
+  // Every slot of both control sets exists, the stick in 0004; a backup taken while allowed.
   for (const wchar_t* classKey : {kClass001, kCurrentClass}) {
     for (int n = 0; n <= 99; ++n) {
       wchar_t slot[8];
       wsprintfW(slot, L"%04d", n);
-      PutString(classKey, slot, L"SSID", n == 4 ? L"stick" : L"old");
-      if (!MakeReadOnly(classKey, slot)) GTEST_SKIP() << "this Wine cannot restrict a key";
+      PutString(classKey, slot, n == 4 ? L"SSID" : L"DriverDesc", n == 4 ? L"stick" : L"old");
     }
   }
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0004\r\nSSIDITEMT=0004\r\n");
-  const std::string before = Export();
+  ASSERT_EQ(Cli(L"set old --mode xp --backup b.reg").exitCode, 0u);
 
-  Outcome run = Cli(L"set new --mode windows7");
+  // One slot nobody may write: café mode writes none of the 200 rather than 199 and a 3.
+  if (!MakeReadOnly(kClass001, L"0050")) GTEST_SKIP() << "this Wine cannot restrict a key";
+  std::string before = Export();
+  Outcome run = Cli(L"set new --mode cafe");
+  EXPECT_EQ(run.exitCode, 3u) << run.err;
+  EXPECT_EQ(Export(), before);
+
+  // Then every slot lets everyone only read it, as for a user without administrator rights.
+  for (const wchar_t* classKey : {kClass001, kCurrentClass}) {
+    for (int n = 0; n <= 99; ++n) {
+      wchar_t slot[8];
+      wsprintfW(slot, L"%04d", n);
+      ASSERT_TRUE(MakeReadOnly(classKey, slot));
+    }
+  }
+  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
+  before = Export();
+
+  // The search only reads: status, --dry-run and the run itself all find 0004.
+  run = Cli(L"status");
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_NE(run.out.find("  0004  SSID = \"stick\"\r\n"), std::string::npos) << run.out;
+  run = Cli(L"set new --mode windows7 --dry-run");
+  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_NE(run.out.find(k001 + "\\0004  SSID = \"new\""), std::string::npos) << run.out;
+  run = Cli(L"set new --mode windows7");
   EXPECT_EQ(run.exitCode, 3u);
-  EXPECT_EQ(run.err, "1 处写入中有 1 处没有成功(第一个错误代码 5)。\r\n"
-                     "没有修改注册表的权限:请在\"以管理员身份运行\"的命令提示符中执行 wendral-cli。\r\n");
-  run = Cli(L"set new --mode cafe --backup b.reg");
+  EXPECT_EQ(run.err, "没有修改注册表的权限:请在\"以管理员身份运行\"的命令提示符中执行 wendral-cli。本次没有修改。\r\n");
+  run = Cli(L"set new --mode cafe --backup c.reg");
   EXPECT_EQ(run.exitCode, 3u);
-  EXPECT_NE(run.err.find("200 处写入中有 200 处没有成功"), std::string::npos) << run.err;
-  // Reading for the backup needs no more than read access.
-  EXPECT_NE(ReadFileBytes(dir_ + L"\\b.reg").find("\"SSID\"=\"stick\""), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(dir_ + L"\\c.reg"), "<no file>");
   run = Cli(L"restore b.reg");
   EXPECT_EQ(run.exitCode, 3u);
   EXPECT_EQ(Export(), before);
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0004\r\nSSIDITEMT=0004\r\n");
+  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
+}
+
+// Some written, some not: the registry took the name, the settings file did not.
+TEST_F(CliExeTest, AWriteThatFailsAfterOthersExitsWithOne) {
+  PutString(kClass001, L"0007", L"SSID", L"stick");
+  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
+  // Held open without sharing by another program.
+  HANDLE hold = CreateFileW(Settings().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(hold, INVALID_HANDLE_VALUE);
+  const Outcome run = Cli(L"set new --mode windows7");
+  CloseHandle(hold);
+  EXPECT_EQ(run.exitCode, 1u) << run.err;
+  EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"new");
+  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
 }
 
 TEST_F(CliExeTest, RestoreRefusesAFileThatTouchesOtherValues) {

@@ -29,12 +29,15 @@ class DiskFiles final : public cli::CliFiles {
     if (!std::filesystem::is_regular_file(Utf8Path(path))) return std::nullopt;
     return ReadBytes(path);
   }
-  bool Write(const std::string& path, const std::string& bytes) override {
-    std::ofstream file(Utf8Path(path), std::ios::binary | std::ios::trunc);
-    if (!file) return false;
+  // The move that never replaces is the program's (Win32CliFiles, tried by cli_exe_test);
+  // here only its outcome.
+  NewFile WriteNew(const std::string& path, const std::string& bytes) override {
+    if (std::filesystem::exists(Utf8Path(path))) return NewFile::Exists;
+    std::ofstream file(Utf8Path(path), std::ios::binary);
+    if (!file) return NewFile::Failed;
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     file.close();
-    return static_cast<bool>(file);
+    return file ? NewFile::Written : NewFile::Failed;
   }
   bool NormalFileExists(const std::string& path) override {
     return std::filesystem::is_regular_file(Utf8Path(path));
