@@ -6,6 +6,7 @@
 #include "app/ansi_text.h"
 #include "cli/slot_values.h"
 #include "cli_fixture.h"
+#include "support/refused_names.h"
 
 namespace wendral::test {
 namespace {
@@ -76,11 +77,11 @@ TEST_F(CliTest, RefusalsAndUsageErrorsExitWithTwoAndChangeNothing) {
   const std::string settings = Settings();
   const std::string taken = dir.File("taken.reg");
   WriteBytes(dir.File("taken.reg"), "an earlier backup");
-  const std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases = {
-      {{"set", std::string(33, 'a'), "--mode", "cafe"}, 2, "现在是33个字节"},
-      {{"set", "一二三四五六七八九十一二三四五六七", "--mode", "cafe"}, 2, "现在是34个字节"},
-      {{"set", "Wi\xF0\x9F\x98\x80" "Fi", "--mode", "cafe"}, 2, "无法使用的字符"},
-      {{"set", "와이파이", "--mode", "cafe"}, 2, "无法使用的字符"},
+  std::vector<std::tuple<std::vector<std::string>, int, std::string>> cases;
+  for (const RefusedName& refused : RefusedNames()) {
+    cases.push_back({{"set", refused.name, "--mode", "cafe"}, 2, refused.says});
+  }
+  cases.insert(cases.end(), {
       {{"set", "ok", "--mode", "windows7"}, 4, "没有找到随身WIFI"},  // empty slot, no stick
       {{"set", "ok", "--mode", "xp"}, 4, "没有找到随身WIFI"},        // a stored slot is no stick
       {{"set", "ok"}, 2, "必须给出 --mode"},
@@ -101,7 +102,7 @@ TEST_F(CliTest, RefusalsAndUsageErrorsExitWithTwoAndChangeNothing) {
       {{}, 2, "缺少命令"},
       {{"restore"}, 2, "正好一个备份文件"},
       {{"restore", dir.File("missing.reg")}, 2, "无法读取备份文件"},
-  };
+  });
   for (const auto& [args, status, says] : cases) {
     EXPECT_EQ(Run(args), status) << says;
     EXPECT_NE(output.err.find(says), std::string::npos) << output.err;

@@ -6,80 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "e2e/wine_registry.h"
+#include "support/refused_names.h"
+#include "support/win32_test_utils.h"
 
 namespace wendral::e2e {
 namespace {
 
-std::wstring Here() {
-  wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring dir(path, n);
-  return dir.substr(0, dir.find_last_of(L'\\'));
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  if (!in) return "<no file>";
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string Utf8(const std::wstring& text) {
-  std::string out(text.size() * 4, '\0');
-  out.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                                          out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
-  return out;
-}
-
-struct Outcome {
-  DWORD exitCode = 0xFFFFFFFF;
-  std::string out;
-  std::string err;
-};
-
-// Runs a program of the prefix with its output into files, so it sees a redirection.
-Outcome RunProcess(const std::wstring& commandLine, const std::wstring& outputDir) {
-  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-  // Names of their own each time: a console helper may hold the last run's files a while.
-  static int run = 0;
-  const std::wstring number = std::to_wstring(++run);
-  const std::wstring outPath = outputDir + L"\\stdout-" + number + L".txt";
-  const std::wstring errPath = outputDir + L"\\stderr-" + number + L".txt";
-  HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-  HANDLE err = CreateFileW(errPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS, 0, nullptr);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-  startup.hStdOutput = out;
-  startup.hStdError = err;
-  std::wstring command = commandLine;
-  PROCESS_INFORMATION process{};
-  Outcome outcome;
-  if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, outputDir.c_str(),
-                     &startup, &process)) {
-    WaitForSingleObject(process.hProcess, 60000);
-    GetExitCodeProcess(process.hProcess, &outcome.exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-  }
-  CloseHandle(out);
-  CloseHandle(err);
-  outcome.out = ReadFileBytes(outPath);
-  outcome.err = ReadFileBytes(errPath);
-  DeleteFileW(outPath.c_str());
-  DeleteFileW(errPath.c_str());
-  return outcome;
-}
+using test::ExecutableFolder;
+using test::ProcessOutcome;
+using test::ReadFileBytes;
+using test::RunProcess;
+using test::Utf8ToWide;
+using test::WideToUtf8;
+using test::WriteFileBytes;
 
 const std::string k001 = "HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
 const std::string kCurrent =
@@ -90,9 +34,9 @@ class CliExeTest : public ::testing::Test {
   void SetUp() override {
     ClearSlots();
     static int counter = 0;
-    dir_ = Here() + L"\\cli-run-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
+    dir_ = ExecutableFolder() + L"\\cli-run-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
     CreateDirectoryW(dir_.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW((Here() + L"\\wendral-cli.exe").c_str(), (dir_ + L"\\wendral-cli.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((ExecutableFolder() + L"\\wendral-cli.exe").c_str(), (dir_ + L"\\wendral-cli.exe").c_str(), FALSE));
   }
   void TearDown() override {
     ClearSlots();
@@ -100,7 +44,7 @@ class CliExeTest : public ::testing::Test {
     std::filesystem::remove_all(std::filesystem::path(dir_), ignored);
   }
 
-  Outcome Cli(const std::wstring& args) { return RunProcess(L"\"" + dir_ + L"\\wendral-cli.exe\" " + args, dir_); }
+  ProcessOutcome Cli(const std::wstring& args) { return RunProcess(L"\"" + dir_ + L"\\wendral-cli.exe\" " + args, dir_); }
   std::wstring Settings() const { return dir_ + L"\\360RI.INI"; }
   // Both class keys as Wine's regedit exports them.
   std::string Export() {
@@ -127,26 +71,26 @@ TEST_F(CliExeTest, StatusSetAndTheirOutputInUtf8) {
   PutString(kCurrentClass, L"0099", L"SSID", L"末位\t");
   WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0003\r\nSSIDITEMT=0005\r\n");
 
-  Outcome run = Cli(L"status");
-  EXPECT_EQ(run.exitCode, 0u);
+  ProcessOutcome run = Cli(L"status");
+  EXPECT_EQ(run.exit_code, 0u);
   EXPECT_EQ(run.out, "[Windows7] " + k001 + "\r\n  0007  SSID = \"老名字\"\r\n[Windows XP] " + kCurrent +
-                         "\r\n  0099  SSID = \"末位\\t\"\r\n[360RI.INI] " + Utf8(Settings()) +
+                         "\r\n  0099  SSID = \"末位\\t\"\r\n[360RI.INI] " + WideToUtf8(Settings()) +
                          "\r\n  SSID=\"old\"\r\n  SSIDITEMO=\"0003\"\r\n  SSIDITEMT=\"0005\"\r\n");
   EXPECT_EQ(run.err, "");
 
   run = Cli(L"set 奶茶店 --mode windows7");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(run.out, "已把网络名称 \"奶茶店\" 写入 " + k001 + "\\0007。请重新拨插随身WIFI,让新名称生效。\r\n");
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"奶茶店");
   EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\xB5\xEA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0005\r\n");
 
   run = Cli(L"set \"XP 模式\" --mode xp");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(QueryClass(kCurrentClass)[L"0099"][L"SSID"], L"XP 模式");
   EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=XP \xC4\xA3\xCA\xBD\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
 
   run = Cli(L"--version");
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exit_code, 0u);
   EXPECT_EQ(run.out, "Wendral 1.5.0\r\n");
 }
 
@@ -155,10 +99,11 @@ TEST_F(CliExeTest, RefusalsExitWithTwoAndChangeNothing) {
   WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
   WriteFileBytes(dir_ + L"\\taken.reg", "an earlier backup");
   const std::string before = Export();
-  const std::vector<std::tuple<std::wstring, DWORD, std::string>> cases = {
-      {L"set " + std::wstring(33, L'a') + L" --mode cafe", 2, "现在是33个字节"},
-      {L"set 一二三四五六七八九十一二三四五六七 --mode cafe", 2, "现在是34个字节"},
-      {L"set Wi\U0001F600Fi --mode cafe", 2, "无法使用的字符"},
+  std::vector<std::tuple<std::wstring, DWORD, std::string>> cases;
+  for (const test::RefusedName& refused : test::RefusedNames()) {
+    cases.push_back({L"set \"" + Utf8ToWide(refused.name) + L"\" --mode cafe", 2, refused.says});
+  }
+  cases.insert(cases.end(), {
       // Slot 0000 is the wired card's: no stick, and no stored slot written in its place.
       {L"set ok --mode windows7", 4, "没有找到随身WIFI"},
       {L"set ok --mode xp", 4, "没有找到随身WIFI"},
@@ -168,10 +113,10 @@ TEST_F(CliExeTest, RefusalsExitWithTwoAndChangeNothing) {
       // The backup's file name forgotten: once all 200 slots, with exit 0.
       {L"set X --mode cafe --backup --dry-run", 2, "--backup 后面缺少参数"},
       {L"set X --mode cafe --backup taken.reg", 2, "已经存在"},
-  };
+  });
   for (const auto& [args, status, says] : cases) {
-    const Outcome run = Cli(args);
-    EXPECT_EQ(run.exitCode, status) << says;
+    const ProcessOutcome run = Cli(args);
+    EXPECT_EQ(run.exit_code, status) << says;
     EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "");
   }
@@ -191,8 +136,8 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   const std::string before = Export();
   ASSERT_NE(before.find(std::string("D\0r\0i\0v\0e\0r\0D\0e\0s\0c\0", 20)), std::string::npos);  // UTF-16
 
-  Outcome run = Cli(L"set 网吧-3号机 --mode cafe --backup \"备份 1.reg\"");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  ProcessOutcome run = Cli(L"set 网吧-3号机 --mode cafe --backup \"备份 1.reg\"");
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   for (const wchar_t* classKey : {kClass001, kCurrentClass}) {
     RegDump dump = QueryClass(classKey);
     EXPECT_EQ(SsidCount(dump), 100);
@@ -206,18 +151,18 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
 
   // The roll-out script run a second time: the only copy of the old names stays.
   run = Cli(L"set again --mode cafe --backup \"备份 1.reg\"");
-  EXPECT_EQ(run.exitCode, 2u);
+  EXPECT_EQ(run.exit_code, 2u);
   EXPECT_NE(run.err.find("已经存在"), std::string::npos) << run.err;
   EXPECT_EQ(ReadFileBytes(backup), file);
   EXPECT_EQ(QueryClass(kClass001)[L"0042"][L"SSID"], L"网吧-3号机");
 
   run = Cli(L"restore --dry-run \"备份 1.reg\"");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_NE(run.out.find(k001 + "\\0007  SSID = \"老名字\"\r\n"), std::string::npos) << run.out;
   EXPECT_EQ(SsidCount(QueryClass(kClass001)), 100);
 
   run = Cli(L"restore \"备份 1.reg\"");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(run.out, "已从 备份 1.reg 恢复 200 处 \"SSID\" 值。请重新拨插随身WIFI。\r\n");
   EXPECT_EQ(Export(), before);
   EXPECT_EQ(ReadFileBytes(Settings()), settings);
@@ -229,10 +174,10 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
         MultiByteToWideChar(936, 0, file.data(), static_cast<int>(file.size()), text.data(), static_cast<int>(text.size()))));
     return text;
   }();
-  WriteFileBytes(dir_ + L"\\utf8.reg", Utf8(wide));
-  ASSERT_EQ(Cli(L"set 网吧-3号机 --mode cafe").exitCode, 0u);
+  WriteFileBytes(dir_ + L"\\utf8.reg", WideToUtf8(wide));
+  ASSERT_EQ(Cli(L"set 网吧-3号机 --mode cafe").exit_code, 0u);
   run = Cli(L"restore utf8.reg");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(Export(), before);
   EXPECT_EQ(ReadFileBytes(Settings()), settings);
 }
@@ -261,15 +206,15 @@ TEST_F(CliExeTest, ANameOutsideCodePage936IsBackedUpAndRestoredExactly) {
   PutString(kCurrentClass, L"0003", L"SSID", L"奶茶店");
   const std::string before = Export();
 
-  Outcome run = Cli(L"status");
-  EXPECT_NE(run.out.find("  0007  SSID = \"" + Utf8(name) + "\"\r\n"), std::string::npos) << run.out;
+  ProcessOutcome run = Cli(L"status");
+  EXPECT_NE(run.out.find("  0007  SSID = \"" + WideToUtf8(name) + "\"\r\n"), std::string::npos) << run.out;
   run = Cli(L"set x --mode windows7 --backup u.reg");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"x");
   const std::string file = ReadFileBytes(dir_ + L"\\u.reg");
   EXPECT_EQ(file.rfind(std::string("\xFF\xFEW\0i\0n\0d\0o\0w\0s\0", 16), 0), 0u);
   run = Cli(L"restore u.reg");
-  EXPECT_EQ(run.exitCode, 0u) << run.err;
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(Ssid(kClass001, L"0007"), name);
   EXPECT_EQ(Export(), before);
 }
@@ -278,7 +223,7 @@ TEST_F(CliExeTest, ANameOutsideCodePage936IsBackedUpAndRestoredExactly) {
 // no key, not even one created by the roll-out that a network card has filled since.
 TEST_F(CliExeTest, RegeditImportingABackupDeletesNoKey) {
   PutString(kClass001, L"0007", L"SSID", L"老名字");
-  ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exitCode, 0u);
+  ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exit_code, 0u);
   PutString(kCurrentClass, L"0005", L"DriverDesc", L"new card");
   RunProcess(L"regedit.exe /s \"" + dir_ + L"\\b.reg\"", dir_);
   RegDump dump = QueryClass(kClass001);
@@ -292,7 +237,7 @@ TEST_F(CliExeTest, RegeditImportingABackupDeletesNoKey) {
 TEST_F(CliExeTest, RestoreRefusesWhatABackupCannotHold) {
   PutString(kClass001, L"0007", L"SSID", L"老名字");
   PutString(kCurrentClass, L"0042", L"SSID", L"old");
-  ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exitCode, 0u);
+  ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exit_code, 0u);
   const std::string file = ReadFileBytes(dir_ + L"\\b.reg");
   WriteFileBytes(Settings(), "[SSID]\r\nSSID=x\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
   const std::string before = Export();
@@ -318,14 +263,14 @@ TEST_F(CliExeTest, RestoreRefusesWhatABackupCannotHold) {
   ASSERT_GT(files.size(), 200u);
   for (std::size_t n = 0; n < files.size(); ++n) {
     WriteFileBytes(dir_ + L"\\r.reg", files[n]);
-    const Outcome run = Cli(L"restore r.reg");
-    ASSERT_EQ(run.exitCode, 2u) << files[n];
+    const ProcessOutcome run = Cli(L"restore r.reg");
+    ASSERT_EQ(run.exit_code, 2u) << files[n];
     ASSERT_NE(run.err.find("没有做任何修改"), std::string::npos) << run.err;
   }
   EXPECT_EQ(Export(), before);
   // The same data, whole, is taken.
   WriteFileBytes(dir_ + L"\\r.reg", value("\"y\""));
-  EXPECT_EQ(Cli(L"restore r.reg").exitCode, 0u);
+  EXPECT_EQ(Cli(L"restore r.reg").exit_code, 0u);
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"y");
 }
 
@@ -333,8 +278,8 @@ TEST_F(CliExeTest, ABackupThatCannotBeWrittenChangesNothing) {
   PutString(kClass001, L"0007", L"SSID", L"old");
   WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
   const std::string before = Export();
-  Outcome run = Cli(L"set new --mode cafe --backup missing\\b.reg");
-  EXPECT_EQ(run.exitCode, 2u);
+  ProcessOutcome run = Cli(L"set new --mode cafe --backup missing\\b.reg");
+  EXPECT_EQ(run.exit_code, 2u);
   EXPECT_EQ(run.err, "备份文件 missing\\b.reg 无法写入,本次没有修改。\r\n");
 
   // A file another program holds open without sharing.
@@ -343,7 +288,7 @@ TEST_F(CliExeTest, ABackupThatCannotBeWrittenChangesNothing) {
   ASSERT_NE(hold, INVALID_HANDLE_VALUE);
   run = Cli(L"set new --mode windows7 --backup locked.reg");
   CloseHandle(hold);
-  EXPECT_EQ(run.exitCode, 2u);
+  EXPECT_EQ(run.exit_code, 2u);
   EXPECT_NE(run.err.find("已经存在"), std::string::npos) << run.err;
   EXPECT_EQ(ReadFileBytes(locked), "");
   EXPECT_EQ(Export(), before);
@@ -359,13 +304,13 @@ TEST_F(CliExeTest, AccessDeniedExitsWithThreeAndWritesNothing) {
       PutString(classKey, slot, n == 4 ? L"SSID" : L"DriverDesc", n == 4 ? L"stick" : L"old");
     }
   }
-  ASSERT_EQ(Cli(L"set old --mode xp --backup b.reg").exitCode, 0u);
+  ASSERT_EQ(Cli(L"set old --mode xp --backup b.reg").exit_code, 0u);
 
   // One slot nobody may write: café mode writes none of the 200 rather than 199 and a 3.
   if (!MakeReadOnly(kClass001, L"0050")) GTEST_SKIP() << "this Wine cannot restrict a key";
   std::string before = Export();
-  Outcome run = Cli(L"set new --mode cafe");
-  EXPECT_EQ(run.exitCode, 3u) << run.err;
+  ProcessOutcome run = Cli(L"set new --mode cafe");
+  EXPECT_EQ(run.exit_code, 3u) << run.err;
   EXPECT_EQ(Export(), before);
 
   // Then every slot lets everyone only read it, as for a user without administrator rights.
@@ -381,19 +326,19 @@ TEST_F(CliExeTest, AccessDeniedExitsWithThreeAndWritesNothing) {
 
   // The search only reads: status, --dry-run and the run itself all find 0004.
   run = Cli(L"status");
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exit_code, 0u);
   EXPECT_NE(run.out.find("  0004  SSID = \"stick\"\r\n"), std::string::npos) << run.out;
   run = Cli(L"set new --mode windows7 --dry-run");
-  EXPECT_EQ(run.exitCode, 0u);
+  EXPECT_EQ(run.exit_code, 0u);
   EXPECT_NE(run.out.find(k001 + "\\0004  SSID = \"new\""), std::string::npos) << run.out;
   run = Cli(L"set new --mode windows7");
-  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.exit_code, 3u);
   EXPECT_EQ(run.err, "没有修改注册表的权限:请在\"以管理员身份运行\"的命令提示符中执行 wendral-cli。本次没有修改。\r\n");
   run = Cli(L"set new --mode cafe --backup c.reg");
-  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.exit_code, 3u);
   EXPECT_EQ(ReadFileBytes(dir_ + L"\\c.reg"), "<no file>");
   run = Cli(L"restore b.reg");
-  EXPECT_EQ(run.exitCode, 3u);
+  EXPECT_EQ(run.exit_code, 3u);
   EXPECT_EQ(Export(), before);
   EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
 }
@@ -405,9 +350,9 @@ TEST_F(CliExeTest, AWriteThatFailsAfterOthersExitsWithOne) {
   // Held open without sharing by another program.
   HANDLE hold = CreateFileW(Settings().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(hold, INVALID_HANDLE_VALUE);
-  const Outcome run = Cli(L"set new --mode windows7");
+  const ProcessOutcome run = Cli(L"set new --mode windows7");
   CloseHandle(hold);
-  EXPECT_EQ(run.exitCode, 1u) << run.err;
+  EXPECT_EQ(run.exit_code, 1u) << run.err;
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"new");
   EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
 }
@@ -416,8 +361,8 @@ TEST_F(CliExeTest, RestoreRefusesAFileThatTouchesOtherValues) {
   PutString(kClass001, L"0007", L"SSID", L"keep");
   const std::string before = Export();
   WriteFileBytes(dir_ + L"\\evil.reg", "REGEDIT4\r\n\r\n[" + k001 + "\\0007]\r\n\"SSID\"=\"x\"\r\n\"DriverDesc\"=\"x\"\r\n");
-  const Outcome run = Cli(L"restore evil.reg");
-  EXPECT_EQ(run.exitCode, 2u);
+  const ProcessOutcome run = Cli(L"restore evil.reg");
+  EXPECT_EQ(run.exit_code, 2u);
   EXPECT_EQ(run.err, "拒绝恢复 evil.reg:第 5 行: 文件要修改 \"SSID\" 以外的值。 没有做任何修改。\r\n");
   EXPECT_EQ(Export(), before);
 }
@@ -456,12 +401,12 @@ TEST_F(CliExeTest, OnAConsoleChineseIsWrittenAsUnicodeText) {
   CloseHandle(console);
   FreeConsole();
   const std::size_t at = screen.find(L"  0007  SSID = ");
-  ASSERT_NE(at, std::wstring::npos) << Utf8(screen);
+  ASSERT_NE(at, std::wstring::npos) << WideToUtf8(screen);
   const std::wstring line = screen.substr(at, 40);
   // A console may give a double-width character's two cells as one character or two.
-  EXPECT_EQ(line.rfind(L"  0007  SSID = \"老", 0), 0u) << Utf8(line);
+  EXPECT_EQ(line.rfind(L"  0007  SSID = \"老", 0), 0u) << WideToUtf8(line);
   const std::size_t name = line.find(L"名"), character = line.find(L"字");
-  EXPECT_TRUE(name != std::wstring::npos && character != std::wstring::npos && name < character) << Utf8(line);
+  EXPECT_TRUE(name != std::wstring::npos && character != std::wstring::npos && name < character) << WideToUtf8(line);
 }
 
 }  // namespace
