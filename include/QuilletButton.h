@@ -27,10 +27,6 @@
 
 #include <windows.h>
 
-#ifdef __cplusplus
-extern "C" {
-#endif
-
 #define QUILLETBUTTON_CLASSW L"QuilletButton"
 #define QUILLETBUTTON_CLASSA "QuilletButton"
 #ifdef UNICODE
@@ -39,14 +35,27 @@ extern "C" {
 #define QUILLETBUTTON_CLASS QUILLETBUTTON_CLASSA
 #endif
 
+/* Resource scripts see the names and numbers only. */
+#ifndef RC_INVOKED
+#ifdef __cplusplus
+extern "C" {
+#endif
+
 /* Registers the window class (CS_GLOBALCLASS, so dialogs of any module in the process
  * find it) and answers its atom; 0 on failure. Calling it again answers the same atom. */
 ATOM WINAPI QuilletButton_Register(HINSTANCE instance);
 
+#ifdef __cplusplus
+}
+#endif
+#endif /* RC_INVOKED */
+
 /* Messages, besides the system's: WM_SETTEXT/WM_GETTEXT (caption), WM_SETFONT/
  * WM_GETFONT, WM_ENABLE, BM_CLICK, BM_GETCHECK/BM_SETCHECK (check-box mode),
  * BM_GETSTATE and BM_SETSTYLE (BS_PUSHBUTTON or BS_DEFPUSHBUTTON).
- * Each SET answers the previous value; each GET answers the current one. */
+ * Each SET answers the previous value (the image ones TRUE, or FALSE when the picture
+ * cannot be read; a value out of range answers -1 and changes nothing); each GET answers
+ * the current one. */
 #define QBM_FIRST (WM_USER + 0x0400)
 #define QBM_SETSTYLE (QBM_FIRST + 0)          /* wParam: look 0..15; others refused (-1) */
 #define QBM_GETSTYLE (QBM_FIRST + 1)
@@ -120,6 +129,11 @@ ATOM WINAPI QuilletButton_Register(HINSTANCE instance);
 #define QBK_CONTROL 2
 #define QBK_ALT 4
 
+#ifndef RC_INVOKED
+#ifdef __cplusplus
+extern "C" {
+#endif
+
 typedef struct tagNMQUILLETBUTTON {
   NMHDR hdr;
   int button; /* QBB_* (mouse codes) */
@@ -129,43 +143,46 @@ typedef struct tagNMQUILLETBUTTON {
   int key;    /* virtual-key code (key codes) */
 } NMQUILLETBUTTON, *LPNMQUILLETBUTTON;
 
-/* windowsx.h-style helpers. */
-#define QuilletButton_SetStyle(hwnd, style) ((int)SendMessage((hwnd), QBM_SETSTYLE, (WPARAM)(style), 0))
-#define QuilletButton_GetStyle(hwnd) ((int)SendMessage((hwnd), QBM_GETSTYLE, 0, 0))
-#define QuilletButton_SetBackColor(hwnd, cr) ((COLORREF)SendMessage((hwnd), QBM_SETBACKCOLOR, (WPARAM)(cr), 0))
-#define QuilletButton_GetBackColor(hwnd) ((COLORREF)SendMessage((hwnd), QBM_GETBACKCOLOR, 0, 0))
-#define QuilletButton_SetForeColor(hwnd, cr) ((COLORREF)SendMessage((hwnd), QBM_SETFORECOLOR, (WPARAM)(cr), 0))
-#define QuilletButton_GetForeColor(hwnd) ((COLORREF)SendMessage((hwnd), QBM_GETFORECOLOR, 0, 0))
-#define QuilletButton_SetMaskColor(hwnd, cr) ((COLORREF)SendMessage((hwnd), QBM_SETMASKCOLOR, (WPARAM)(cr), 0))
-#define QuilletButton_GetMaskColor(hwnd) ((COLORREF)SendMessage((hwnd), QBM_GETMASKCOLOR, 0, 0))
-#define QuilletButton_SetUseMaskColor(hwnd, on) ((BOOL)SendMessage((hwnd), QBM_SETUSEMASKCOLOR, (WPARAM)(on), 0))
-#define QuilletButton_GetUseMaskColor(hwnd) ((BOOL)SendMessage((hwnd), QBM_GETUSEMASKCOLOR, 0, 0))
-#define QuilletButton_SetBitmap(hwnd, hbm) ((BOOL)SendMessage((hwnd), QBM_SETIMAGE, IMAGE_BITMAP, (LPARAM)(HBITMAP)(hbm)))
-#define QuilletButton_SetIcon(hwnd, hicon) ((BOOL)SendMessage((hwnd), QBM_SETIMAGE, IMAGE_ICON, (LPARAM)(HICON)(hicon)))
-#define QuilletButton_SetHoverBitmap(hwnd, hbm) ((BOOL)SendMessage((hwnd), QBM_SETHOVERIMAGE, IMAGE_BITMAP, (LPARAM)(HBITMAP)(hbm)))
-#define QuilletButton_SetHoverIcon(hwnd, hicon) ((BOOL)SendMessage((hwnd), QBM_SETHOVERIMAGE, IMAGE_ICON, (LPARAM)(HICON)(hicon)))
-#define QuilletButton_GetImage(hwnd, type) ((HANDLE)SendMessage((hwnd), QBM_GETIMAGE, (WPARAM)(type), 0))
-#define QuilletButton_GetHoverImage(hwnd, type) ((HANDLE)SendMessage((hwnd), QBM_GETHOVERIMAGE, (WPARAM)(type), 0))
-#define QuilletButton_SetCaptionAlign(hwnd, a) ((int)SendMessage((hwnd), QBM_SETCAPTIONALIGN, (WPARAM)(a), 0))
-#define QuilletButton_GetCaptionAlign(hwnd) ((int)SendMessage((hwnd), QBM_GETCAPTIONALIGN, 0, 0))
-#define QuilletButton_SetPictureAlign(hwnd, a) ((int)SendMessage((hwnd), QBM_SETPICTUREALIGN, (WPARAM)(a), 0))
-#define QuilletButton_GetPictureAlign(hwnd) ((int)SendMessage((hwnd), QBM_GETPICTUREALIGN, 0, 0))
-#define QuilletButton_SetPictureSize(hwnd, s) ((int)SendMessage((hwnd), QBM_SETPICTURESIZE, (WPARAM)(s), 0))
-#define QuilletButton_GetPictureSize(hwnd) ((int)SendMessage((hwnd), QBM_GETPICTURESIZE, 0, 0))
-#define QuilletButton_SetCheckBoxMode(hwnd, on) ((BOOL)SendMessage((hwnd), QBM_SETCHECKBOXMODE, (WPARAM)(on), 0))
-#define QuilletButton_GetCheckBoxMode(hwnd) ((BOOL)SendMessage((hwnd), QBM_GETCHECKBOXMODE, 0, 0))
-#define QuilletButton_SetFocusRect(hwnd, on) ((BOOL)SendMessage((hwnd), QBM_SETFOCUSRECT, (WPARAM)(on), 0))
-#define QuilletButton_GetFocusRect(hwnd) ((BOOL)SendMessage((hwnd), QBM_GETFOCUSRECT, 0, 0))
-#define QuilletButton_SetHandPointer(hwnd, on) ((BOOL)SendMessage((hwnd), QBM_SETHANDPOINTER, (WPARAM)(on), 0))
-#define QuilletButton_GetHandPointer(hwnd) ((BOOL)SendMessage((hwnd), QBM_GETHANDPOINTER, 0, 0))
-#define QuilletButton_SaveText(hwnd, buf, cch) ((int)SendMessageW((hwnd), QBM_SAVETEXT, (WPARAM)(cch), (LPARAM)(LPWSTR)(buf)))
-#define QuilletButton_LoadText(hwnd, text) ((BOOL)SendMessageW((hwnd), QBM_LOADTEXT, 0, (LPARAM)(LPCWSTR)(text)))
-#define QuilletButton_GetCheck(hwnd) ((int)SendMessage((hwnd), BM_GETCHECK, 0, 0))
-#define QuilletButton_SetCheck(hwnd, check) ((void)SendMessage((hwnd), BM_SETCHECK, (WPARAM)(check), 0))
-#define QuilletButton_Click(hwnd) ((void)SendMessage((hwnd), BM_CLICK, 0, 0))
+/* windowsx.h-style helpers: each sends one message and answers what it answers. */
+#define QUILLETBUTTON_INLINE static __inline
+#define QB_SEND_(hwnd, msg, w, l) SendMessageW((hwnd), (msg), (WPARAM)(w), (LPARAM)(l))
+QUILLETBUTTON_INLINE int QuilletButton_SetStyle(HWND hwnd, int style) { return (int)QB_SEND_(hwnd, QBM_SETSTYLE, style, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_GetStyle(HWND hwnd) { return (int)QB_SEND_(hwnd, QBM_GETSTYLE, 0, 0); }
+QUILLETBUTTON_INLINE COLORREF QuilletButton_SetBackColor(HWND hwnd, COLORREF cr) { return (COLORREF)QB_SEND_(hwnd, QBM_SETBACKCOLOR, cr, 0); }
+QUILLETBUTTON_INLINE COLORREF QuilletButton_GetBackColor(HWND hwnd) { return (COLORREF)QB_SEND_(hwnd, QBM_GETBACKCOLOR, 0, 0); }
+QUILLETBUTTON_INLINE COLORREF QuilletButton_SetForeColor(HWND hwnd, COLORREF cr) { return (COLORREF)QB_SEND_(hwnd, QBM_SETFORECOLOR, cr, 0); }
+QUILLETBUTTON_INLINE COLORREF QuilletButton_GetForeColor(HWND hwnd) { return (COLORREF)QB_SEND_(hwnd, QBM_GETFORECOLOR, 0, 0); }
+QUILLETBUTTON_INLINE COLORREF QuilletButton_SetMaskColor(HWND hwnd, COLORREF cr) { return (COLORREF)QB_SEND_(hwnd, QBM_SETMASKCOLOR, cr, 0); }
+QUILLETBUTTON_INLINE COLORREF QuilletButton_GetMaskColor(HWND hwnd) { return (COLORREF)QB_SEND_(hwnd, QBM_GETMASKCOLOR, 0, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetUseMaskColor(HWND hwnd, BOOL on) { return (BOOL)QB_SEND_(hwnd, QBM_SETUSEMASKCOLOR, on, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_GetUseMaskColor(HWND hwnd) { return (BOOL)QB_SEND_(hwnd, QBM_GETUSEMASKCOLOR, 0, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetBitmap(HWND hwnd, HBITMAP bitmap) { return (BOOL)QB_SEND_(hwnd, QBM_SETIMAGE, IMAGE_BITMAP, bitmap); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetIcon(HWND hwnd, HICON icon) { return (BOOL)QB_SEND_(hwnd, QBM_SETIMAGE, IMAGE_ICON, icon); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetHoverBitmap(HWND hwnd, HBITMAP bitmap) { return (BOOL)QB_SEND_(hwnd, QBM_SETHOVERIMAGE, IMAGE_BITMAP, bitmap); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetHoverIcon(HWND hwnd, HICON icon) { return (BOOL)QB_SEND_(hwnd, QBM_SETHOVERIMAGE, IMAGE_ICON, icon); }
+QUILLETBUTTON_INLINE HANDLE QuilletButton_GetImage(HWND hwnd, UINT type) { return (HANDLE)QB_SEND_(hwnd, QBM_GETIMAGE, type, 0); }
+QUILLETBUTTON_INLINE HANDLE QuilletButton_GetHoverImage(HWND hwnd, UINT type) { return (HANDLE)QB_SEND_(hwnd, QBM_GETHOVERIMAGE, type, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_SetCaptionAlign(HWND hwnd, int align) { return (int)QB_SEND_(hwnd, QBM_SETCAPTIONALIGN, align, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_GetCaptionAlign(HWND hwnd) { return (int)QB_SEND_(hwnd, QBM_GETCAPTIONALIGN, 0, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_SetPictureAlign(HWND hwnd, int align) { return (int)QB_SEND_(hwnd, QBM_SETPICTUREALIGN, align, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_GetPictureAlign(HWND hwnd) { return (int)QB_SEND_(hwnd, QBM_GETPICTUREALIGN, 0, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_SetPictureSize(HWND hwnd, int size) { return (int)QB_SEND_(hwnd, QBM_SETPICTURESIZE, size, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_GetPictureSize(HWND hwnd) { return (int)QB_SEND_(hwnd, QBM_GETPICTURESIZE, 0, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetCheckBoxMode(HWND hwnd, BOOL on) { return (BOOL)QB_SEND_(hwnd, QBM_SETCHECKBOXMODE, on, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_GetCheckBoxMode(HWND hwnd) { return (BOOL)QB_SEND_(hwnd, QBM_GETCHECKBOXMODE, 0, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetFocusRect(HWND hwnd, BOOL on) { return (BOOL)QB_SEND_(hwnd, QBM_SETFOCUSRECT, on, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_GetFocusRect(HWND hwnd) { return (BOOL)QB_SEND_(hwnd, QBM_GETFOCUSRECT, 0, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_SetHandPointer(HWND hwnd, BOOL on) { return (BOOL)QB_SEND_(hwnd, QBM_SETHANDPOINTER, on, 0); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_GetHandPointer(HWND hwnd) { return (BOOL)QB_SEND_(hwnd, QBM_GETHANDPOINTER, 0, 0); }
+QUILLETBUTTON_INLINE int QuilletButton_SaveText(HWND hwnd, LPWSTR buffer, int size) { return (int)QB_SEND_(hwnd, QBM_SAVETEXT, size, buffer); }
+QUILLETBUTTON_INLINE BOOL QuilletButton_LoadText(HWND hwnd, LPCWSTR text) { return (BOOL)QB_SEND_(hwnd, QBM_LOADTEXT, 0, text); }
+QUILLETBUTTON_INLINE int QuilletButton_GetCheck(HWND hwnd) { return (int)QB_SEND_(hwnd, BM_GETCHECK, 0, 0); }
+QUILLETBUTTON_INLINE void QuilletButton_SetCheck(HWND hwnd, int check) { QB_SEND_(hwnd, BM_SETCHECK, check, 0); }
+QUILLETBUTTON_INLINE void QuilletButton_Click(HWND hwnd) { QB_SEND_(hwnd, BM_CLICK, 0, 0); }
 
 #ifdef __cplusplus
 }
 #endif
+#endif /* RC_INVOKED */
 
 #endif /* QUILLETBUTTON_H */

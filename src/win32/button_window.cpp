@@ -86,8 +86,10 @@ bool ButtonWindow::CreateFromStruct(const CREATESTRUCTW& create) {
                     !(reinterpret_cast<const WORD*>(create.lpszName)[0] == 0xFFFF);
   properties.Put("Caption", std::u16string(text ? reinterpret_cast<const char16_t*>(create.lpszName) : u""));
   if (create.style & WS_DISABLED) properties.Put("Enabled", false);
-  ambient_["DisplayAsDefault"] = (create.style & 0x0F) == BS_DEFPUSHBUTTON;
-  return MakeControl(properties);
+  if (!MakeControl(properties)) return false;
+  // The control learns of the default frame as an ambient change, as when it moves.
+  if ((create.style & 0x0F) == BS_DEFPUSHBUTTON) ChangeAmbient("DisplayAsDefault", true);
+  return true;
 }
 
 ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,

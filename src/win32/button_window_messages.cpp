@@ -159,8 +159,10 @@ void ButtonWindow::Load(const PersistedPropertySet& set) {
   c.BackColor(back);
   c.ForeColor(fore);
   c.Caption(std::move(caption));
-  c.CheckBoxMode(check_box);
+  // The value only sticks in check-box mode.
+  c.CheckBoxMode(true);
   c.Value(value);
+  c.CheckBoxMode(check_box);
   c.MousePointer(pointer);
   c.HandPointer(hand);
   c.MouseIcon(mouse_icon);
