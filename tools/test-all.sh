@@ -5,7 +5,9 @@
 # The Windows suites run from the win32 build where this machine runs 32-bit code, and
 # from the win64 build under 64-bit Wine where its kernel refuses it (the Wine runner
 # decides). WENDRAL_WINE64=1 takes the 64-bit path on any machine. The static checks of
-# the 32-bit program (its imports against Windows XP, its manifest) run either way.
+# the 32-bit program (its imports against Windows XP, its manifest) run either way, and so
+# does the package check of both architectures (tests/package_consumer: a project outside
+# the tree built against the installed QuilletButton package, run where Wine can).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -53,7 +55,10 @@ ctest --preset sanitize -j "$jobs" || status=1
 echo "== Windows tests under Wine: the $wine_preset build ($why) =="
 ctest --preset "$wine_preset" -j "$jobs" || status=1
 if [ "$wine_preset" = win64 ]; then
-  echo "== static checks of the 32-bit program =="
-  ctest --preset win32 -L static || status=1
+  echo "== static checks of the 32-bit program; a program outside the tree built against its QuilletButton package =="
+  ctest --preset win32 -L 'static|package' || status=1
+else
+  echo "== a program outside the tree built against the 64-bit QuilletButton package =="
+  ctest --preset win64 -L package || status=1
 fi
 exit $status
