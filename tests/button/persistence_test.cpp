@@ -205,8 +205,8 @@ TEST_F(ButtonTest, EveryPropertySurvivesTheTextForm) {
     }
   }
   const std::u16string head = u"QuilletButton properties 1\n";
-  for (const std::u16string bad :
-       {std::u16string(), u"QuilletButton properties 2\n", head + u"Caption\n", head + u"=t:x\n",
+  for (const std::u16string& bad : std::vector<std::u16string>{
+           std::u16string(), u"QuilletButton properties 2\n", head + u"Caption\n", head + u"=t:x\n",
         head + u"Caption=x:1\n", head + u"Enabled=b:2\n", head + u"Style=s:40000\n", head + u"Style=i:1x\n",
         head + u"Caption=t:a\\q\n", head + u"Caption=t:a\\\n", head + u"Font=f:-11,700,1,0,1\n",
         head + u"Picture=p:1,2,1,ff0000\n", head + u"Picture=p:1,1,1,ff0000,1\n", head + u"Picture=p:3,1,1,ff0000\n",
