@@ -18,9 +18,9 @@
  * IsDialogMessage moves its default frame (BS_DEFPUSHBUTTON), presses the default
  * button on Enter and clicks it through its access key.
  *
- * Link with the library (find_package(QuilletButton CONFIG) and
- * QuilletButton::QuilletButton, or libQuilletButton.a with user32, gdi32, ole32 and
- * the C++ runtime).
+ * Link with the library: find_package(QuilletButton CONFIG) and QuilletButton::QuilletButton,
+ * or libQuilletButton.a with user32 and gdi32, linked -static (it holds C++ code: the C++
+ * runtime comes into the program, and no MinGW DLL is needed beside it).
  */
 #ifndef QUILLETBUTTON_H
 #define QUILLETBUTTON_H
