@@ -165,6 +165,10 @@ std::vector<std::string> RunScript(int dialog_id, bool quillet) {
   Dialog d(dialog_id);
   EXPECT_NE(d.hwnd(), nullptr);
   if (!d.hwnd()) return {};
+  // Each QuilletButton in a look of its own: none may change what the dialog manager does.
+  if (quillet) {
+    for (std::size_t i = 0; i < std::size(kButtonIds); ++i) QuilletButton_SetStyle(d.Item(kButtonIds[i]), kStyles[i]);
+  }
   MoveMouseTo(POINT{900, 700});
   std::vector<std::string> trace;
   for (const Step& step : Script()) {
