@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a release zip (build/<preset>/package/Wendral-<version>-<arch>.zip): it holds the
-# Windows programs and README.txt and nothing else, no program in it carries debug sections,
+# Windows programs, README.txt and the QuilletButton package (header, library, CMake package
+# files) and nothing else, neither the programs nor the library carry debug sections,
 # wendral.exe is at most 600 KB, and each program in the build's bin/ links to its .debug file.
 #   tools/check-package.sh build/win64
 set -euo pipefail
@@ -15,8 +16,11 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' "$zip" "$tmp"
 dir=$(ls -d "$tmp"/Wendral-*)
-expected=$(printf '%s\n' $programs README.txt | sort)
-found=$(ls "$dir" | sort)
+library="include/QuilletButton.h lib/libQuilletButton.a lib/cmake/QuilletButton/QuilletButtonConfig.cmake
+  lib/cmake/QuilletButton/QuilletButtonConfigVersion.cmake lib/cmake/QuilletButton/QuilletButtonTargets.cmake
+  lib/cmake/QuilletButton/QuilletButtonTargets-relwithdebinfo.cmake"
+expected=$(printf '%s\n' $programs README.txt $library | sort)
+found=$(cd "$dir" && find . -type f | sed 's|^\./||' | sort)
 if [ "$found" != "$expected" ]; then
   echo "$zip holds:" $found "-- expected:" $expected >&2
   exit 1
@@ -34,6 +38,10 @@ for program in $programs; do
     exit 1
   fi
 done
+if "$objdump" -h "$dir/lib/libQuilletButton.a" | grep -q ' \.debug_'; then
+  echo "lib/libQuilletButton.a in $zip carries debug sections" >&2
+  exit 1
+fi
 size=$(stat -c %s "$dir/wendral.exe")
 if [ "$size" -gt $((600 * 1024)) ]; then
   echo "wendral.exe in $zip is $size bytes, more than 600 KB" >&2

@@ -5,7 +5,10 @@
 # The Windows suites run from the win32 build where this machine runs 32-bit code, and
 # from the win64 build under 64-bit Wine where its kernel refuses it (the Wine runner
 # decides). WENDRAL_WINE64=1 takes the 64-bit path on any machine. The static checks of
-# the other build's programs (imports against Windows XP, known DLLs, manifest) run either way.
+# the other build's programs (imports against Windows XP, known DLLs, manifest) run either
+# way, and so does the package check of both architectures (tests/package_consumer: a
+# project outside the tree built against the installed QuilletButton package, run where
+# Wine can).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -59,6 +62,6 @@ echo "== native tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
 ctest --preset sanitize -j "$jobs" || status=1
 echo "== Windows tests under Wine: the $wine_preset build ($why) =="
 ctest --preset "$wine_preset" -j "$jobs" || status=1
-echo "== static checks of the $other_preset programs =="
-ctest --preset "$other_preset" -L static || status=1
+echo "== static checks of the $other_preset programs; a program outside the tree built against its QuilletButton package =="
+ctest --preset "$other_preset" -L 'static|package' || status=1
 exit $status

@@ -5,21 +5,23 @@
 #include <memory>
 #include <string>
 
+#include "QuilletButton.h"
 #include "button/primitives.h"
 #include "button/style_names.h"
 #include "gallery_layout.h"
-#include "win32/button_window.h"
 #include "win32/gdi_picture.h"
 #include "win32/twips.h"
 
 namespace quillet::gallery {
 namespace {
 
-using win32::ButtonWindow;
-
 // What the window keeps between messages (GWLP_USERDATA).
 struct GalleryWindow {
+  ~GalleryWindow() {
+    if (font) DeleteObject(font);
+  }
   std::array<HWND, kButtonStyleCount> buttons{};
+  HFONT font = nullptr;
   std::array<HWND, kOptionCount> options{};
   PicturePtr icon;
   HWND last_focus = nullptr;
@@ -32,35 +34,29 @@ RECT PixelsOf(const TwipsBox& box) {
 }
 
 // The properties that follow the options, in the order a form's code would set them.
-void ApplyOptions(ButtonWindow& window, const GalleryOptions& o, const PicturePtr& icon) {
-  QuilletButton* c = window.Control();
-  if (!c) return;
-  c->ShowFocusRect(o.show_focus_rect);
-  c->CaptionAlign(o.caption_align);
-  c->Picture(o.picture ? icon : nullptr);
-  c->CheckBoxMode(o.check_box_mode);
-  window.SetEnabled(o.enabled);
+void ApplyOptions(HWND button, const GalleryOptions& o, const PicturePtr& icon) {
+  QuilletButton_SetFocusRect(button, o.show_focus_rect);
+  QuilletButton_SetCaptionAlign(button, static_cast<int>(o.caption_align));
+  QuilletButton_SetIcon(button, o.picture && icon ? reinterpret_cast<HICON>(icon->Handle()) : nullptr);
+  QuilletButton_SetCheckBoxMode(button, o.check_box_mode);
+  EnableWindow(button, o.enabled);
 }
 
-HWND MakeButton(HWND form, std::int32_t style, const GalleryOptions& o, const PicturePtr& icon) {
-  const TwipsBox box = ButtonBox(style);
-  std::u16string name = u"QuilletButton";
-  for (char digit : std::to_string(style + 1)) name.push_back(static_cast<char16_t>(digit));
-  ButtonWindow* window = win32::CreateQuilletButton(form, kFirstButtonId + style,
-                                                    {box.left, box.top, box.width, box.height},
-                                                    PersistedPropertySet{}, {.name = name});
-  if (!window || !window->Control()) return nullptr;
-  QuilletButton& c = *window->Control();
+// Through the window class and its messages, as any program makes one.
+HWND MakeButton(HWND form, std::int32_t style, const GalleryOptions& o, const PicturePtr& icon, HFONT font) {
+  const RECT r = PixelsOf(ButtonBox(style));
+  const std::u16string_view caption = ButtonStyleName(style);
+  HWND button = CreateWindowExW(0, QUILLETBUTTON_CLASSW, std::wstring(caption.begin(), caption.end()).c_str(),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + style)),
+                                GetModuleHandleW(nullptr), nullptr);
+  if (!button) return nullptr;
   // The style first: it brings its own colours and focus-rectangle default.
-  c.ButtonStyle(static_cast<ButtonStyle>(style));
-  c.ShowFocusRect(o.show_focus_rect);
-  FontDescription font;
-  font.face = std::u16string(kButtonFontFace);
-  font.height = -RoundHalfEven(kButtonFontPoints * win32::CurrentScreenDpi().y / 72.0);
-  c.Font(std::make_shared<Font>(font));
-  c.Caption(std::u16string(ButtonStyleName(style)));
-  ApplyOptions(*window, o, icon);
-  return window->Handle();
+  QuilletButton_SetStyle(button, style);
+  QuilletButton_SetFocusRect(button, o.show_focus_rect);
+  SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  ApplyOptions(button, o, icon);
+  return button;
 }
 
 HWND MakeOption(HWND form, int index, bool checked) {
@@ -100,8 +96,14 @@ GalleryOptions ReadOptions(HWND form) {
 bool Create(HWND form, GalleryWindow& self) {
   const GalleryOptions o;
   self.icon = GdiPicture::FromImage(PictureType::Icon, GalleryIconImage());
+  if (!QuilletButton_Register(GetModuleHandleW(nullptr))) return false;
+  const std::u16string face(kButtonFontFace);
+  self.font = CreateFontW(-RoundHalfEven(kButtonFontPoints * win32::CurrentScreenDpi().y / 72.0), 0, 0, 0, FW_NORMAL,
+                          FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, reinterpret_cast<const wchar_t*>(face.c_str()));
+  if (!self.font) return false;
   for (std::int32_t style = 0; style < kButtonStyleCount; ++style) {
-    self.buttons[static_cast<std::size_t>(style)] = MakeButton(form, style, o, self.icon);
+    self.buttons[static_cast<std::size_t>(style)] = MakeButton(form, style, o, self.icon, self.font);
     if (!self.buttons[static_cast<std::size_t>(style)]) return false;
   }
   const std::array<bool, kOptionCount> checked = {
@@ -129,8 +131,7 @@ LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) 
       if (self && HIWORD(wparam) == BN_CLICKED && LOWORD(wparam) >= kEnabledId &&
           LOWORD(wparam) < kEnabledId + kOptionCount) {
         const GalleryOptions o = ReadOptions(hwnd);
-        for (HWND button : self->buttons)
-          if (ButtonWindow* window = ButtonWindow::FromWindow(button)) ApplyOptions(*window, o, self->icon);
+        for (HWND button : self->buttons) ApplyOptions(button, o, self->icon);
       }
       return 0;
     case WM_ACTIVATE:

@@ -2,7 +2,11 @@
 // procedure that turns messages into the control's notifications.
 #include "win32/button_window.h"
 
+#include <algorithm>
+
 #include <windowsx.h>
+
+#include "QuilletButton.h"
 
 #include "win32/dispatch_scope.h"
 #include "win32/form_ambient.h"
@@ -12,21 +16,9 @@
 namespace quillet::win32 {
 namespace {
 
-bool RegisterButtonClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    // Double clicks are a notification of their own; the client area is painted whole from
-    // the buffer, so no background brush and no redraw on size (WM_SIZE redraws).
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &ButtonWindow::WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = ButtonWindow::kClassName;
-    return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  return registered;
-}
+// The ButtonWindow CreateQuilletButton is making, handed to WM_NCCREATE; windows made any
+// other way get a new one there.
+thread_local ButtonWindow* pending_window = nullptr;
 
 std::int16_t ShiftState() {
   std::int16_t shift = 0;
@@ -67,36 +59,58 @@ ButtonWindow::~ButtonWindow() {
   control_.reset();
 }
 
+bool ButtonWindow::MakeControl(const PersistedPropertySet& properties) {
+  try {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    surface_ = WindowBufferSurface::Create(hwnd_, client.right, client.bottom);
+    if (!surface_) throw HostError("no drawing surface");
+    control_ = std::make_unique<QuilletButton>(*this);
+    control_->HandleCreate();
+    control_->HandleLoad(properties);
+    loaded_ = true;
+    buffer_drawn_ = true;  // the load ends in a redraw
+    SyncWindowText();
+    return true;
+  } catch (...) {
+    // The window frees its object (and the control unhooks itself) on destruction.
+    loaded_ = false;
+    return false;
+  }
+}
+
+bool ButtonWindow::CreateFromStruct(const CREATESTRUCTW& create) {
+  PersistedPropertySet properties;
+  // A dialog template's text may be a resource ordinal (0xFFFF, id): no caption then.
+  const bool text = create.lpszName && !IS_INTRESOURCE(create.lpszName) &&
+                    !(reinterpret_cast<const WORD*>(create.lpszName)[0] == 0xFFFF);
+  properties.Put("Caption", std::u16string(text ? reinterpret_cast<const char16_t*>(create.lpszName) : u""));
+  if (create.style & WS_DISABLED) properties.Put("Enabled", false);
+  if (!MakeControl(properties)) return false;
+  // The control learns of the default frame as an ambient change, as when it moves.
+  if ((create.style & 0x0F) == BS_DEFPUSHBUTTON) ChangeAmbient("DisplayAsDefault", true);
+  return true;
+}
+
 ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
                                   const PersistedPropertySet& properties, const ButtonOptions& options) {
-  if (!IsWindow(form) || !RegisterButtonClass()) return nullptr;
+  if (!IsWindow(form) || !QuilletButton_Register(GetModuleHandleW(nullptr))) return nullptr;
   DispatchScope scope;  // the load may send messages; nothing is freed under our feet
   auto* self = new ButtonWindow(form, id, options);
   const ScreenDpi dpi = CurrentScreenDpi();
+  pending_window = self;
   const HWND hwnd = CreateWindowExW(
       0, ButtonWindow::kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
       TwipsToPixels(placement.left, dpi.x), TwipsToPixels(placement.top, dpi.y),
       TwipsToPixels(placement.width, dpi.x), TwipsToPixels(placement.height, dpi.y), form,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), self);
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  pending_window = nullptr;
   if (!hwnd) {
     // Once WM_NCCREATE took the object, WM_NCDESTROY frees it.
     if (!self->window_made_) delete self;
     return nullptr;
   }
-  try {
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    self->surface_ = WindowBufferSurface::Create(hwnd, client.right, client.bottom);
-    if (!self->surface_) throw HostError("no drawing surface");
-    self->control_ = std::make_unique<QuilletButton>(*self);
-    self->control_->HandleCreate();
-    self->control_->HandleLoad(properties);
-    self->loaded_ = true;
-    self->buffer_drawn_ = true;  // the load ends in a redraw
-    self->SyncWindowText();
-  } catch (...) {
-    // The window frees its object (and the control unhooks itself) on destruction.
-    self->loaded_ = false;
+  if (!self->MakeControl(properties)) {
     DestroyWindow(hwnd);
     return nullptr;
   }
@@ -106,7 +120,17 @@ ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
 LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   DispatchScope scope;
   if (msg == WM_NCCREATE) {
-    auto* self = static_cast<ButtonWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    ButtonWindow* self = pending_window;
+    pending_window = nullptr;
+    if (!self) {
+      const auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+      try {
+        self = new ButtonWindow(create->hwndParent, static_cast<int>(reinterpret_cast<INT_PTR>(create->hMenu)), {});
+      } catch (...) {
+        return FALSE;
+      }
+      self->made_by_class_ = true;
+    }
     self->hwnd_ = hwnd;
     self->window_made_ = true;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
@@ -126,6 +150,17 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   const auto x = static_cast<float>(GET_X_LPARAM(lparam));
   const auto y = static_cast<float>(GET_Y_LPARAM(lparam));
   switch (msg) {
+    case WM_CREATE:
+      if (made_by_class_ && !CreateFromStruct(*reinterpret_cast<CREATESTRUCTW*>(lparam))) return -1;
+      return 0;
+    case WM_SETTEXT:
+    case WM_SETFONT:
+    case WM_GETFONT:
+    case BM_GETCHECK:
+    case BM_SETCHECK:
+    case BM_GETSTATE:
+    case BM_SETSTYLE:
+      return ClassMessage(msg, wparam, lparam);
     case WM_LBUTTONDOWN: MouseDown(kLeftButton, lparam); return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK: MouseDown(kRightButton, lparam); return 0;
@@ -164,11 +199,15 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     case BM_CLICK:
       // How a dialog manager presses a button (its mnemonic, say): as the access key.
-      if (c) c->HandleAccessKey(static_cast<std::int16_t>(access_keys_.empty() ? 0 : access_keys_[0]));
+      // Like the system's button, it takes the focus first.
+      if (c && c->Enabled() && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
+      if (loaded_ && control_)
+        control_->HandleAccessKey(static_cast<std::int16_t>(access_keys_.empty() ? 0 : access_keys_[0]));
       return 0;
     case WM_GETDLGCODE:
-      // Arrows move the focus from inside the control; letters are access keys.
-      return DLGC_WANTARROWS | DLGC_BUTTON;
+      // Arrows move the focus from inside the control; letters are access keys. The push
+      // button codes let the dialog manager move the default frame and press it on Enter.
+      return DLGC_WANTARROWS | DLGC_BUTTON | (IsDefaultButton() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT && SetPointerShape()) return TRUE;
       break;
@@ -200,6 +239,7 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     default:
+      if (msg >= QBM_FIRST && msg <= QBM_LAST) return PropertyMessage(msg, wparam, lparam);
       break;
   }
   return DefWindowProcW(hwnd_, msg, wparam, lparam);
@@ -251,8 +291,14 @@ void ButtonWindow::Sized() {
 }
 
 void ButtonWindow::SyncWindowText() {
-  // The window text is the caption: what a screen reader names the button by.
-  if (hwnd_ && control_) SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(control_->Caption().c_str()));
+  // The window text is the caption: what a screen reader names the button by, and where
+  // the dialog manager looks for access keys.
+  if (!hwnd_ || !control_) return;
+  const std::u16string& caption = control_->Caption();
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  if (text.size() == caption.size() && std::equal(text.begin(), text.end(), caption.begin())) return;
+  SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(caption.c_str()));
 }
 
 }  // namespace quillet::win32

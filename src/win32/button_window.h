@@ -3,8 +3,10 @@
 // hosting and the DLL search. The only library folder that includes Windows headers; it may
 // include the core, formats/ and raster/, never a program's folder.
 //
-// A QuilletButton on a real window: the button is a child window of its own class
-// ("QuilletButtonWindow") and ButtonWindow is its ControlHost.
+// A QuilletButton on a real window: the button is a child window of the registered class
+// "QuilletButton" (include/QuilletButton.h) and ButtonWindow is its ControlHost. A window
+// of the class made by CreateWindowEx or a dialog template gets its ButtonWindow on
+// creation and is driven by the messages of that header (button_window_messages.cpp).
 //
 // For the program's forms:
 //
@@ -66,7 +68,7 @@ class ButtonWindow final : public ControlHost {
  public:
   using EventHandler = std::function<void(ButtonEvent event, std::span<EventArgument> arguments)>;
 
-  static constexpr const wchar_t* kClassName = L"QuilletButtonWindow";
+  static constexpr const wchar_t* kClassName = L"QuilletButton";
 
   // The ButtonWindow of a window of this class, or null.
   static ButtonWindow* FromWindow(HWND window);
@@ -89,6 +91,10 @@ class ButtonWindow final : public ControlHost {
   void ChangeAmbient(std::string_view name, PropertyValue value);
   // The control's current properties, as the form would store them.
   PersistedPropertySet Save();
+  // Sets every property from `properties`, those absent to their defaults (QBM_LOADTEXT).
+  void Load(const PersistedPropertySet& properties);
+  // BS_DEFPUSHBUTTON: the dialog manager's default button, drawn with the default frame.
+  bool IsDefaultButton() const;
 
   // --- ControlHost ---
   Surface& DrawingSurface() override;
@@ -148,6 +154,14 @@ class ButtonWindow final : public ControlHost {
   ButtonWindow& operator=(const ButtonWindow&) = delete;
 
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  // The class's message interface (button_window_messages.cpp).
+  LRESULT ClassMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  LRESULT PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  // Makes the drawing surface and the control and loads it; false leaves no control.
+  bool MakeControl(const PersistedPropertySet& properties);
+  // A window made by CreateWindowEx or a dialog: text, style bits and parent's font.
+  bool CreateFromStruct(const CREATESTRUCTW& create);
+  void NotifyParent(ButtonEvent event, std::span<EventArgument> arguments);
   void MouseDown(std::int16_t button, LPARAM lparam);
   void MouseUp(std::int16_t button, WPARAM wparam, LPARAM lparam);
   void Paint();
@@ -157,6 +171,9 @@ class ButtonWindow final : public ControlHost {
 
   HWND form_;
   int id_;
+  // Made by CreateWindowEx or a dialog rather than CreateQuilletButton: loads on WM_CREATE.
+  bool made_by_class_ = false;
+  HFONT font_handle_ = nullptr;
   ButtonOptions options_;
   HWND hwnd_ = nullptr;
   bool window_made_ = false;

@@ -178,6 +178,8 @@ void ButtonWindow::RaiseEvent(std::int32_t number, std::span<EventArgument> argu
   if (event_handler_) event_handler_(static_cast<ButtonEvent>(number), arguments);
   if (number == static_cast<std::int32_t>(ButtonEvent::Click) && hwnd_) {
     SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
+  } else {
+    NotifyParent(static_cast<ButtonEvent>(number), arguments);
   }
 }
 

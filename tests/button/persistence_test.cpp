@@ -2,6 +2,8 @@
 // persisted format.
 #include <cctype>
 
+#include "button/property_text.h"
+
 #include "button_fixture.h"
 
 namespace quillet::testing {
@@ -166,6 +168,56 @@ TEST_F(ButtonTest, EveryPropertySurvivesASaveAndLoad) {
   for (std::size_t i = 0; i < again.Size(); ++i) {
     EXPECT_TRUE(SameValue(again.Entries()[i].second, saved.Entries()[i].second)) << saved.Entries()[i].first;
   }
+}
+
+// The text a host keeps in its settings: every value kind comes back, pictures as pixels
+// with their mask, and a text it did not write is refused whole.
+TEST_F(ButtonTest, EveryPropertySurvivesTheTextForm) {
+  host.Load(PersistedPropertySet{});
+  PicturePtr icon = MakePicture(PictureType::Icon, 3, 2, 0x00ABCDEF);
+  {
+    PictureImage image = icon->Image();
+    image.mask = {1, 0, 0, 0, 1, 1};
+    icon = std::make_shared<MemoryPicture>(PictureType::Icon, image);
+  }
+  const FontPtr font = std::make_shared<Font>(FontDescription{u"A, b\\n\u5b8b", -11, 700, true, false, true, 2});
+  SetEveryProperty(button, host, MakePicture(PictureType::Bitmap, 2, 3), icon, icon, font);
+  button.Caption(u"&Line\n\\two\r\n=x");
+  const PersistedPropertySet saved = host.Save();
+  const auto maker = [](PictureType type, const PictureImage& image) -> PicturePtr {
+    return std::make_shared<MemoryPicture>(type, image);
+  };
+  const std::optional<PersistedPropertySet> back = PropertySetFromText(PropertySetToText(saved), maker);
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(Keys(*back), kSaveOrder);
+  for (std::size_t i = 0; i < saved.Size(); ++i) {
+    const PropertyValue& a = saved.Entries()[i].second;
+    const PropertyValue& b = back->Entries()[i].second;
+    if (const auto* p = std::get_if<PicturePtr>(&a)) {
+      const PicturePtr q = std::get<PicturePtr>(b);
+      ASSERT_TRUE(*p && q);
+      EXPECT_EQ(q->Type(), (*p)->Type());
+      EXPECT_EQ(q->Image().pixels, (*p)->Image().pixels);
+      EXPECT_EQ(q->Image().mask, (*p)->Image().mask);
+    } else {
+      EXPECT_TRUE(SameValue(a, b)) << saved.Entries()[i].first;
+      EXPECT_EQ(a.index(), b.index()) << saved.Entries()[i].first;
+    }
+  }
+  const std::u16string head = u"QuilletButton properties 1\n";
+  for (const std::u16string& bad : std::vector<std::u16string>{
+           std::u16string(), u"QuilletButton properties 2\n", head + u"Caption\n", head + u"=t:x\n",
+        head + u"Caption=x:1\n", head + u"Enabled=b:2\n", head + u"Style=s:40000\n", head + u"Style=i:1x\n",
+        head + u"Caption=t:a\\q\n", head + u"Caption=t:a\\\n", head + u"Font=f:-11,700,1,0,1\n",
+        head + u"Picture=p:1,2,1,ff0000\n", head + u"Picture=p:1,1,1,ff0000,1\n", head + u"Picture=p:3,1,1,ff0000\n",
+        head + u"Picture=p:2,1,1,ff0000\n", head + u"Picture=p:1,0,1,\n", head + u"Picture=p:1,1,1,gg0000\n",
+        head + u"K\u00e9y=b:1\n"}) {
+    EXPECT_FALSE(PropertySetFromText(bad, maker).has_value()) << std::string(bad.begin(), bad.end());
+  }
+  // Line ends written by an editor on Windows, and blank lines, are read.
+  const auto crlf = PropertySetFromText(u"QuilletButton properties 1\r\n\r\nButtonStyle=i:7\r\n", maker);
+  ASSERT_TRUE(crlf.has_value());
+  EXPECT_EQ(crlf->Find("ButtonStyle"), PropertyValue{std::int32_t{7}});
 }
 
 TEST_F(ButtonTest, MarrowButtonOneSurvivesASaveAndLoad) {

@@ -1,0 +1,2 @@
+// The C consumer, compiled as C++.
+#include "consumer.c"

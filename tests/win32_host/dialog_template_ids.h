@@ -1,0 +1,9 @@
+#pragma once
+#define IDD_QUILLET_DIALOG 201
+#define IDD_SYSTEM_DIALOG 202
+#define IDC_DLG_APPLY 1001
+#define IDC_DLG_NEXT 1002
+#define IDC_DLG_KEEP 1003
+#define IDC_DLG_OFF 1004
+#define IDC_DLG_SKIP 1005
+#define IDC_DLG_EDIT 1006
