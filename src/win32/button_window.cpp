@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include "win32/button_dpi.h"
 #include "win32/dispatch_scope.h"
 #include "win32/form_ambient.h"
 #include "win32/twips.h"
@@ -88,12 +89,14 @@ ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
     GetClientRect(hwnd, &client);
     self->surface_ = WindowBufferSurface::Create(hwnd, client.right, client.bottom);
     if (!self->surface_) throw HostError("no drawing surface");
+    self->surface_->SetFontDpi(static_cast<std::int32_t>(MonitorDpiOf(hwnd)), CurrentScreenDpi().y);
     self->control_ = std::make_unique<QuilletButton>(*self);
     self->control_->HandleCreate();
     self->control_->HandleLoad(properties);
     self->loaded_ = true;
     self->buffer_drawn_ = true;  // the load ends in a redraw
     self->SyncWindowText();
+    AnnounceChanges(*self, self->announced_);  // what the button starts as is no change
   } catch (...) {
     // The window frees its object (and the control unhooks itself) on destruction.
     self->loaded_ = false;
@@ -114,7 +117,10 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LP
   auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wparam, lparam);
   try {
-    return self->HandleMessage(msg, wparam, lparam);
+    const LRESULT result = self->HandleMessage(msg, wparam, lparam);
+    // Whatever the message changed is told to screen readers once it is done.
+    if (self->loaded_) AnnounceChanges(*self, self->announced_);
+    return result;
   } catch (...) {
     // A failing host call ends here: nothing may unwind through the system's frames.
     return 0;
@@ -172,6 +178,13 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT && SetPointerShape()) return TRUE;
       break;
+    case WM_GETOBJECT:
+      if (const LRESULT object = AnswerGetObject(hwnd_, wparam, lparam)) return object;
+      break;
+    case kWmDpiChanged:
+    case kWmDpiChangedAfterParent:
+      ChangeDpi(DpiOfMessage(hwnd_, msg, wparam));
+      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:
