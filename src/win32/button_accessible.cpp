@@ -267,8 +267,11 @@ DWORD AccessibleState(ButtonWindow& button) {
   if (!c) return STATE_SYSTEM_UNAVAILABLE;
   DWORD state = 0;
   state |= button.Enabled() ? STATE_SYSTEM_FOCUSABLE : STATE_SYSTEM_UNAVAILABLE;
-  if (c->HasFocus()) state |= STATE_SYSTEM_FOCUSED;
-  if (c->DrawState() == DrawState::Pressed) state |= STATE_SYSTEM_PRESSED;
+  // The window's focus, as the system's focus event tells it: set before WM_SETFOCUS comes.
+  if (window && GetFocus() == window) state |= STATE_SYSTEM_FOCUSED;
+  // A checked check box is drawn pressed in; it reads as checked, and pressed only while held.
+  const bool held = !c->CheckBoxMode() || c->LeftButtonDown() || c->SpaceDown();
+  if (c->DrawState() == DrawState::Pressed && held) state |= STATE_SYSTEM_PRESSED;
   if (c->CheckBoxMode() && c->Value()) state |= STATE_SYSTEM_CHECKED;
   if (c->DisplayAsDefault()) state |= STATE_SYSTEM_DEFAULT;
   if (window && !IsWindowVisible(window)) state |= STATE_SYSTEM_INVISIBLE;
@@ -311,12 +314,12 @@ void AnnounceChanges(ButtonWindow& button, AnnouncedState& announced) {
   const bool renamed = name != announced.name;
   announced.state = state;
   announced.name = std::move(name);
-  // Gaining the focus is told by the focus event; losing it by the next control's.
   if (renamed) NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
+  // user32 raises EVENT_OBJECT_FOCUS itself when the window takes the focus; raising it
+  // again would have the button read out twice.
   if (changed & ~static_cast<DWORD>(STATE_SYSTEM_FOCUSED)) {
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, CHILDID_SELF);
   }
-  if ((changed & state & STATE_SYSTEM_FOCUSED) != 0) NotifyWinEvent(EVENT_OBJECT_FOCUS, window, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace quillet::win32

@@ -32,8 +32,9 @@ DWORD AccessibleState(ButtonWindow& button);
 // or COM can't serve the request; the window then leaves the answer to DefWindowProc.
 LRESULT AnswerGetObject(HWND window, WPARAM wparam, LPARAM lparam);
 
-// Raises EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_STATECHANGE and EVENT_OBJECT_FOCUS for what
-// changed since `announced`, and remembers the new state. The first call only remembers.
+// Raises EVENT_OBJECT_NAMECHANGE and EVENT_OBJECT_STATECHANGE for what changed since
+// `announced`, and remembers the new state. The first call only remembers. The focus event
+// is the system's: SetFocus raises it for every window.
 void AnnounceChanges(ButtonWindow& button, AnnouncedState& announced);
 
 }  // namespace quillet::win32
