@@ -13,12 +13,16 @@ constexpr std::int32_t half(std::int32_t v) { return v / 2; }
 
 }  // namespace
 
-Size PictureDrawSize(std::int32_t picture_size, Size natural_pixels, Size previous) {
+Size PictureDrawSize(std::int32_t picture_size, Size natural_pixels, Size previous, double dpi_scale) {
+  const auto side = [dpi_scale](std::int32_t pixels) {
+    const std::int32_t scaled = RoundHalfEven(pixels * dpi_scale);
+    return Size{scaled, scaled};
+  };
   switch (picture_size) {
     case 0: return natural_pixels;
-    case 1: return Size{16, 16};
-    case 2: return Size{24, 24};
-    case 3: return Size{32, 32};
+    case 1: return side(16);
+    case 2: return side(24);
+    case 3: return side(32);
     default: return previous;
   }
 }

@@ -35,8 +35,9 @@ struct CaptionLayout {
 };
 
 // PictureDrawWidth/Height for `picture_size` (0 natural, 1..3 fixed); values outside 0..3
-// keep `previous`.
-Size PictureDrawSize(std::int32_t picture_size, Size natural_pixels, Size previous);
+// keep `previous`. The fixed sides grow by `dpi_scale` on a monitor of a larger scale; the
+// natural size already comes in the monitor's pixels.
+Size PictureDrawSize(std::int32_t picture_size, Size natural_pixels, Size previous, double dpi_scale = 1.0);
 
 CaptionLayout LayOutCaption(const CaptionLayoutInput& in);
 

@@ -33,7 +33,7 @@ void DrawCaptionAndPicture(QuilletButton& b) {
   const Size text = surface.MeasureText(b.caption_);
 
   const Size drawn = PictureDrawSize(b.pictureSize_, NaturalPixels(host, b.picture_),
-                                     Size{b.pictureDrawWidth_, b.pictureDrawHeight_});
+                                     Size{b.pictureDrawWidth_, b.pictureDrawHeight_}, host.DpiScale());
 
   CaptionLayoutInput in;
   in.width = b.buttonWidth_;

@@ -88,6 +88,9 @@ class ControlHost {
   virtual double ScaleHeight() = 0;
   // A picture size in 0.01 mm (himetric) converted to horizontal pixels (ScaleX).
   virtual double ScaleX(double himetric) = 0;
+  // Pixels of the window's monitor per pixel of the form's layout: above 1 once the window
+  // shows on a monitor of a larger scale. Fixed-size pictures grow by it.
+  virtual double DpiScale() { return 1.0; }
   // Repaints the control's window (Refresh).
   virtual void Refresh() = 0;
 

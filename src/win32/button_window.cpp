@@ -7,7 +7,7 @@
 #include <windowsx.h>
 
 #include "QuilletButton.h"
-
+#include "win32/button_dpi.h"
 #include "win32/dispatch_scope.h"
 #include "win32/form_ambient.h"
 #include "win32/twips.h"
@@ -65,6 +65,7 @@ bool ButtonWindow::MakeControl(const PersistedPropertySet& properties) {
     GetClientRect(hwnd_, &client);
     surface_ = WindowBufferSurface::Create(hwnd_, client.right, client.bottom);
     if (!surface_) throw HostError("no drawing surface");
+    surface_->SetFontDpi(static_cast<std::int32_t>(MonitorDpiOf(hwnd_)), CurrentScreenDpi().y);
     control_ = std::make_unique<QuilletButton>(*this);
     control_->HandleCreate();
     control_->HandleLoad(properties);
@@ -114,6 +115,7 @@ ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
     DestroyWindow(hwnd);
     return nullptr;
   }
+  AnnounceChanges(*self, self->announced_);  // what the button starts as is no change
   return self;
 }
 
@@ -138,7 +140,10 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LP
   auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, msg, wparam, lparam);
   try {
-    return self->HandleMessage(msg, wparam, lparam);
+    const LRESULT result = self->HandleMessage(msg, wparam, lparam);
+    // Whatever the message changed is told to screen readers once it is done.
+    if (self->loaded_) AnnounceChanges(*self, self->announced_);
+    return result;
   } catch (...) {
     // A failing host call ends here: nothing may unwind through the system's frames.
     return 0;
@@ -211,6 +216,13 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT && SetPointerShape()) return TRUE;
       break;
+    case WM_GETOBJECT:
+      if (const LRESULT object = AnswerGetObject(hwnd_, wparam, lparam)) return object;
+      break;
+    case kWmDpiChanged:
+    case kWmDpiChangedAfterParent:
+      ChangeDpi(DpiOfMessage(hwnd_, msg, wparam));
+      return 0;
     case WM_ERASEBKGND:
       return 1;
     case WM_PAINT:

@@ -44,6 +44,7 @@
 #include "button/control_host.h"
 #include "button/persisted_property_set.h"
 #include "button/quillet_button.h"
+#include "win32/button_accessible.h"
 
 namespace quillet::win32 {
 
@@ -101,6 +102,7 @@ class ButtonWindow final : public ControlHost {
   double ScaleWidth() override;
   double ScaleHeight() override;
   double ScaleX(double himetric) override;
+  double DpiScale() override;
   void Refresh() override;
   std::int32_t Width() override;
   std::int32_t Height() override;
@@ -168,6 +170,8 @@ class ButtonWindow final : public ControlHost {
   void Sized();
   bool SetPointerShape();
   void SyncWindowText();
+  // Draws for a monitor of `dpi` (0: unchanged); button_dpi.cpp.
+  void ChangeDpi(UINT dpi);
 
   HWND form_;
   int id_;
@@ -186,6 +190,7 @@ class ButtonWindow final : public ControlHost {
   PicturePtr mouse_icon_;
   std::u16string access_keys_;
   EventHandler event_handler_;
+  AnnouncedState announced_;
 };
 
 // Creates the button window on `form` with control id `id`, creates the control and loads

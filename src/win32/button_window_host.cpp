@@ -120,7 +120,7 @@ double ButtonWindow::ScaleHeight() {
   return r.bottom;
 }
 
-double ButtonWindow::ScaleX(double himetric) { return himetric * CurrentScreenDpi().x / 2540.0; }
+double ButtonWindow::ScaleX(double himetric) { return himetric * CurrentScreenDpi().x / 2540.0 * DpiScale(); }
 
 void ButtonWindow::Refresh() {
   if (!hwnd_) return;
@@ -185,6 +185,7 @@ void ButtonWindow::RaiseEvent(std::int32_t number, std::span<EventArgument> argu
 
 void ButtonWindow::PropertyChanged(std::string_view name) {
   if (SameName(name, "Caption")) SyncWindowText();
+  if (loaded_) AnnounceChanges(*this, announced_);
 }
 
 void ButtonWindow::SendKeys(std::u16string_view keys) {

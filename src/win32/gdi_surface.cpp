@@ -1,6 +1,7 @@
 #include "win32/gdi_surface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -122,9 +123,16 @@ void GdiSurface::DrawFocusRect(const Rect& r) {
   ::DrawFocusRect(dc_, &rc);
 }
 
+void GdiSurface::SetFontDpi(std::int32_t dpi, std::int32_t layout_dpi) {
+  if (dpi <= 0 || layout_dpi <= 0 || (dpi == font_dpi_ && layout_dpi == layout_dpi_)) return;
+  font_dpi_ = dpi;
+  layout_dpi_ = layout_dpi;
+  if (font_handle_) SetFont(FontDescription(font_));
+}
+
 void GdiSurface::SetFont(const FontDescription& font) {
   LOGFONTW lf{};
-  lf.lfHeight = font.height;
+  lf.lfHeight = static_cast<LONG>(std::lround(static_cast<double>(font.height) * font_dpi_ / layout_dpi_));
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;

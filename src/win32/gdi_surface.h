@@ -20,6 +20,10 @@ class GdiSurface : public Surface {
   GdiSurface& operator=(const GdiSurface&) = delete;
 
   HDC dc() const { return dc_; }
+  // Fonts are made for a monitor of `dpi` while the heights the control gives are for the
+  // form's `layout_dpi`; the current font is made again at once.
+  void SetFontDpi(std::int32_t dpi, std::int32_t layout_dpi);
+  double DpiScale() const { return static_cast<double>(font_dpi_) / layout_dpi_; }
   void SetSize(std::int32_t width, std::int32_t height) { width_ = width; height_ = height; }
 
   std::int32_t Width() const override { return width_; }
@@ -78,6 +82,8 @@ class GdiSurface : public Surface {
   HFONT font_handle_ = nullptr;
   HGDIOBJ previous_font_ = nullptr;
   FontDescription font_;
+  std::int32_t font_dpi_ = 96;
+  std::int32_t layout_dpi_ = 96;
   Color back_color_;
   Color fore_color_ = 0;
 };
