@@ -157,32 +157,34 @@ class StartedProcess {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, timeout_ms) == WAIT_OBJECT_0;
   }
   HANDLE Handle() const { return process_.hProcess; }
+  // A named function, not a lambda: the callback must be CALLBACK (stdcall on 32-bit).
+  struct WindowRequest {
+    DWORD pid;
+    const wchar_t* class_name;
+    const wchar_t* title;
+    HWND found;
+  };
+  static BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+    auto* r = reinterpret_cast<WindowRequest*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != r->pid || !IsWindowVisible(window)) return TRUE;
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) != r->class_name) return TRUE;
+    if (r->title && WindowText(window) != r->title) return TRUE;
+    r->found = window;
+    return FALSE;
+  }
+
   DWORD Id() const { return process_.dwProcessId; }
   DWORD MainThreadId() const { return process_.dwThreadId; }
 
   // A visible top-level window of this program by class name and, when given, title; null
   // when there is none.
   HWND VisibleWindow(const wchar_t* class_name, const wchar_t* title = nullptr) const {
-    struct Request {
-      DWORD pid;
-      const wchar_t* class_name;
-      const wchar_t* title;
-      HWND found;
-    } request{process_.dwProcessId, class_name, title, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-          auto* r = reinterpret_cast<Request*>(param);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(window, &pid);
-          if (pid != r->pid || !IsWindowVisible(window)) return TRUE;
-          wchar_t name[64] = {};
-          GetClassNameW(window, name, 64);
-          if (std::wstring(name) != r->class_name) return TRUE;
-          if (r->title && WindowText(window) != r->title) return TRUE;
-          r->found = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&request));
+    WindowRequest request{process_.dwProcessId, class_name, title, nullptr};
+    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&request));
     return request.found;
   }
   // The same, waited for; null when it did not come within the time.
