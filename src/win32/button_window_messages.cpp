@@ -10,6 +10,7 @@
 #include "QuilletButton.h"
 #include "button/property_text.h"
 #include "win32/button_window.h"
+#include "win32/form_ambient.h"
 #include "win32/gdi_picture.h"
 
 namespace quillet::win32 {
@@ -73,15 +74,7 @@ LRESULT HandleOf(const PicturePtr& picture, WPARAM type) {
 FontPtr FontFromHandle(HFONT font) {
   LOGFONTW lf{};
   if (!GetObjectW(font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT)), sizeof lf, &lf)) return nullptr;
-  FontDescription d;
-  d.face = reinterpret_cast<const char16_t*>(lf.lfFaceName);
-  d.height = lf.lfHeight;
-  d.weight = lf.lfWeight;
-  d.italic = lf.lfItalic != 0;
-  d.underline = lf.lfUnderline != 0;
-  d.strikeout = lf.lfStrikeOut != 0;
-  d.charset = lf.lfCharSet;
-  return std::make_shared<Font>(std::move(d));
+  return std::make_shared<Font>(FontDescriptionOf(lf));
 }
 
 UINT NotifyCode(ButtonEvent event) {

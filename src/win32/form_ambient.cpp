@@ -5,20 +5,23 @@
 
 namespace quillet::win32 {
 
-FontPtr AmbientFontOf(HWND form) {
+FontDescription FontDescriptionOf(const LOGFONTW& lf) {
   FontDescription description;
+  description.face = reinterpret_cast<const char16_t*>(lf.lfFaceName);
+  description.height = lf.lfHeight;
+  description.weight = lf.lfWeight;
+  description.italic = lf.lfItalic != 0;
+  description.underline = lf.lfUnderline != 0;
+  description.strikeout = lf.lfStrikeOut != 0;
+  description.charset = lf.lfCharSet;
+  return description;
+}
+
+FontPtr AmbientFontOf(HWND form) {
   const auto font = reinterpret_cast<HFONT>(SendMessageW(form, WM_GETFONT, 0, 0));
   LOGFONTW lf{};
-  if (font && GetObjectW(font, sizeof lf, &lf) == sizeof lf) {
-    description.face = reinterpret_cast<const char16_t*>(lf.lfFaceName);
-    description.height = lf.lfHeight;
-    description.weight = lf.lfWeight;
-    description.italic = lf.lfItalic != 0;
-    description.underline = lf.lfUnderline != 0;
-    description.strikeout = lf.lfStrikeOut != 0;
-    description.charset = lf.lfCharSet;
-  }
-  return std::make_shared<Font>(description);
+  if (font && GetObjectW(font, sizeof lf, &lf) == sizeof lf) return std::make_shared<Font>(FontDescriptionOf(lf));
+  return std::make_shared<Font>(FontDescription{});
 }
 
 Color AmbientBackColorOf(HWND form) {

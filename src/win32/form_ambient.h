@@ -8,6 +8,9 @@
 
 namespace quillet::win32 {
 
+// The control's description of a GDI font.
+FontDescription FontDescriptionOf(const LOGFONTW& font);
+
 // The form's font (WM_GETFONT); the system's default caption font, 宋体 9 pt, when the
 // form has none.
 FontPtr AmbientFontOf(HWND form);
