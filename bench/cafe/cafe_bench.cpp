@@ -15,12 +15,12 @@
 namespace {
 
 struct Values final : wendral::MainWindowValues {
-  std::string Text1() const override { return "网吧-bench"; }
-  void SetText1(const std::string&) override {}
-  std::string Option1Tag() const override { return "0000"; }
-  void SetOption1Tag(const std::string&) override {}
-  std::string Option2Tag() const override { return "0000"; }
-  void SetOption2Tag(const std::string&) override {}
+  std::string NetworkName() const override { return "网吧-bench"; }
+  void SetNetworkName(const std::string&) override {}
+  std::string Windows7Slot() const override { return "0000"; }
+  void SetWindows7Slot(const std::string&) override {}
+  std::string WindowsXpSlot() const override { return "0000"; }
+  void SetWindowsXpSlot(const std::string&) override {}
 };
 
 struct Silent final : wendral::MessageService {
@@ -63,7 +63,7 @@ int main() {
   Silent messages;
   wendral::SettingsKeeper settings(profiles, "NUL", messages);
   Values values;
-  wendral::Form1Logic form(registry, settings, messages, values);
+  wendral::MainWindowLogic form(registry, settings, messages, values);
 
   constexpr int kRounds = 15;
   std::vector<double> layered, bare;

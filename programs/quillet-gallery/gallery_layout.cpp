@@ -28,15 +28,13 @@ TwipsBox OptionBox(int index) {
 
 std::u16string_view OptionLabel(int index) {
   static constexpr std::array<std::u16string_view, kOptionCount> kLabels = {
-      u"Enabled", u"CheckBoxMode", u"ShowFocusRect", u"Picture", u"Caption left", u"Caption center",
-      u"Caption right"};
+      u"Enabled", u"CheckBoxMode", u"ShowFocusRect", u"Picture", u"Caption left", u"Caption center", u"Caption right"};
   return index >= 0 && index < kOptionCount ? kLabels[static_cast<std::size_t>(index)] : std::u16string_view{};
 }
 
 TwipsBox ClientBox() {
   const TwipsBox last_button = ButtonBox(kButtonColumns - 1), last_option = OptionBox(kOptionCount - 1);
-  return TwipsBox{0, 0, last_button.left + last_button.width + kMargin,
-                  last_option.top + last_option.height + kMargin};
+  return TwipsBox{0, 0, last_button.left + last_button.width + kMargin, last_option.top + last_option.height + kMargin};
 }
 
 PictureImage GalleryIconImage() {

@@ -20,8 +20,8 @@ struct TwipsBox {
 };
 
 constexpr std::int32_t kButtonColumns = 4;
-constexpr std::int32_t kButtonWidthTwips = 1800;   // 120 pixels
-constexpr std::int32_t kButtonHeightTwips = 480;   // 32 pixels
+constexpr std::int32_t kButtonWidthTwips = 1800;  // 120 pixels
+constexpr std::int32_t kButtonHeightTwips = 480;  // 32 pixels
 
 // Control ids: the button of style n is kFirstButtonId + n.
 constexpr int kFirstButtonId = 1000;

@@ -46,10 +46,10 @@ void ApplyOptions(HWND button, const GalleryOptions& o, const PicturePtr& icon) 
 HWND MakeButton(HWND form, std::int32_t style, const GalleryOptions& o, const PicturePtr& icon, HFONT font) {
   const RECT r = PixelsOf(ButtonBox(style));
   const std::u16string_view caption = ButtonStyleName(style);
-  HWND button = CreateWindowExW(0, QUILLETBUTTON_CLASSW, std::wstring(caption.begin(), caption.end()).c_str(),
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, form, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + style)),
-                                GetModuleHandleW(nullptr), nullptr);
+  HWND button = CreateWindowExW(
+      0, QUILLETBUTTON_CLASSW, std::wstring(caption.begin(), caption.end()).c_str(),
+      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, r.left, r.top, r.right - r.left, r.bottom - r.top, form,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + style)), GetModuleHandleW(nullptr), nullptr);
   if (!button) return nullptr;
   // The style first: it brings its own colours and focus-rectangle default.
   QuilletButton_SetStyle(button, style);
@@ -71,8 +71,8 @@ HWND MakeOption(HWND form, int index, bool checked) {
   const std::u16string_view label = OptionLabel(index);
   HWND h = CreateWindowExW(0, L"BUTTON", std::wstring(label.begin(), label.end()).c_str(), style, r.left, r.top,
                            r.right - r.left, r.bottom - r.top, form,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEnabledId + index)),
-                           GetModuleHandleW(nullptr), nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(kEnabledId + index)), GetModuleHandleW(nullptr),
+                           nullptr);
   if (h) {
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     SendMessageW(h, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -106,10 +106,13 @@ bool Create(HWND form, GalleryWindow& self) {
     self.buttons[static_cast<std::size_t>(style)] = MakeButton(form, style, o, self.icon, self.font);
     if (!self.buttons[static_cast<std::size_t>(style)]) return false;
   }
-  const std::array<bool, kOptionCount> checked = {
-      o.enabled, o.check_box_mode, o.show_focus_rect, o.picture,
-      o.caption_align == CaptionAlign::CaptionLeft, o.caption_align == CaptionAlign::CaptionCenter,
-      o.caption_align == CaptionAlign::CaptionRight};
+  const std::array<bool, kOptionCount> checked = {o.enabled,
+                                                  o.check_box_mode,
+                                                  o.show_focus_rect,
+                                                  o.picture,
+                                                  o.caption_align == CaptionAlign::CaptionLeft,
+                                                  o.caption_align == CaptionAlign::CaptionCenter,
+                                                  o.caption_align == CaptionAlign::CaptionRight};
   for (int i = 0; i < kOptionCount; ++i) {
     self.options[static_cast<std::size_t>(i)] = MakeOption(form, i, checked[static_cast<std::size_t>(i)]);
     if (!self.options[static_cast<std::size_t>(i)]) return false;
@@ -144,15 +147,12 @@ LRESULT CALLBACK GalleryProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) 
         return 0;
       }
       break;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       delete self;
       return 0;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcW(hwnd, msg, wparam, lparam);
 }

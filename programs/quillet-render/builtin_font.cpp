@@ -115,8 +115,7 @@ Size MeasureBuiltinText(std::u16string_view text) {
   return Size{static_cast<std::int32_t>(text.size()) * kBuiltinAdvance, kBuiltinCellHeight};
 }
 
-void DrawBuiltinText(std::u16string_view text, std::int32_t x, std::int32_t y,
-                     std::int32_t underline_index,
+void DrawBuiltinText(std::u16string_view text, std::int32_t x, std::int32_t y, std::int32_t underline_index,
                      const std::function<void(std::int32_t, std::int32_t)>& plot) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const std::int32_t left = x + static_cast<std::int32_t>(i) * kBuiltinAdvance;

@@ -20,8 +20,7 @@ Size MeasureBuiltinText(std::u16string_view text);
 
 // Calls `plot` for every ink pixel of `text` whose cell row starts at (x, y); the character
 // at `underline_index` (-1 for none) is underlined. Characters the font lacks show as a box.
-void DrawBuiltinText(std::u16string_view text, std::int32_t x, std::int32_t y,
-                     std::int32_t underline_index,
+void DrawBuiltinText(std::u16string_view text, std::int32_t x, std::int32_t y, std::int32_t underline_index,
                      const std::function<void(std::int32_t, std::int32_t)>& plot);
 
 }  // namespace quillet::render

@@ -8,7 +8,7 @@
 namespace quillet::render {
 
 void BuiltinTextSurface::SetTextColor(Color c) {
-  text_color_ = c;
+  textColor_ = c;
   RecordingSurface::SetTextColor(c);
 }
 
@@ -24,7 +24,7 @@ void BuiltinTextSurface::DrawText(std::u16string_view text, const Rect& r, std::
   DrawBuiltinText(shown, r.left, r.top, underline, [&](std::int32_t x, std::int32_t y) {
     if (x >= r.left && x < r.right && y >= r.top && y < r.bottom && x >= 0 && y >= 0 && x < inner.Width() &&
         y < inner.Height())
-      inner.SetPixel(x, y, text_color_);
+      inner.SetPixel(x, y, textColor_);
   });
   inner.SetDrawMode(mode);
 }

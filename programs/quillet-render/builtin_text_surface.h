@@ -18,7 +18,7 @@ class BuiltinTextSurface final : public RecordingSurface {
   void DrawText(std::u16string_view text, const Rect& r, std::uint32_t flags) override;
 
  private:
-  Color text_color_ = 0;
+  Color textColor_ = 0;
 };
 
 }  // namespace quillet::render

@@ -95,9 +95,8 @@ std::vector<std::uint32_t> ComposeGallery(const CellPainter& paint, Color window
       if (cell.width != place.right - place.left || cell.height != place.bottom - place.top ||
           cell.pixels.size() != static_cast<std::size_t>(cell.width) * cell.height)
         return {};
-      const std::vector<std::uint8_t> inside =
-          cell.region ? RegionMask(*cell.region, cell.width, cell.height)
-                      : std::vector<std::uint8_t>(cell.pixels.size(), 1);
+      const std::vector<std::uint8_t> inside = cell.region ? RegionMask(*cell.region, cell.width, cell.height)
+                                                           : std::vector<std::uint8_t>(cell.pixels.size(), 1);
       for (std::int32_t y = 0; y < cell.height; ++y)
         for (std::int32_t x = 0; x < cell.width; ++x) {
           const std::size_t i = static_cast<std::size_t>(y) * cell.width + x;

@@ -59,8 +59,8 @@ std::optional<RegionShape> LastRegion(HeadlessHost& host) {
   return regions.back();
 }
 
-std::vector<std::uint8_t> ButtonRgba(const std::uint32_t* pixels, std::int32_t width,
-                                     std::int32_t height, const std::optional<RegionShape>& region) {
+std::vector<std::uint8_t> ButtonRgba(const std::uint32_t* pixels, std::int32_t width, std::int32_t height,
+                                     const std::optional<RegionShape>& region) {
   const std::size_t n = static_cast<std::size_t>(width) * height;
   const std::vector<std::uint8_t> inside =
       region ? RegionMask(*region, width, height) : std::vector<std::uint8_t>(n, 1);

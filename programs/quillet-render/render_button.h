@@ -31,7 +31,7 @@ void DriveButton(HeadlessHost& host, const RenderOptions& o, const ButtonPicture
 std::optional<RegionShape> LastRegion(HeadlessHost& host);
 
 // RGBA rows of `pixels` (0x00RRGGBB, top-down); pixels outside `region` are all zero.
-std::vector<std::uint8_t> ButtonRgba(const std::uint32_t* pixels, std::int32_t width,
-                                     std::int32_t height, const std::optional<RegionShape>& region);
+std::vector<std::uint8_t> ButtonRgba(const std::uint32_t* pixels, std::int32_t width, std::int32_t height,
+                                     const std::optional<RegionShape>& region);
 
 }  // namespace quillet::render

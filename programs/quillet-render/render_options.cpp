@@ -104,13 +104,15 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
     });
   };
   const std::map<std::string, Setter> setters = {
-      {"--style", [&](const std::string& v) {
+      {"--style",
+       [&](const std::string& v) {
          const auto n = ParseInt32(v);
          if (!n || *n < 0 || *n >= kButtonStyleCount) return false;
          o.style = *n;
          return true;
        }},
-      {"--size", [&](const std::string& v) {
+      {"--size",
+       [&](const std::string& v) {
          const auto x = v.find('x');
          if (x == std::string::npos) return false;
          const auto w = ParseInt32(v.substr(0, x)), h = ParseInt32(v.substr(x + 1));
@@ -119,11 +121,16 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
          o.height = *h;
          return true;
        }},
-      {"--look", [&](const std::string& v) {
-         if (v == "normal") o.look = Look::Normal;
-         else if (v == "hot") o.look = Look::Hot;
-         else if (v == "pressed") o.look = Look::Pressed;
-         else return false;
+      {"--look",
+       [&](const std::string& v) {
+         if (v == "normal")
+           o.look = Look::Normal;
+         else if (v == "hot")
+           o.look = Look::Hot;
+         else if (v == "pressed")
+           o.look = Look::Pressed;
+         else
+           return false;
          return true;
        }},
       {"--enabled", flag(o.enabled)},
@@ -135,7 +142,8 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
       {"--show-focus-rect", optional_flag(o.show_focus_rect)},
       {"--backcolor", colour(o.back_color)},
       {"--forecolor", colour(o.fore_color)},
-      {"--caption", [&](const std::string& v) {
+      {"--caption",
+       [&](const std::string& v) {
          o.caption = Utf8ToUtf16(v);
          return true;
        }},
@@ -146,11 +154,13 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
       {"--picture-size", integer(o.picture_size)},
       {"--mask-color", colour(o.mask_color)},
       {"--use-mask-color", optional_flag(o.use_mask_color)},
-      {"--font", [&](const std::string& v) {
+      {"--font",
+       [&](const std::string& v) {
          o.font = Utf8ToUtf16(v);
          return !v.empty();
        }},
-      {"--font-size", [&](const std::string& v) {
+      {"--font-size",
+       [&](const std::string& v) {
          char* end = nullptr;
          const double pt = std::strtod(v.c_str(), &end);
          if (v.empty() || end != v.c_str() + v.size() || !(pt > 0 && pt < 500)) return false;

@@ -15,8 +15,7 @@ bool Load(const PictureLoader& load, const std::string& path, PicturePtr& out) {
 
 }  // namespace
 
-std::variant<RenderJob, int> StartRender(const std::vector<std::string>& args,
-                                         const PictureLoader& load) {
+std::variant<RenderJob, int> StartRender(const std::vector<std::string>& args, const PictureLoader& load) {
   const ParseResult parsed = ParseRenderOptions(args);
   if (parsed.help) {
     std::fputs(RenderUsage().c_str(), stdout);
@@ -34,8 +33,8 @@ std::variant<RenderJob, int> StartRender(const std::vector<std::string>& args,
   return job;
 }
 
-int FinishRender(const RenderOptions& o, HeadlessHost& host, const std::uint32_t* pixels,
-                 std::int32_t width, std::int32_t height) {
+int FinishRender(const RenderOptions& o, HeadlessHost& host, const std::uint32_t* pixels, std::int32_t width,
+                 std::int32_t height) {
   const auto rgba = ButtonRgba(pixels, width, height, LastRegion(host));
   if (!WritePngFile(o.out, width, height, rgba)) {
     std::fprintf(stderr, "quillet-render: cannot write %s\n", o.out.c_str());

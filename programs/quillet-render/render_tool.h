@@ -24,12 +24,11 @@ struct RenderJob {
 // Parses `args` (without the program name) and loads the pictures they name with `load`.
 // When there is nothing to draw (--help, a bad command line, a picture that does not load)
 // prints what is due and returns the exit code instead.
-std::variant<RenderJob, int> StartRender(const std::vector<std::string>& args,
-                                         const PictureLoader& load);
+std::variant<RenderJob, int> StartRender(const std::vector<std::string>& args, const PictureLoader& load);
 
 // Writes the drawn pixels (0x00RRGGBB, top-down), transparent outside the button's last
 // window region, to the --out file; returns the exit code.
-int FinishRender(const RenderOptions& o, HeadlessHost& host, const std::uint32_t* pixels,
-                 std::int32_t width, std::int32_t height);
+int FinishRender(const RenderOptions& o, HeadlessHost& host, const std::uint32_t* pixels, std::int32_t width,
+                 std::int32_t height);
 
 }  // namespace quillet::render

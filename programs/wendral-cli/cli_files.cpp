@@ -8,8 +8,8 @@
 namespace wendral::win32 {
 
 std::optional<std::string> Win32CliFiles::Read(const std::string& path) {
-  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  const HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
   char buffer[65536];
@@ -35,8 +35,8 @@ cli::CliFiles::NewFile Win32CliFiles::WriteNew(const std::string& path, const st
   if (GetFileAttributesW(full.c_str()) != INVALID_FILE_ATTRIBUTES) return NewFile::Exists;
   const std::wstring temporary = full.substr(0, full.find_last_of(L"\\/") + 1) + L"~wendral-cli-" +
                                  Widen(std::to_string(GetCurrentProcessId())) + L".tmp";
-  const HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr);
+  const HANDLE file =
+      CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return NewFile::Failed;
   DWORD written = 0;
   bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&

@@ -25,6 +25,6 @@ int wmain(int argc, wchar_t** argv) {
   wendral::win32::ConsoleOutput output;
   wendral::win32::Win32SsidAccess ssid;
   wendral::cli::CliEnvironment env{registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()),
-                                   files, output, &ssid};
+                                   files,    output,   &ssid};
   return wendral::cli::RunCli(args, env);
 }

@@ -27,8 +27,8 @@ void BannerPicture::Draw(HDC dc, const RECT& box) {
   picture_->get_Width(&width);
   picture_->get_Height(&height);
   // Picture coordinates run bottom-up in 0.01 mm: start at the top, go up by -height.
-  picture_->Render(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, 0, height, width,
-                   -height, nullptr);
+  picture_->Render(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, 0, height, width, -height,
+                   nullptr);
 }
 
 }  // namespace wendral::win32

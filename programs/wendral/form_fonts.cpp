@@ -12,19 +12,19 @@ int ScreenDpi() {
 }
 
 HFONT CreateSongFont(int centipoints, int dpi) {
-  return CreateFontW(FontHeight(centipoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                     layout::kGb2312Charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, Widen(layout::kFontFace).c_str());
+  return CreateFontW(FontHeight(centipoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, layout::kGb2312Charset,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     Widen(layout::kFontFace).c_str());
 }
 
 RECT ToRect(const PixelRect& rect) { return RECT{rect.left, rect.top, rect.right(), rect.bottom()}; }
 
-HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
-                 int id, const TwipRect& place, int dpi, HFONT font) {
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id,
+                 const TwipRect& place, int dpi, HFONT font) {
   const PixelRect px = ToPixels(place, dpi);
-  HWND child = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, px.left, px.top,
-                               px.width, px.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
+  HWND child =
+      CreateWindowExW(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, px.left, px.top, px.width, px.height,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   if (child && font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   return child;
 }

@@ -16,8 +16,8 @@ HFONT CreateSongFont(int centipoints, int dpi);
 RECT ToRect(const PixelRect& rect);
 
 // Creates a child control at its twip position.
-HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle,
-                 int id, const TwipRect& place, int dpi, HFONT font);
+HWND CreateChild(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, DWORD exStyle, int id,
+                 const TwipRect& place, int dpi, HFONT font);
 
 // Sizes a window so that its client area has the given twip size, centred on the screen.
 void PlaceCentred(HWND window, int clientWidthTwips, int clientHeightTwips, int dpi);

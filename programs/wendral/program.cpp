@@ -1,28 +1,26 @@
 #include "program.h"
 
-#include "form1.h"
-#include "form2.h"
+#include "main_window.h"
+#include "notice_window.h"
 #include "form_fonts.h"
 #include "win32/settings_probe.h"
 
 namespace wendral::win32 {
 
 Program::Program(const std::string& exeDirectory)
-    : exeDirectory_(exeDirectory),
-      settings_(profiles_, SettingsPath(exeDirectory), messages_),
-      dpi_(ScreenDpi()) {}
+    : exeDirectory_(exeDirectory), settings_(profiles_, SettingsPath(exeDirectory), messages_), dpi_(ScreenDpi()) {}
 
 Program::~Program() = default;
 
 bool Program::SettingsFileFound() { return NormalFileExists(SettingsProbePath(exeDirectory_)); }
 
-Form1& Program::MainWindow() {
-  if (!form1_) form1_ = std::make_unique<Form1>(*this);
-  return *form1_;
+MainWindow& Program::MainWindow() {
+  if (!mainWindow_) mainWindow_ = std::make_unique<MainWindow>(*this);
+  return *mainWindow_;
 }
 
 void Program::ShowMainWindow(const SettingsValues& loaded) {
-  Form1& form = MainWindow();
+  MainWindow& form = MainWindow();
   FillValues(form, loaded);
   form.Show();
 }
@@ -30,8 +28,8 @@ void Program::ShowMainWindow(const SettingsValues& loaded) {
 void Program::ShowInitialMainWindow() { MainWindow().Show(); }
 
 void Program::ShowNoticeWindow() {
-  if (!form2_) form2_ = std::make_unique<Form2>(*this);
-  form2_->Show();
+  if (!noticeWindow_) noticeWindow_ = std::make_unique<NoticeWindow>(*this);
+  noticeWindow_->Show();
 }
 
 RunKind Program::Run() { return StartUp(*this, settings_, registry_, messages_); }

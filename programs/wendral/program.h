@@ -14,8 +14,8 @@
 
 namespace wendral::win32 {
 
-class Form1;
-class Form2;
+class MainWindow;
+class NoticeWindow;
 
 class Program final : public StartUpHost {
  public:
@@ -38,7 +38,7 @@ class Program final : public StartUpHost {
   int dpi() const { return dpi_; }
 
  private:
-  Form1& MainWindow();
+  MainWindow& MainWindow();
 
   std::string exeDirectory_;
   Win32Registry api_;
@@ -47,8 +47,8 @@ class Program final : public StartUpHost {
   Win32MessageService messages_;
   SettingsKeeper settings_;
   int dpi_;
-  std::unique_ptr<Form1> form1_;
-  std::unique_ptr<Form2> form2_;
+  std::unique_ptr<MainWindow> mainWindow_;
+  std::unique_ptr<NoticeWindow> noticeWindow_;
 };
 
 }  // namespace wendral::win32

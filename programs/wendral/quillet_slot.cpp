@@ -11,8 +11,8 @@ HWND CreateQuilletSlot(HWND form, int id, const TwipRect& place, std::string_vie
   if (!QuilletButton_Register(GetModuleHandleW(nullptr))) return nullptr;
   // One font for the buttons of both windows, kept for the life of the program.
   static const HFONT font = CreateSongFont(layout::kFormFontCentipoints, dpi);
-  HWND button = CreateChild(form, QUILLETBUTTON_CLASSW, Widen(caption).c_str(), WS_TABSTOP | WS_CLIPSIBLINGS, 0,
-                            id, place, dpi, font);
+  HWND button = CreateChild(form, QUILLETBUTTON_CLASSW, Widen(caption).c_str(), WS_TABSTOP | WS_CLIPSIBLINGS, 0, id,
+                            place, dpi, font);
   if (!button) return nullptr;
   // The style brings the face colour 0x00E7EBEC and no focus rectangle; the colour is set
   // again so the form's layout stays the one place that names it.

@@ -11,9 +11,7 @@
 
 namespace wendral {
 
-std::string SlotSuffix(int n) {
-  return (n <= 9 ? "000" : "00") + std::to_string(n);
-}
+std::string SlotSuffix(int n) { return (n <= 9 ? "000" : "00") + std::to_string(n); }
 
 std::string QueryResult::ToText() const {
   if (IsText()) return text();
@@ -60,11 +58,10 @@ bool ValueArgument::ToInt32(std::int32_t* out) const {
   return true;
 }
 
-QueryResult AdapterRegistry::QueryValue(RegKey root, std::string_view path,
-                                        std::string_view valueName, Status* status) {
+QueryResult AdapterRegistry::QueryValue(RegKey root, std::string_view path, std::string_view valueName,
+                                        Status* status) {
   RegKey key = 0;
-  const Status openStatus =
-      api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
+  const Status openStatus = api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
   if (openStatus != reg::kErrorSuccess) key = 0;  // the handle stays null on failure
   QueryResult result;
   const Status queryStatus = QueryValueEx(key, valueName, &result);
@@ -77,8 +74,7 @@ QueryResult AdapterRegistry::QueryValue(RegKey root, std::string_view path,
   return result;
 }
 
-Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName,
-                                     QueryResult* result) {
+Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName, QueryResult* result) {
   Status status = reg::kErrorSuccess;
   try {
     const std::string name = ToAnsi(valueName);
@@ -93,8 +89,7 @@ Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName,
         std::uint32_t read = size;
         status = api_.QueryValue(key, name.c_str(), &type, buffer.data(), &read);
         if (status == reg::kErrorSuccess) {
-          const std::string_view bytes(reinterpret_cast<const char*>(buffer.data()),
-                                       read <= size ? read : size);
+          const std::string_view bytes(reinterpret_cast<const char*>(buffer.data()), read <= size ? read : size);
           *result = QueryResult::Text(FromAnsi(bytes));
         }
         return status;
@@ -102,14 +97,11 @@ Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName,
       case reg::kDword: {
         std::int32_t number = 0;
         std::uint32_t numberSize = sizeof number;
-        status = api_.QueryValue(key, name.c_str(), &type, reinterpret_cast<std::uint8_t*>(&number),
-                                 &numberSize);
+        status = api_.QueryValue(key, name.c_str(), &type, reinterpret_cast<std::uint8_t*>(&number), &numberSize);
         if (status == reg::kErrorSuccess) *result = QueryResult::Number(number);
         return status;
       }
-      default:
-        status = -1;
-        return status;
+      default: status = -1; return status;
     }
   } catch (const std::exception&) {
     // A run-time failure ends the operation with the status and result as they stand.
@@ -120,25 +112,21 @@ Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName,
 Status AdapterRegistry::EnsureRegistryKey(RegKey root, std::string_view path) {
   RegKey key = 0;
   std::uint32_t disposition = 0;
-  const Status createStatus = api_.CreateKey(root, ToAnsi(path).c_str(), reg::kOptionNonVolatile,
-                                             reg::kAdapterKeyAccess, &key, &disposition);
+  const Status createStatus =
+      api_.CreateKey(root, ToAnsi(path).c_str(), reg::kOptionNonVolatile, reg::kAdapterKeyAccess, &key, &disposition);
   if (createStatus != reg::kErrorSuccess) key = 0;
   const Status closeStatus = api_.CloseKey(key);
   return createStatus != reg::kErrorSuccess ? createStatus : closeStatus;
 }
 
-Status AdapterRegistry::WriteRegistryValue(RegKey root, std::string_view path,
-                                           std::string_view valueName, const ValueArgument& value,
-                                           std::uint32_t type) {
+Status AdapterRegistry::WriteRegistryValue(RegKey root, std::string_view path, std::string_view valueName,
+                                           const ValueArgument& value, std::uint32_t type) {
   RegKey key = 0;
-  const Status openStatus =
-      api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
+  const Status openStatus = api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
   if (openStatus != reg::kErrorSuccess) key = 0;
   const Status putStatus = PutValueData(key, valueName, type, value);
   const Status closeStatus = api_.CloseKey(key);
-  return openStatus != reg::kErrorSuccess  ? openStatus
-         : putStatus != reg::kErrorSuccess ? putStatus
-                                           : closeStatus;
+  return openStatus != reg::kErrorSuccess ? openStatus : putStatus != reg::kErrorSuccess ? putStatus : closeStatus;
 }
 
 Status AdapterRegistry::PutValueData(RegKey key, std::string_view valueName, std::uint32_t type,
@@ -148,26 +136,22 @@ Status AdapterRegistry::PutValueData(RegKey key, std::string_view valueName, std
     case reg::kSz: {
       const std::string text = ToAnsi(value.ToText());
       // The ANSI bytes and their terminating zero byte (std::string keeps one after size()).
-      return api_.SetValue(key, name.c_str(), reg::kSz,
-                           reinterpret_cast<const std::uint8_t*>(text.c_str()),
+      return api_.SetValue(key, name.c_str(), reg::kSz, reinterpret_cast<const std::uint8_t*>(text.c_str()),
                            static_cast<std::uint32_t>(text.size() + 1));
     }
     case reg::kDword: {
       std::int32_t number = 0;
       if (!value.ToInt32(&number)) return reg::kErrorInvalidData;
-      return api_.SetValue(key, name.c_str(), reg::kDword,
-                           reinterpret_cast<const std::uint8_t*>(&number), sizeof number);
+      return api_.SetValue(key, name.c_str(), reg::kDword, reinterpret_cast<const std::uint8_t*>(&number),
+                           sizeof number);
     }
-    default:
-      return reg::kErrorSuccess;
+    default: return reg::kErrorSuccess;
   }
 }
 
-Status AdapterRegistry::DeleteRegistryValue(RegKey root, std::string_view path,
-                                            std::string_view valueName) {
+Status AdapterRegistry::DeleteRegistryValue(RegKey root, std::string_view path, std::string_view valueName) {
   RegKey key = 0;
-  const Status openStatus =
-      api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
+  const Status openStatus = api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
   if (openStatus != reg::kErrorSuccess) key = 0;
   const Status deleteStatus = api_.DeleteValue(key, ToAnsi(valueName).c_str());
   const Status closeStatus = api_.CloseKey(key);

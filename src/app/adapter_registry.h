@@ -80,8 +80,7 @@ class AdapterRegistry {
   // when the open failed and it is null). Every failure gives the empty result. *status, when
   // given, receives the first failure reached: the open's status when the open failed, else
   // QueryValueEx's, else the close's.
-  QueryResult QueryValue(RegKey root, std::string_view path, std::string_view valueName,
-                         Status* status = nullptr);
+  QueryResult QueryValue(RegKey root, std::string_view path, std::string_view valueName, Status* status = nullptr);
 
   // Reads one value of an open key into *result (empty on entry; left empty on failure).
   // Returns 0, a Windows error code, or -1 for a type other than REG_SZ and REG_DWORD.
@@ -93,15 +92,14 @@ class AdapterRegistry {
 
   // Opens root\path (access 0x3F), PutValueData, closes the handle. Returns the open's status
   // when the open failed, else PutValueData's, else the close's.
-  Status WriteRegistryValue(RegKey root, std::string_view path, std::string_view valueName,
-                            const ValueArgument& value, std::uint32_t type);
+  Status WriteRegistryValue(RegKey root, std::string_view path, std::string_view valueName, const ValueArgument& value,
+                            std::uint32_t type);
 
   // Writes one value into an open key: REG_SZ as ANSI text with its terminating zero byte,
   // REG_DWORD as 4 bytes; any other type writes nothing and gives 0. Returns
   // RegSetValueExA's status, or ERROR_INVALID_DATA when a REG_DWORD value is a text that is
   // no 32-bit number (nothing is written then).
-  Status PutValueData(RegKey key, std::string_view valueName, std::uint32_t type,
-                      const ValueArgument& value);
+  Status PutValueData(RegKey key, std::string_view valueName, std::uint32_t type, const ValueArgument& value);
 
   // Opens root\path (access 0x3F), deletes the value (the key stays), closes the handle.
   // Returns the open's status when the open failed, else the deletion's, else the close's.

@@ -9,21 +9,21 @@ namespace wendral {
 class NoticeView {
  public:
   virtual ~NoticeView() = default;
-  virtual void SetCommand1Caption(const std::string& utf8) = 0;
-  virtual void SetCommand1Enabled(bool enabled) = 0;
-  virtual void StopTimer1() = 0;
+  virtual void SetNextButtonCaption(const std::string& utf8) = 0;
+  virtual void SetNextButtonEnabled(bool enabled) = 0;
+  virtual void StopCountdownTimer() = 0;
 };
 
-inline constexpr unsigned kTimer1IntervalMs = 1000;
+inline constexpr unsigned kCountdownIntervalMs = 1000;
 
-class Form2Logic {
+class NoticeCountdown {
  public:
-  explicit Form2Logic(NoticeView& view) : view_(view) {}
+  explicit NoticeCountdown(NoticeView& view) : view_(view) {}
 
   // Before the window is first shown.
-  void Form_Load();
-  // Every tick of Timer1.
-  void Timer1_Timer();
+  void OnShown();
+  // Every tick of the countdown timer.
+  void OnCountdownTick();
 
   std::int32_t SecondsLeft() const { return secondsLeft_; }
 

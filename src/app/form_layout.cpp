@@ -23,8 +23,8 @@ int RoundHalfEven(long long numerator, long long denominator) {
 int TwipsToPixels(int twips, int dpi) { return RoundHalfEven(1LL * twips * dpi, 1440); }
 
 PixelRect ToPixels(const TwipRect& rect, int dpi) {
-  return PixelRect{TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi),
-                   TwipsToPixels(rect.width, dpi), TwipsToPixels(rect.height, dpi)};
+  return PixelRect{TwipsToPixels(rect.left, dpi), TwipsToPixels(rect.top, dpi), TwipsToPixels(rect.width, dpi),
+                   TwipsToPixels(rect.height, dpi)};
 }
 
 int FontHeight(int centipoints, int dpi) { return -RoundHalfEven(1LL * centipoints * dpi, 7200); }

@@ -18,18 +18,18 @@ struct PixelRect {
 
 namespace layout {
 // Main window.
-inline constexpr int kForm1ClientWidth = 4560, kForm1ClientHeight = 3705;
-inline constexpr TwipRect kText1{120, 1680, 4335, 405};
-inline constexpr TwipRect kQuilletButton1{1057, 2280, 2535, 495};
-inline constexpr TwipRect kFrame1{0, 3360, 5055, 855};
-inline constexpr TwipRect kOption1{1800, 1320, 1095, 255};
-inline constexpr TwipRect kOption2{240, 1320, 1215, 255};
-inline constexpr TwipRect kOption3{3240, 1320, 1095, 255};
-inline constexpr TwipRect kLabel1{1875, 3000, 900, 180};
-inline constexpr TwipRect kImage1{-720, -240, 6015, 1545};
+inline constexpr int kMainWindowClientWidth = 4560, kMainWindowClientHeight = 3705;
+inline constexpr TwipRect kNetworkName{120, 1680, 4335, 405};
+inline constexpr TwipRect kApplyButton{1057, 2280, 2535, 495};
+inline constexpr TwipRect kModeFrame{0, 3360, 5055, 855};
+inline constexpr TwipRect kWindows7Option{1800, 1320, 1095, 255};
+inline constexpr TwipRect kWindowsXpOption{240, 1320, 1215, 255};
+inline constexpr TwipRect kCafeOption{3240, 1320, 1095, 255};
+inline constexpr TwipRect kFeedbackLink{1875, 3000, 900, 180};
+inline constexpr TwipRect kBanner{-720, -240, 6015, 1545};
 // Fonts, in hundredths of a point.
-inline constexpr int kFormFontCentipoints = 900;   // the windows' default font and the buttons
-inline constexpr int kText1FontCentipoints = 1575;
+inline constexpr int kFormFontCentipoints = 900;  // the windows' default font and the buttons
+inline constexpr int kNetworkNameFontCentipoints = 1575;
 inline constexpr int kNoticeLabelCentipoints = 1050;
 inline constexpr char kFontFace[] = "宋体";
 inline constexpr int kGb2312Charset = 134;
@@ -40,9 +40,9 @@ inline constexpr std::uint32_t kButtonBackColor = 0x00E7EBEC;
 inline constexpr std::uint32_t kFrameTextColor = 0x80000015;  // system colour: 3-D dark shadow
 
 // Notice window.
-inline constexpr int kForm2ClientWidth = 6750, kForm2ClientHeight = 1425;
-inline constexpr TwipRect kNoticeLabel1{0, 240, 6855, 255};
-inline constexpr TwipRect kCommand1{2280, 840, 2055, 375};
+inline constexpr int kNoticeWindowClientWidth = 6750, kNoticeWindowClientHeight = 1425;
+inline constexpr TwipRect kNoticeText{0, 240, 6855, 255};
+inline constexpr TwipRect kNextButton{2280, 840, 2055, 375};
 }  // namespace layout
 
 // twips * dpi / 1440, to the nearest pixel, halves to even.

@@ -9,9 +9,7 @@ namespace {
 
 constexpr RegKey kRoot = reg::kHkeyLocalMachine;
 
-std::string Join(std::string_view classPath, const std::string& suffix) {
-  return std::string(classPath) + suffix;
-}
+std::string Join(std::string_view classPath, const std::string& suffix) { return std::string(classPath) + suffix; }
 
 }  // namespace
 
@@ -27,21 +25,21 @@ void WriteTally::Add(Status ensureStatus, Status writeStatus) {
   }
 }
 
-void Form1Logic::Option1_Click() {
+void MainWindowLogic::OnWindows7Chosen() {
   const std::string slot = FindAdapterSlot(ControlSet001ClassPath);
-  if (!slot.empty()) window_.SetOption1Tag(slot);
+  if (!slot.empty()) window_.SetWindows7Slot(slot);
   Save();
 }
 
-void Form1Logic::Option2_Click() {
+void MainWindowLogic::OnWindowsXpChosen() {
   const std::string slot = FindAdapterSlot(CurrentControlSetClassPath);
-  if (!slot.empty()) window_.SetOption2Tag(slot);
+  if (!slot.empty()) window_.SetWindowsXpSlot(slot);
   Save();
 }
 
-void Form1Logic::Form_Unload() { Save(); }
+void MainWindowLogic::OnClosing() { Save(); }
 
-std::string Form1Logic::FindAdapterSlot(std::string_view classPath) {
+std::string MainWindowLogic::FindAdapterSlot(std::string_view classPath) {
   // Slot "0000" is left out: the search starts at the first instance the driver adds.
   for (int n = 1; n <= 99; ++n) {
     const std::string suffix = SlotSuffix(n);
@@ -52,32 +50,27 @@ std::string Form1Logic::FindAdapterSlot(std::string_view classPath) {
   return {};
 }
 
-void Form1Logic::ApplyNetworkName(SelectedOption selected) {
+void MainWindowLogic::ApplyNetworkName(std::optional<ApplyMode> selected) {
   const ApplyResult result = WriteNetworkName(selected);
   switch (result.outcome) {
-    case ApplyOutcome::Written:
-      Report(result, selected == SelectedOption::Option3);
-      break;
+    case ApplyOutcome::Written: Report(result, selected == ApplyMode::Cafe); break;
     case ApplyOutcome::NameTooLong:
       messages_.Show(texts::NameTooLong(result.nameBytes), texts::kBoxTitle, MessageIcon::Warning);
       break;
     case ApplyOutcome::NameUnrepresentable:
       messages_.Show(texts::kNameUnrepresentable, texts::kBoxTitle, MessageIcon::Warning);
       break;
-    case ApplyOutcome::SlotUnknown:
-      messages_.Show(texts::kSlotUnknown, texts::kBoxTitle, MessageIcon::Warning);
-      break;
-    case ApplyOutcome::NothingSelected:
-      break;
+    case ApplyOutcome::SlotUnknown: messages_.Show(texts::kSlotUnknown, texts::kBoxTitle, MessageIcon::Warning); break;
+    case ApplyOutcome::NothingSelected: break;
   }
   // A refused apply leaves everything as it was, the settings file included.
   if (!result.Refused()) Save();
 }
 
-ApplyResult Form1Logic::WriteNetworkName(SelectedOption selected) {
+ApplyResult MainWindowLogic::WriteNetworkName(std::optional<ApplyMode> selected) {
   ApplyResult result;
-  if (selected == SelectedOption::None) return result;
-  const NameCheck check = CheckNetworkName(window_.Text1());
+  if (!selected) return result;
+  const NameCheck check = CheckNetworkName(window_.NetworkName());
   if (check.problem == NameProblem::TooLong) {
     result.outcome = ApplyOutcome::NameTooLong;
     result.nameBytes = check.ansiBytes;
@@ -95,22 +88,21 @@ ApplyResult Form1Logic::WriteNetworkName(SelectedOption selected) {
   for (const std::string& path : paths) {
     const Status ensured = registry_.EnsureRegistryKey(kRoot, path);
     // The text box is read for every write, as the user left it.
-    const Status written =
-        registry_.WriteRegistryValue(kRoot, path, SsidValueName, window_.Text1(), reg::kSz);
+    const Status written = registry_.WriteRegistryValue(kRoot, path, SsidValueName, window_.NetworkName(), reg::kSz);
     result.tally.Add(ensured, written);
   }
   result.outcome = ApplyOutcome::Written;
   return result;
 }
 
-std::vector<std::string> Form1Logic::WritePaths(SelectedOption selected) const {
+std::vector<std::string> MainWindowLogic::WritePaths(std::optional<ApplyMode> selected) const {
   std::vector<std::string> paths;
   // Checked in this order: "Windows XP", "Windows7", internet-café mode.
-  if (selected == SelectedOption::Option2 || selected == SelectedOption::Option1) {
-    const bool xp = selected == SelectedOption::Option2;
-    const std::string tag = xp ? window_.Option2Tag() : window_.Option1Tag();
+  if (selected == ApplyMode::WindowsXp || selected == ApplyMode::Windows7) {
+    const bool xp = selected == ApplyMode::WindowsXp;
+    const std::string tag = xp ? window_.WindowsXpSlot() : window_.Windows7Slot();
     if (IsSlotSuffix(tag)) paths.push_back(Join(xp ? CurrentControlSetClassPath : ControlSet001ClassPath, tag));
-  } else if (selected == SelectedOption::Option3) {
+  } else if (selected == ApplyMode::Cafe) {
     for (int n = 0; n <= 99; ++n) {
       const std::string suffix = SlotSuffix(n);
       for (std::string_view classPath : {CurrentControlSetClassPath, ControlSet001ClassPath}) {
@@ -121,23 +113,22 @@ std::vector<std::string> Form1Logic::WritePaths(SelectedOption selected) const {
   return paths;
 }
 
-WriteTally Form1Logic::Cafes() { return WriteNetworkName(SelectedOption::Option3).tally; }
+WriteTally MainWindowLogic::Cafes() { return WriteNetworkName(ApplyMode::Cafe).tally; }
 
-void Form1Logic::Report(const ApplyResult& result, bool cafe) {
+void MainWindowLogic::Report(const ApplyResult& result, bool cafe) {
   const WriteTally& tally = result.tally;
   if (tally.failed == 0) {
     messages_.Show(texts::kChangeSucceeded, texts::kBoxTitle, MessageIcon::Information);
   } else if (cafe) {
-    messages_.Show(texts::CafeWritesFailed(tally.failed, tally.total, tally.accessDenied),
-                   texts::kBoxTitle, MessageIcon::Warning);
+    messages_.Show(texts::CafeWritesFailed(tally.failed, tally.total, tally.accessDenied), texts::kBoxTitle,
+                   MessageIcon::Warning);
   } else {
-    messages_.Show(texts::WriteFailed(tally.accessDenied ? reg::kErrorAccessDenied
-                                                         : tally.firstFailure),
+    messages_.Show(texts::WriteFailed(tally.accessDenied ? reg::kErrorAccessDenied : tally.firstFailure),
                    texts::kBoxTitle, MessageIcon::Warning);
   }
 }
 
-void Form1Logic::Save() {
+void MainWindowLogic::Save() {
   SettingsValues values = CurrentValues(window_);
   // A name code page 936 cannot hold would come back altered ("Wi?Fi") on the next start, and
   // one with a line break would write lines of its own: the stored name stays instead.

@@ -7,19 +7,19 @@
 // What the main window does with its values: the slot searches, the apply button in each
 // mode, internet-café mode and the settings saves. The window itself only forwards events.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/adapter_registry.h"
+#include "app/apply_mode.h"
 #include "app/main_window_values.h"
 #include "app/message_service.h"
 #include "app/profile_store.h"
 #include "app/settings_keeper.h"
 
 namespace wendral {
-
-enum class SelectedOption { None, Option1, Option2, Option3 };
 
 // The outcome of a group of registry writes.
 struct WriteTally {
@@ -45,16 +45,16 @@ struct ApplyResult {
   }
 };
 
-class Form1Logic {
+class MainWindowLogic {
  public:
-  Form1Logic(AdapterRegistry& registry, SettingsKeeper& settings, MessageService& messages,
-             MainWindowValues& window)
+  MainWindowLogic(AdapterRegistry& registry, SettingsKeeper& settings, MessageService& messages,
+                  MainWindowValues& window)
       : registry_(registry), settings_(settings), messages_(messages), window_(window) {}
 
-  void Option1_Click();  // search ControlSet001, then save
-  void Option2_Click();  // search CurrentControlSet, then save
-  void QuilletButton1_Click(SelectedOption selected) { ApplyNetworkName(selected); }
-  void Form_Unload();  // save before the program ends
+  void OnWindows7Chosen();   // search ControlSet001, then save
+  void OnWindowsXpChosen();  // search CurrentControlSet, then save
+  void OnApplyClicked(std::optional<ApplyMode> selected) { ApplyNetworkName(selected); }
+  void OnClosing();  // save before the program ends
 
   // Searches slots "0001" to "0099" below classPath for a non-empty "SSID" value. Returns
   // the first slot found, or an empty text (the caller's tag then keeps its value).
@@ -62,14 +62,14 @@ class Form1Logic {
 
   // Writes the name in the selected mode, reports the outcome, and saves unless the apply
   // was refused.
-  void ApplyNetworkName(SelectedOption selected);
+  void ApplyNetworkName(std::optional<ApplyMode> selected);
 
   // The checks and the writes of an apply, without a message and without saving.
-  ApplyResult WriteNetworkName(SelectedOption selected);
+  ApplyResult WriteNetworkName(std::optional<ApplyMode> selected);
 
   // The instance keys an apply in the selected mode writes, in the order it writes them;
   // empty when it would write nothing (no option, or a tag that is no slot).
-  std::vector<std::string> WritePaths(SelectedOption selected) const;
+  std::vector<std::string> WritePaths(std::optional<ApplyMode> selected) const;
 
   // Internet-café mode: the name into every slot of both control sets.
   WriteTally Cafes();

@@ -14,9 +14,8 @@ class ProfileStore {
   // What GetPrivateProfileString leaves in a buffer of bufferSize bytes, up to its
   // terminating zero byte: the value of key in section, or defaultValue when the file, the
   // section or the key is missing; at most bufferSize - 1 bytes.
-  virtual std::string Read(const std::string& section, const std::string& key,
-                           const std::string& defaultValue, std::size_t bufferSize,
-                           const std::string& path) = 0;
+  virtual std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                           std::size_t bufferSize, const std::string& path) = 0;
 
   // Sets key in section to value, creating the file and the section when they are missing.
   // False when the file could not be written.

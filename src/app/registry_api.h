@@ -90,22 +90,22 @@ class RegistryApi {
   virtual ~RegistryApi() = default;
 
   // RegOpenKeyExA(root, subKey, options, access, result).
-  virtual Status OpenKey(RegKey root, const char* subKey, std::uint32_t options,
-                         std::uint32_t access, RegKey* result) = 0;
+  virtual Status OpenKey(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access,
+                         RegKey* result) = 0;
 
   // RegCreateKeyExA(root, subKey, 0, nullptr, options, access, nullptr, result,
   // disposition); disposition may be null.
-  virtual Status CreateKey(RegKey root, const char* subKey, std::uint32_t options,
-                           std::uint32_t access, RegKey* result, std::uint32_t* disposition) = 0;
+  virtual Status CreateKey(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access, RegKey* result,
+                           std::uint32_t* disposition) = 0;
 
   // RegQueryValueExA(key, name, nullptr, type, data, size). type, data and size may be null;
   // *size is the buffer size on entry and the value's size in bytes on return.
-  virtual Status QueryValue(RegKey key, const char* name, std::uint32_t* type,
-                            std::uint8_t* data, std::uint32_t* size) = 0;
+  virtual Status QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
+                            std::uint32_t* size) = 0;
 
   // RegSetValueExA(key, name, 0, type, data, size).
-  virtual Status SetValue(RegKey key, const char* name, std::uint32_t type,
-                          const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual Status SetValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
+                          std::uint32_t size) = 0;
 
   // RegDeleteValueA(key, name).
   virtual Status DeleteValue(RegKey key, const char* name) = 0;

@@ -10,15 +10,13 @@ void ResetStoredNames(AdapterRegistry& registry) {
   for (int n = 0; n <= 99; ++n) {
     const std::string suffix = SlotSuffix(n);
     // Missing keys, values or rights are expected here and change nothing.
-    registry.DeleteRegistryValue(reg::kHkeyLocalMachine,
-                                 std::string(CurrentControlSetClassPath) + suffix, SsidValueName);
-    registry.DeleteRegistryValue(reg::kHkeyLocalMachine,
-                                 std::string(ControlSet001ClassPath) + suffix, SsidValueName);
+    registry.DeleteRegistryValue(reg::kHkeyLocalMachine, std::string(CurrentControlSetClassPath) + suffix,
+                                 SsidValueName);
+    registry.DeleteRegistryValue(reg::kHkeyLocalMachine, std::string(ControlSet001ClassPath) + suffix, SsidValueName);
   }
 }
 
-RunKind StartUp(StartUpHost& host, SettingsKeeper& settings, AdapterRegistry& registry,
-                MessageService& messages) {
+RunKind StartUp(StartUpHost& host, SettingsKeeper& settings, AdapterRegistry& registry, MessageService& messages) {
   try {
     if (host.SettingsFileFound()) {
       host.ShowMainWindow(settings.Load());

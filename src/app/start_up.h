@@ -22,8 +22,7 @@ class StartUpHost {
 enum class RunKind { Later, First, Failed };
 
 // Any failure ends it silently; what was done before stays done.
-RunKind StartUp(StartUpHost& host, SettingsKeeper& settings, AdapterRegistry& registry,
-                MessageService& messages);
+RunKind StartUp(StartUpHost& host, SettingsKeeper& settings, AdapterRegistry& registry, MessageService& messages);
 
 // The first-run reset: "SSID" goes from slots "0000" to "0099" of both control sets; keys
 // stay and none are created.

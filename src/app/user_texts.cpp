@@ -5,8 +5,8 @@
 namespace wendral::texts {
 
 std::string NameTooLong(std::size_t ansiBytes) {
-  return "网络名称太长:随身WIFI最多能用32个字节(一个汉字占2个字节),现在是" +
-         std::to_string(ansiBytes) + "个字节。本次没有修改,请缩短后再试。";
+  return "网络名称太长:随身WIFI最多能用32个字节(一个汉字占2个字节),现在是" + std::to_string(ansiBytes) +
+         "个字节。本次没有修改,请缩短后再试。";
 }
 
 std::string WriteFailed(int status) {
@@ -15,8 +15,8 @@ std::string WriteFailed(int status) {
 }
 
 std::string CafeWritesFailed(int failed, int total, bool accessDenied) {
-  std::string text = "修改失败:网吧模式的" + std::to_string(total) + "处写入中有" +
-                     std::to_string(failed) + "处没有成功。";
+  std::string text =
+      "修改失败:网吧模式的" + std::to_string(total) + "处写入中有" + std::to_string(failed) + "处没有成功。";
   if (accessDenied) text += "\n" + std::string(kRunAsAdministrator);
   return text;
 }

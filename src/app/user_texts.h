@@ -20,8 +20,7 @@ inline constexpr std::string_view kInitialSlot = "0000";
 inline constexpr std::string_view kCredit = "Wendral 1.5.0  随身WIFI改名小工具";
 
 inline constexpr std::string_view kNoticeCaption = " 第二步   此步骤非常重要";
-inline constexpr std::string_view kNoticeText =
-    "初次化完成,请重新拨插一次360随身WIFI,等待WIFI创建完毕!";
+inline constexpr std::string_view kNoticeText = "初次化完成,请重新拨插一次360随身WIFI,等待WIFI创建完毕!";
 inline constexpr std::string_view kNextStep = "下一步";
 inline constexpr std::string_view kSecondsSuffix = " 秒";
 

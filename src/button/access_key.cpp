@@ -15,7 +15,7 @@ char16_t ToLowerChar(char16_t c) {
 }  // namespace
 
 void QuilletButton::UpdateAccessKey() {
-    host_.SetAccessKeys(u"");
+  host_.SetAccessKeys(u"");
   std::u16string keys;
   const std::u16string& c = caption_;
   const std::size_t a = c.size() > 1 ? c.find(u'&') : std::u16string::npos;

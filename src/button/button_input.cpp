@@ -10,14 +10,13 @@ void QuilletButton::RaiseEvent(ButtonEvent event) {
   host_.RaiseEvent(static_cast<std::int32_t>(event), std::span<EventArgument>{});
 }
 
-void QuilletButton::RaiseMouseEvent(ButtonEvent event, std::int16_t Button, std::int16_t Shift, float x,
-                                    float y) {
-  std::array<EventArgument, 4> args{Button, Shift, x, y};
+void QuilletButton::RaiseMouseEvent(ButtonEvent event, std::int16_t button, std::int16_t shift, float x, float y) {
+  std::array<EventArgument, 4> args{button, shift, x, y};
   host_.RaiseEvent(static_cast<std::int32_t>(event), args);
 }
 
-void QuilletButton::RaiseKeyEvent(ButtonEvent event, std::int16_t KeyCode, std::int16_t Shift) {
-  std::array<EventArgument, 2> args{KeyCode, Shift};
+void QuilletButton::RaiseKeyEvent(ButtonEvent event, std::int16_t keyCode, std::int16_t shift) {
+  std::array<EventArgument, 2> args{keyCode, shift};
   host_.RaiseEvent(static_cast<std::int32_t>(event), args);
 }
 
@@ -27,20 +26,20 @@ void QuilletButton::SetPointer() {
   if (handPointer_ && handCursor_ != 0) host_.SetCursor(handCursor_);
 }
 
-void QuilletButton::HandleMouseDown(std::int16_t Button, std::int16_t Shift, float x, float y) {
-  lastMouseDown_ = MouseDownRecord{Button, Shift, x, y};
+void QuilletButton::HandleMouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
+  lastMouseDown_ = MouseDownRecord{button, shift, x, y};
   SetPointer();
-  if (Button != kLeftButton) return;
+  if (button != kLeftButton) return;
   hasFocus_ = true;
   leftButtonDown_ = true;
   if (mouseOver_) SetDrawState(quillet::DrawState::Pressed);
   Redraw();
-  RaiseMouseEvent(ButtonEvent::MouseDown, Button, Shift, x, y);
+  RaiseMouseEvent(ButtonEvent::MouseDown, button, shift, x, y);
 }
 
-void QuilletButton::HandleMouseUp(std::int16_t Button, std::int16_t Shift, float x, float y) {
+void QuilletButton::HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
   SetPointer();
-  if (Button == kLeftButton) {
+  if (button == kLeftButton) {
     leftButtonDown_ = false;
     const double w = host_.ScaleWidth();
     const double h = host_.ScaleHeight();
@@ -50,10 +49,10 @@ void QuilletButton::HandleMouseUp(std::int16_t Button, std::int16_t Shift, float
       RaiseEvent(ButtonEvent::Click);
     }
   }
-  RaiseMouseEvent(ButtonEvent::MouseUp, Button, Shift, x, y);
+  RaiseMouseEvent(ButtonEvent::MouseUp, button, shift, x, y);
 }
 
-void QuilletButton::HandleMouseMove(std::int16_t Button, std::int16_t Shift, float x, float y) {
+void QuilletButton::HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
   const WindowHandle own = hWnd();
   if (host_.WindowFromPoint(host_.CursorPosition()) != own) {
     mouseOver_ = false;
@@ -69,28 +68,26 @@ void QuilletButton::HandleMouseMove(std::int16_t Button, std::int16_t Shift, flo
     }
     Redraw();
   }
-  RaiseMouseEvent(ButtonEvent::MouseMove, Button, Shift, x, y);
+  RaiseMouseEvent(ButtonEvent::MouseMove, button, shift, x, y);
 }
 
 void QuilletButton::HandleDoubleClick() {
   SetPointer();
-  if (lastMouseDown_.Button != kLeftButton) return;
+  if (lastMouseDown_.button != kLeftButton) return;
   host_.SetCapture(hWnd());
   SetDrawState(quillet::DrawState::Pressed);
   Redraw();
   const MouseDownRecord last = lastMouseDown_;
-  HandleMouseDown(last.Button, last.Shift, last.x, last.y);
+  HandleMouseDown(last.button, last.shift, last.x, last.y);
   RaiseEvent(ButtonEvent::DblClick);
 }
 
-void QuilletButton::HandleKeyDown(std::int16_t KeyCode, std::int16_t Shift) {
-  switch (KeyCode) {
-    case kVkReturn:
-      RaiseEvent(ButtonEvent::Click);
-      break;
+void QuilletButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
+  switch (keyCode) {
+    case kVkReturn: RaiseEvent(ButtonEvent::Click); break;
     case kVkSpace: {
       if (!leftButtonDown_) {
-        if (Shift == kAltMask) return;  // Alt+Space: nothing, not even KeyDown
+        if (shift == kAltMask) return;  // Alt+Space: nothing, not even KeyDown
         spaceDown_ = true;
         if (checkBoxMode_) {
           value_ = !value_;
@@ -107,21 +104,16 @@ void QuilletButton::HandleKeyDown(std::int16_t KeyCode, std::int16_t Shift) {
       break;
     }
     case kVkLeft:
-    case kVkUp:
-      host_.SendKeys(u"+{TAB}");
-      break;
+    case kVkUp: host_.SendKeys(u"+{TAB}"); break;
     case kVkRight:
-    case kVkDown:
-      host_.SendKeys(u"{TAB}");
-      break;
-    default:
-      break;
+    case kVkDown: host_.SendKeys(u"{TAB}"); break;
+    default: break;
   }
-  RaiseKeyEvent(ButtonEvent::KeyDown, KeyCode, Shift);
+  RaiseKeyEvent(ButtonEvent::KeyDown, keyCode, shift);
 }
 
-void QuilletButton::HandleKeyUp(std::int16_t KeyCode, std::int16_t Shift) {
-  if (KeyCode != kVkSpace) return;
+void QuilletButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
+  if (keyCode != kVkSpace) return;
   if (!mouseOver_) {
     SetDrawState(quillet::DrawState::Normal);
     Redraw();
@@ -134,19 +126,19 @@ void QuilletButton::HandleKeyUp(std::int16_t KeyCode, std::int16_t Shift) {
     Redraw();
     RaiseEvent(ButtonEvent::Click);
   }
-  RaiseKeyEvent(ButtonEvent::KeyUp, KeyCode, Shift);
+  RaiseKeyEvent(ButtonEvent::KeyUp, keyCode, shift);
   spaceDown_ = false;
   leftButtonDown_ = false;
 }
 
-void QuilletButton::HandleAccessKey(std::int16_t CharCode) {
+void QuilletButton::HandleAccessKey(std::int16_t charCode) {
   if (!enabled_) return;
   if (spaceDown_) {
     spaceDown_ = false;
     leftButtonDown_ = false;
   }
   if (checkBoxMode_) {
-    if (CharCode == kVkEscape || CharCode == kVkReturn) return;
+    if (charCode == kVkEscape || charCode == kVkReturn) return;
     value_ = !value_;
     if (!value_) SetDrawState(quillet::DrawState::Normal);
     Redraw();
@@ -173,10 +165,10 @@ void QuilletButton::HandleFocusLost() {
   if (displayAsDefault_) Redraw();
 }
 
-void QuilletButton::HandleAmbientChange(std::string_view PropertyName) {
+void QuilletButton::HandleAmbientChange(std::string_view propertyName) {
   displayAsDefault_ = ToBool(host_.Ambient("DisplayAsDefault"));
-  if (PropertyName == "DisplayAsDefault") Redraw();
-  if (PropertyName == "BackColor") Redraw();
+  if (propertyName == "DisplayAsDefault") Redraw();
+  if (propertyName == "BackColor") Redraw();
 }
 
 }  // namespace quillet

@@ -13,12 +13,10 @@ QuilletButton::~QuilletButton() {
     hooks_.UnhookAll();
   } catch (...) {
   }
-  if (mFont_ && fontSubscription_ != 0) mFont_->Unsubscribe(fontSubscription_);
+  if (font_ && fontSubscription_ != 0) font_->Unsubscribe(fontSubscription_);
 }
 
-void QuilletButton::HandleCreate() {
-  unicodePlatform_ = (host_.PlatformId() & kVerPlatformWin32Nt) != 0;
-}
+void QuilletButton::HandleCreate() { unicodePlatform_ = (host_.PlatformId() & kVerPlatformWin32Nt) != 0; }
 
 void QuilletButton::HandleFirstPlacement() {
   // 1.

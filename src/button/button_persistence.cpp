@@ -30,7 +30,7 @@ void QuilletButton::HandleLoad(const PersistedPropertySet& set) {
   buttonStyle_ = ToInt32(set.Read("ButtonStyle", Int32Value(kButtonStyleDefault)));
   showFocusRect_ = ToBool(set.Read("ShowFocusRect", false));
   SetFontMember(ToFont(set.Read("Font", ambient_font)));
-  if (mFont_) DrawingSurface().SetFont(mFont_->Description());
+  if (font_) DrawingSurface().SetFont(font_->Description());
   backColor_ = ToColor(set.Read("BackColor", ColorValue(face)));
   enabled_ = ToBool(set.Read("Enabled", true));
   caption_ = ToText(set.Read("Caption", std::u16string(kCaptionDefault)));
@@ -74,7 +74,7 @@ void QuilletButton::HandleSave(PersistedPropertySet& set) {
   set.Write("ButtonStyle", Int32Value(buttonStyle_), Int32Value(kButtonStyleDefault));
   set.Write("ShowFocusRect", showFocusRect_, false);
   set.Write("Enabled", enabled_, true);
-  set.Write("Font", mFont_, AmbientFont());
+  set.Write("Font", font_, AmbientFont());
   set.Write("BackColor", ColorValue(backColor_), ColorValue(face));
   set.Write("Caption", caption_, std::u16string(kCaptionDefault));
   set.Write("ForeColor", ColorValue(foreColor_), ColorValue(text));

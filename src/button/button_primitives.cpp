@@ -16,8 +16,8 @@ void QuilletButton::PaintFrameRect(std::int32_t x, std::int32_t y, std::int32_t 
 
 void QuilletButton::PaintRect(Color color, const Rect& rect) { quillet::PaintRect(DrawingSurface(), color, rect); }
 
-void QuilletButton::PaintGradient(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
-                                  Color color1, Color color2, std::int32_t direction) {
+void QuilletButton::PaintGradient(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color1,
+                                  Color color2, std::int32_t direction) {
   quillet::PaintGradient(DrawingSurface(), x, y, width, height, color1, color2, direction);
 }
 

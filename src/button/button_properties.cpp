@@ -57,23 +57,23 @@ void QuilletButton::Font(FontPtr value) {
   host_.Refresh();
   Redraw();
   Notify("Font");
-  mFont_FontChanged(u"");
+  OnFontChanged(u"");
 }
 
-void QuilletButton::mFont_FontChanged(std::u16string_view /*PropertyName*/) {
-  if (mFont_) DrawingSurface().SetFont(mFont_->Description());
+void QuilletButton::OnFontChanged(std::u16string_view /*propertyName*/) {
+  if (font_) DrawingSurface().SetFont(font_->Description());
   host_.Refresh();
   Redraw();
   Notify("Font");
 }
 
-// mFont is declared WithEvents: holding a font means listening to it.
+// Holding a font means listening to it.
 void QuilletButton::SetFontMember(FontPtr font) {
-  if (mFont_ && fontSubscription_ != 0) mFont_->Unsubscribe(fontSubscription_);
+  if (font_ && fontSubscription_ != 0) font_->Unsubscribe(fontSubscription_);
   fontSubscription_ = 0;
-  mFont_ = std::move(font);
-  if (mFont_) {
-    fontSubscription_ = mFont_->Subscribe([this](std::u16string_view name) { mFont_FontChanged(name); });
+  font_ = std::move(font);
+  if (font_) {
+    fontSubscription_ = font_->Subscribe([this](std::u16string_view name) { OnFontChanged(name); });
   }
 }
 

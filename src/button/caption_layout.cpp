@@ -89,8 +89,7 @@ CaptionLayout LayOutCaption(const CaptionLayoutInput& in) {
       CX = half(W) - half(TW);
       CY = half(H) - half(PH) - half(TH) - 2;
       break;
-    default:
-      break;
+    default: break;
   }
   PX = std::max(PX, 1);
   PY = std::max(PY, 1);
@@ -111,10 +110,22 @@ CaptionLayout LayOutCaption(const CaptionLayoutInput& in) {
   } else if (in.caption_align == 0) {
     switch (in.picture_align) {
       case 0: CX = PW + 8; break;
-      case 1: PX = 4; CX = PW + 8; break;
-      case 2: if (CX >= 4) CX = 4; break;
-      case 3: CX = 4; PX = TW + 4; break;
-      case 4: case 5: case 6: case 7: case 8: CX = 4; break;
+      case 1:
+        PX = 4;
+        CX = PW + 8;
+        break;
+      case 2:
+        if (CX >= 4) CX = 4;
+        break;
+      case 3:
+        CX = 4;
+        PX = TW + 4;
+        break;
+      case 4:
+      case 5:
+      case 6:
+      case 7:
+      case 8: CX = 4; break;
       default: break;
     }
   } else if (in.caption_align == 1) {
@@ -122,10 +133,20 @@ CaptionLayout LayOutCaption(const CaptionLayoutInput& in) {
   } else if (in.caption_align == 2) {
     switch (in.picture_align) {
       case 0: CX = std::max(W - TW - 4, PW + 4); break;
-      case 1: CX = W - TW - 4; PX = CX - PW - 4; break;
+      case 1:
+        CX = W - TW - 4;
+        PX = CX - PW - 4;
+        break;
       case 2: CX = W - TW - 4 - PW; break;
-      case 3: PX = W - PW - 4; CX = W - TW - 4 - PW; break;
-      case 4: case 5: case 6: case 7: case 8: CX = W - TW - 4; break;
+      case 3:
+        PX = W - PW - 4;
+        CX = W - TW - 4 - PW;
+        break;
+      case 4:
+      case 5:
+      case 6:
+      case 7:
+      case 8: CX = W - TW - 4; break;
       default: break;
     }
   }

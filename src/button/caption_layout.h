@@ -11,9 +11,9 @@
 namespace quillet {
 
 struct CaptionLayoutInput {
-  std::int32_t width = 0;    // W, ScaleWidth rounded
-  std::int32_t height = 0;   // H, ScaleHeight rounded
-  double scale_width = 0;    // unrounded, for the fit test
+  std::int32_t width = 0;   // W, ScaleWidth rounded
+  std::int32_t height = 0;  // H, ScaleHeight rounded
+  double scale_width = 0;   // unrounded, for the fit test
   double scale_height = 0;
   Size text;                 // TW, TH, measured with the "&" markers
   Size picture;              // PW, PH before the fit

@@ -159,8 +159,8 @@ class ControlHost {
   // SetWindowLongA(window, GWL_WNDPROC, previous): removes the hook installed with `previous`.
   virtual void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) = 0;
   // CallWindowProcA(previous, hwnd, msg, wparam, lparam).
-  virtual MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd,
-                                              std::uint32_t msg, WParam wparam, LParam lparam) = 0;
+  virtual MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
+                                              WParam wparam, LParam lparam) = 0;
 };
 
 }  // namespace quillet

@@ -4,8 +4,8 @@
 
 namespace quillet {
 
-bool DrawDisabledPicture(Surface& target, const Picture& picture, std::int32_t x, std::int32_t y,
-                         std::int32_t width, std::int32_t height) {
+bool DrawDisabledPicture(Surface& target, const Picture& picture, std::int32_t x, std::int32_t y, std::int32_t width,
+                         std::int32_t height) {
   const bool icon = picture.Type() == PictureType::Icon;
   std::vector<std::uint8_t> grey;
   std::int32_t bw = 0, bh = 0;
@@ -27,8 +27,7 @@ bool DrawDisabledPicture(Surface& target, const Picture& picture, std::int32_t x
   // White where an icon is transparent, black where opaque; all black for a bitmap.
   std::vector<std::uint8_t> mask;
   std::int32_t mw = 0, mh = 0;
-  if (!icon || !target.ReadPictureBits(picture, PicturePlane::Mask, mask, mw, mh) || mw != bw ||
-      mh != bh) {
+  if (!icon || !target.ReadPictureBits(picture, PicturePlane::Mask, mask, mw, mh) || mw != bw || mh != bh) {
     mask.assign(grey.size(), 0);
   }
 

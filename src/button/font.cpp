@@ -9,14 +9,14 @@ void Font::Change(const FontDescription& description, std::u16string_view proper
   // A listener may unsubscribe (or subscribe) while being told: walk a copy.
   auto listeners = listeners_;
   for (auto& [id, listener] : listeners) {
-    const bool still_there = std::any_of(listeners_.begin(), listeners_.end(),
-                                         [id = id](const auto& l) { return l.first == id; });
+    const bool still_there =
+        std::any_of(listeners_.begin(), listeners_.end(), [id = id](const auto& l) { return l.first == id; });
     if (still_there) listener(property_name);
   }
 }
 
 std::uint64_t Font::Subscribe(Listener listener) {
-  const std::uint64_t id = next_id_++;
+  const std::uint64_t id = nextId_++;
   listeners_.emplace_back(id, std::move(listener));
   return id;
 }

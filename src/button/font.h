@@ -1,6 +1,6 @@
 // The host's font object: a shared, mutable font (the ambient font, or one the form hands
 // the control) that reports a change of any attribute to its listeners, the way the
-// control's `mFont_FontChanged` learns of it.
+// control's `OnFontChanged` learns of it.
 #pragma once
 
 #include <cstdint>
@@ -35,7 +35,7 @@ class Font {
 
  private:
   FontDescription description_;
-  std::uint64_t next_id_ = 1;
+  std::uint64_t nextId_ = 1;
   std::vector<std::pair<std::uint64_t, Listener>> listeners_;
 };
 using FontPtr = std::shared_ptr<Font>;

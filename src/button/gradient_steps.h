@@ -14,8 +14,7 @@ namespace quillet {
 
 // The number of steps minus one (n) of a gradient over width x height in `direction`
 // (0 left to right, 1 top to bottom, 2 and 3 diagonal), or -1 for an unknown direction.
-constexpr std::int32_t GradientLastStep(std::int32_t width, std::int32_t height,
-                                        std::int32_t direction) {
+constexpr std::int32_t GradientLastStep(std::int32_t width, std::int32_t height, std::int32_t direction) {
   switch (direction) {
     case 0: return width - 1;
     case 1: return height - 1;
@@ -29,8 +28,7 @@ class GradientSteps {
  public:
   // Colours are COLORREFs (the top byte is ignored); steps come out as DIB pixels
   // (0x00RRGGBB, blue in the low byte).
-  GradientSteps(Color first, Color last, std::int32_t n)
-      : n_(n), modulus_(n > 0 ? n : INT32_MAX) {
+  GradientSteps(Color first, Color last, std::int32_t n) : n_(n), modulus_(n > 0 ? n : INT32_MAX) {
     const Color a = first & 0xFFFFFF, b = last & 0xFFFFFF;
     for (int c = 0; c < 3; ++c) {
       start_[c] = static_cast<std::int32_t>((a >> (8 * c)) & 0xFF);
@@ -43,8 +41,8 @@ class GradientSteps {
     }
     if (n_ > 0) {
       for (int c = 0; c < 3; ++c) {
-        whole_step_ += unit_[c] * static_cast<std::uint32_t>(mag_[c] / n_);
-        rem_step_[c] = mag_[c] % n_;
+        wholeStep_ += unit_[c] * static_cast<std::uint32_t>(mag_[c] / n_);
+        remStep_[c] = mag_[c] % n_;
       }
     }
     Seek(0);
@@ -62,7 +60,7 @@ class GradientSteps {
         rem = static_cast<std::int32_t>(t % n_);
       }
       pixel_ += channel;
-      (c == 0 ? rem_red_ : c == 1 ? rem_green_ : rem_blue_) = rem;
+      (c == 0 ? remRed_ : c == 1 ? remGreen_ : remBlue_) = rem;
     }
   }
 
@@ -71,16 +69,16 @@ class GradientSteps {
   // On to the next step (not past n). Written out channel by channel so that the whole
   // state stays in registers in a pixel loop.
   void Next() {
-    std::uint32_t p = pixel_ + whole_step_;
-    std::int32_t r = rem_red_ + rem_step_[0];
+    std::uint32_t p = pixel_ + wholeStep_;
+    std::int32_t r = remRed_ + remStep_[0];
     if (r >= modulus_) r -= modulus_, p += unit_[0];
-    rem_red_ = r;
-    r = rem_green_ + rem_step_[1];
+    remRed_ = r;
+    r = remGreen_ + remStep_[1];
     if (r >= modulus_) r -= modulus_, p += unit_[1];
-    rem_green_ = r;
-    r = rem_blue_ + rem_step_[2];
+    remGreen_ = r;
+    r = remBlue_ + remStep_[2];
     if (r >= modulus_) r -= modulus_, p += unit_[2];
-    rem_blue_ = r;
+    remBlue_ = r;
     pixel_ = p;
   }
 
@@ -90,11 +88,11 @@ class GradientSteps {
   std::int32_t start_[3] = {};
   std::int32_t mag_[3] = {};
   std::uint32_t unit_[3] = {};
-  std::uint32_t whole_step_ = 0;
-  std::int32_t rem_step_[3] = {};
-  std::int32_t rem_red_ = 0;
-  std::int32_t rem_green_ = 0;
-  std::int32_t rem_blue_ = 0;
+  std::uint32_t wholeStep_ = 0;
+  std::int32_t remStep_[3] = {};
+  std::int32_t remRed_ = 0;
+  std::int32_t remGreen_ = 0;
+  std::int32_t remBlue_ = 0;
   std::uint32_t pixel_ = 0;
 };
 

@@ -35,22 +35,22 @@ void HookMessageLists::Add(std::int32_t& count, std::vector<std::uint32_t>& list
 MessageResult HookProcedure::Process(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam) {
   // Keep the lists alive even if the entry is cleared while this message passes.
   const auto lists = lists_;
-  MessageResult lReturn = 0;
-  bool bHandled = false;
+  MessageResult result = 0;
+  bool handled = false;
   WindowHandle h = hwnd;
   std::uint32_t m = msg;
   WParam w = wparam;
   LParam l = lparam;
   if (target_ && HookMessageLists::Contains(lists->beforeCount, lists->beforeMessages, msg)) {
-    target_->zSubclass_Proc(true, bHandled, lReturn, h, m, w, l);
+    target_->OnHookedMessage(true, handled, result, h, m, w, l);
   }
-  if (!bHandled) {
-    lReturn = host_.CallPreviousProcedure(previous_, h, m, w, l);
+  if (!handled) {
+    result = host_.CallPreviousProcedure(previous_, h, m, w, l);
   }
   if (target_ && HookMessageLists::Contains(lists->afterCount, lists->afterMessages, msg)) {
-    target_->zSubclass_Proc(false, bHandled, lReturn, h, m, w, l);
+    target_->OnHookedMessage(false, handled, result, h, m, w, l);
   }
-  return lReturn;
+  return result;
 }
 
 std::size_t HookTable::HookWindow(WindowHandle window) {

@@ -30,8 +30,8 @@ class HookError : public std::runtime_error {
 class SubclassTarget {
  public:
   virtual ~SubclassTarget() = default;
-  virtual void zSubclass_Proc(bool bBefore, bool& bHandled, MessageResult& lReturn, WindowHandle& lng_hWnd,
-                              std::uint32_t& uMsg, WParam& wParam, LParam& lParam) = 0;
+  virtual void OnHookedMessage(bool before, bool& handled, MessageResult& result, WindowHandle& hwnd,
+                               std::uint32_t& msg, WParam& wParam, LParam& lParam) = 0;
 };
 
 // The lists and counts one hook procedure reads. A count of -1 means every message; 0 in a
@@ -52,8 +52,8 @@ class HookProcedure : public WindowHook {
   HookProcedure(ControlHost& host, SubclassTarget& target, std::shared_ptr<HookMessageLists> lists)
       : host_(host), target_(&target), lists_(std::move(lists)) {}
 
-  // 1. lReturn = 0, bHandled = false; 2. before list; 3. previous procedure unless handled;
-  // 4. after list; 5. lReturn.
+  // 1. result = 0, handled = false; 2. before list; 3. previous procedure unless handled;
+  // 4. after list; 5. result.
   MessageResult Process(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam) override;
 
   void SetPrevious(PreviousProcedure previous) { previous_ = previous; }

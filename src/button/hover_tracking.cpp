@@ -1,5 +1,5 @@
 // Hover tracking, the portable half: probing the leave-notification service, arming it, hooking
-// the control's and the form's windows at run-time load, and zSubclass_Proc. The hook
+// the control's and the form's windows at run-time load, and the hooked-message handler. The hook
 // procedure and the HookTable are in hook_table.cpp; the routing of window messages is the
 // host's (ControlHost::InstallWindowHook).
 #include "button/quillet_button.h"
@@ -33,15 +33,15 @@ void QuilletButton::StartHoverTracking() {
   }
 }
 
-bool QuilletButton::IsFunctionExported(std::string_view FunctionName, std::string_view LibraryName) {
+bool QuilletButton::IsFunctionExported(std::string_view functionName, std::string_view libraryName) {
   bool loaded_here = false;
-  ModuleHandle module = host_.GetModuleHandleA(LibraryName);
+  ModuleHandle module = host_.GetModuleHandleA(libraryName);
   if (module == 0) {
-    module = host_.LoadLibraryA(LibraryName);
+    module = host_.LoadLibraryA(libraryName);
     if (module == 0) return false;
     loaded_here = true;
   }
-  const bool answer = host_.GetProcAddress(module, FunctionName) != 0;
+  const bool answer = host_.GetProcAddress(module, functionName) != 0;
   if (loaded_here) host_.FreeLibrary(module);
   return answer;
 }
@@ -53,10 +53,9 @@ void QuilletButton::StartMouseTracking(WindowHandle window) {
   host_.TrackMouseEvent(trackInUser32_ ? TrackService::User32 : TrackService::Comctl32, request);
 }
 
-void QuilletButton::zSubclass_Proc(bool /*bBefore*/, bool& /*bHandled*/, MessageResult& /*lReturn*/,
-                                   WindowHandle& lng_hWnd, std::uint32_t& uMsg, WParam& wParam,
-                                   LParam& /*lParam*/) {
-  switch (uMsg) {
+void QuilletButton::OnHookedMessage(bool /*before*/, bool& /*handled*/, MessageResult& /*result*/, WindowHandle& hwnd,
+                                    std::uint32_t& msg, WParam& wParam, LParam& /*lParam*/) {
+  switch (msg) {
     case kWmActivate:
     case kWmNcActivate:
       if (wParam != 0) {
@@ -76,7 +75,7 @@ void QuilletButton::zSubclass_Proc(bool /*bBefore*/, bool& /*bHandled*/, Message
     case kWmMouseMove:
       if (!mouseOver_) {
         mouseOver_ = true;
-        StartMouseTracking(lng_hWnd);
+        StartMouseTracking(hwnd);
         if (!spaceDown_) SetDrawState(quillet::DrawState::Hot);
         Redraw();
         RaiseEvent(ButtonEvent::MouseEnter);
@@ -90,8 +89,7 @@ void QuilletButton::zSubclass_Proc(bool /*bBefore*/, bool& /*bHandled*/, Message
         RaiseEvent(ButtonEvent::MouseLeave);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

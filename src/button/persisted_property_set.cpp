@@ -10,16 +10,13 @@ bool PersistedPropertySet::KeysMatch(std::string_view a, std::string_view b) {
          std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-std::vector<std::pair<std::string, PropertyValue>>::iterator PersistedPropertySet::Locate(
-    std::string_view key) {
-  return std::find_if(entries_.begin(), entries_.end(),
-                      [&](const auto& e) { return KeysMatch(e.first, key); });
+std::vector<std::pair<std::string, PropertyValue>>::iterator PersistedPropertySet::Locate(std::string_view key) {
+  return std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return KeysMatch(e.first, key); });
 }
 
 std::vector<std::pair<std::string, PropertyValue>>::const_iterator PersistedPropertySet::Locate(
     std::string_view key) const {
-  return std::find_if(entries_.begin(), entries_.end(),
-                      [&](const auto& e) { return KeysMatch(e.first, key); });
+  return std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return KeysMatch(e.first, key); });
 }
 
 PropertyValue PersistedPropertySet::Read(std::string_view key, const PropertyValue& default_value) const {
@@ -27,8 +24,7 @@ PropertyValue PersistedPropertySet::Read(std::string_view key, const PropertyVal
   return it == entries_.end() ? default_value : it->second;
 }
 
-void PersistedPropertySet::Write(std::string_view key, const PropertyValue& value,
-                                 const PropertyValue& default_value) {
+void PersistedPropertySet::Write(std::string_view key, const PropertyValue& value, const PropertyValue& default_value) {
   if (SameValue(value, default_value)) {
     const auto it = Locate(key);
     if (it != entries_.end()) entries_.erase(it);

@@ -30,20 +30,18 @@ std::int32_t RoundHalfEven(double v) {
   return static_cast<std::int32_t>(std::nearbyint(v));
 }
 
-void PaintLine(Surface& s, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-               Color color) {
+void PaintLine(Surface& s, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
   s.DrawLine(x1, y1, x2, y2, color);
 }
 
-void PaintFrameRect(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width,
-                    std::int32_t height, Color color) {
+void PaintFrameRect(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color) {
   s.FrameRect(Rect{x, y, x + width, y + height}, color);
 }
 
 void PaintRect(Surface& s, Color color, const Rect& rect) { s.FillRect(rect, color); }
 
-void PaintGradient(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width,
-                   std::int32_t height, Color color1, Color color2, std::int32_t direction) {
+void PaintGradient(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color1,
+                   Color color2, std::int32_t direction) {
   if (width < 1 || height < 1) return;
   const std::int32_t n = GradientLastStep(width, height, direction);
   if (n < 0) return;  // no such direction: nothing to draw
@@ -71,8 +69,7 @@ void PaintGradient(Surface& s, std::int32_t x, std::int32_t y, std::int32_t widt
   s.StretchDIBits(x, y, width, height, 0, 0, width, height, bits, kSrcCopy);
 }
 
-void PaintCornerPixels(Surface& s, Color color, std::int32_t& button_width,
-                       std::int32_t& button_height) {
+void PaintCornerPixels(Surface& s, Color color, std::int32_t& button_width, std::int32_t& button_height) {
   button_height = RoundHalfEven(s.Height());
   button_width = RoundHalfEven(s.Width());
   const std::int32_t w = button_width, h = button_height;
@@ -95,8 +92,7 @@ Color ResolveColor(const Surface& s, Color color, std::uintptr_t palette) {
       if (index >= kSysColorCount) return kInvalid;
       return s.SysColor(index);
     }
-    default:
-      return kInvalid;
+    default: return kInvalid;
   }
 }
 
@@ -109,8 +105,7 @@ Color AverageColors(Color color1, Color color2) {
 Color OffsetColor(Color color, float amount) {
   const double step = static_cast<double>(amount) * 255.0;
   const Channels c = Split(color);
-  std::int32_t ch[3] = {RoundHalfEven(c.red + step), RoundHalfEven(c.green + step),
-                        RoundHalfEven(c.blue + step)};
+  std::int32_t ch[3] = {RoundHalfEven(c.red + step), RoundHalfEven(c.green + step), RoundHalfEven(c.blue + step)};
   for (std::int32_t& v : ch) {
     if (amount > 0) {
       if (v > 255) v = 255;

@@ -14,13 +14,11 @@ namespace quillet {
 std::int32_t RoundHalfEven(double v);
 
 // One-pixel solid line from (x1, y1) up to but not including (x2, y2).
-void PaintLine(Surface& s, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-               Color color);
+void PaintLine(Surface& s, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color);
 
 // One-pixel outline; the outermost pixels are columns x and x + width - 1, rows y and
 // y + height - 1.
-void PaintFrameRect(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width,
-                    std::int32_t height, Color color);
+void PaintFrameRect(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color);
 
 // Fills left..right-1 by top..bottom-1.
 void PaintRect(Surface& s, Color color, const Rect& rect);
@@ -28,13 +26,12 @@ void PaintRect(Surface& s, Color color, const Rect& rect);
 // Linear two-colour gradient over x, y, width, height: direction 0 left to right, 1 top to
 // bottom, 2 top-left to bottom-right, 3 bottom-left to top-right. One colour per step, all
 // transferred with one 32-bit StretchDIBits at 1:1. Draws nothing for width or height < 1.
-void PaintGradient(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width,
-                   std::int32_t height, Color color1, Color color2, std::int32_t direction);
+void PaintGradient(Surface& s, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, Color color1,
+                   Color color2, std::int32_t direction);
 
 // Re-reads the surface size into button_width / button_height, then sets the pixels just
 // inside the four corners: (1, 1), (1, H - 2), (W - 2, 1), (W - 2, H - 2).
-void PaintCornerPixels(Surface& s, Color color, std::int32_t& button_width,
-                       std::int32_t& button_height);
+void PaintCornerPixels(Surface& s, Color color, std::int32_t& button_width, std::int32_t& button_height);
 
 // OleTranslateColor with the surface's system colours: plain RGB (and palette forms) come
 // back as they are, 0x80000000 + n gives system colour n; anything else, or a palette

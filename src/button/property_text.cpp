@@ -14,10 +14,14 @@ std::u16string Ascii(std::string_view s) { return std::u16string(s.begin(), s.en
 std::u16string Escape(std::u16string_view s) {
   std::u16string out;
   for (char16_t c : s) {
-    if (c == u'\\') out += u"\\\\";
-    else if (c == u'\n') out += u"\\n";
-    else if (c == u'\r') out += u"\\r";
-    else out.push_back(c);
+    if (c == u'\\')
+      out += u"\\\\";
+    else if (c == u'\n')
+      out += u"\\n";
+    else if (c == u'\r')
+      out += u"\\r";
+    else
+      out.push_back(c);
   }
   return out;
 }
@@ -30,10 +34,14 @@ std::optional<std::u16string> Unescape(std::u16string_view s) {
       continue;
     }
     if (++i == s.size()) return std::nullopt;
-    if (s[i] == u'\\') out.push_back(u'\\');
-    else if (s[i] == u'n') out.push_back(u'\n');
-    else if (s[i] == u'r') out.push_back(u'\r');
-    else return std::nullopt;
+    if (s[i] == u'\\')
+      out.push_back(u'\\');
+    else if (s[i] == u'n')
+      out.push_back(u'\n');
+    else if (s[i] == u'r')
+      out.push_back(u'\r');
+    else
+      return std::nullopt;
   }
   return out;
 }
@@ -55,9 +63,10 @@ std::u16string ValueText(const PropertyValue& v) {
     std::u16string operator()(const FontPtr& f) const {
       if (!f) return u"e:";
       const FontDescription& d = f->Description();
-      return u"f:" + Ascii(std::to_string(d.height) + ',' + std::to_string(d.weight) + ',' + (d.italic ? '1' : '0') +
-                           ',' + (d.underline ? '1' : '0') + ',' + (d.strikeout ? '1' : '0') + ',' +
-                           std::to_string(d.charset) + ',') +
+      return u"f:" +
+             Ascii(std::to_string(d.height) + ',' + std::to_string(d.weight) + ',' + (d.italic ? '1' : '0') + ',' +
+                   (d.underline ? '1' : '0') + ',' + (d.strikeout ? '1' : '0') + ',' + std::to_string(d.charset) +
+                   ',') +
              Escape(d.face);
     }
     std::u16string operator()(const PicturePtr& p) const {
@@ -137,8 +146,8 @@ std::optional<PropertyValue> ParsePicture(std::u16string_view s, const PictureMa
   const auto type = Number<int>((*f)[0]);
   const auto width = Number<std::int32_t>((*f)[1]);
   const auto height = Number<std::int32_t>((*f)[2]);
-  if (!type || !width || !height || (*type != 1 && *type != 3) || *width <= 0 || *height <= 0 ||
-      *width > 4096 || *height > 4096)
+  if (!type || !width || !height || (*type != 1 && *type != 3) || *width <= 0 || *height <= 0 || *width > 4096 ||
+      *height > 4096)
     return std::nullopt;
   const std::size_t count = static_cast<std::size_t>(*width) * static_cast<std::size_t>(*height);
   std::u16string_view rest = (*f)[3];

@@ -5,7 +5,7 @@
 // QuilletButton: the owner-drawn, sixteen-style push button.
 //
 // The control is driven by its ControlHost: lifecycle (Handle*), input, hooked window
-// messages (zSubclass_Proc), paint and resize. Properties are get/set pairs named after the
+// messages (OnHookedMessage), paint and resize. Properties are get/set pairs named after the
 // property. Style renderers and the caption routine read the state below and draw through
 // the members that forward to the drawing primitives.
 //
@@ -30,8 +30,8 @@ namespace quillet {
 
 // Arguments of the last mouse-down notification, kept for the double click.
 struct MouseDownRecord {
-  std::int16_t Button = 0;
-  std::int16_t Shift = 0;
+  std::int16_t button = 0;
+  std::int16_t shift = 0;
   float x = 0;
   float y = 0;
   friend bool operator==(const MouseDownRecord&, const MouseDownRecord&) = default;
@@ -49,8 +49,8 @@ class QuilletButton final : public SubclassTarget {
   QuilletButton& operator=(const QuilletButton&) = delete;
 
   // --- the control's message procedure (never answers a message itself) ---
-  void zSubclass_Proc(bool bBefore, bool& bHandled, MessageResult& lReturn, WindowHandle& lng_hWnd,
-                      std::uint32_t& uMsg, WParam& wParam, LParam& lParam) override;
+  void OnHookedMessage(bool before, bool& handled, MessageResult& result, WindowHandle& hwnd, std::uint32_t& msg,
+                       WParam& wParam, LParam& lParam) override;
 
   // Modal "About" box naming the control; changes nothing.
   void About();
@@ -68,10 +68,10 @@ class QuilletButton final : public SubclassTarget {
   void CheckBoxMode(bool value);
   bool Enabled() const { return enabled_; }
   void Enabled(bool value);
-  FontPtr Font() const { return mFont_; }
+  FontPtr Font() const { return font_; }
   void Font(FontPtr value);
   // The font object reported a change (and the Font setter runs it too).
-  void mFont_FontChanged(std::u16string_view PropertyName);
+  void OnFontChanged(std::u16string_view propertyName);
   Color ForeColor() const { return foreColor_; }
   void ForeColor(Color value);
   bool HandPointer() const { return handPointer_; }
@@ -107,19 +107,19 @@ class QuilletButton final : public SubclassTarget {
   void HandleDestroy();
 
   // --- input, focus and ambient changes ---
-  void HandleMouseDown(std::int16_t Button, std::int16_t Shift, float x, float y);
-  void HandleMouseUp(std::int16_t Button, std::int16_t Shift, float x, float y);
-  void HandleMouseMove(std::int16_t Button, std::int16_t Shift, float x, float y);
+  void HandleMouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+  void HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+  void HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
   void HandleDoubleClick();
-  void HandleKeyDown(std::int16_t KeyCode, std::int16_t Shift);
-  void HandleKeyUp(std::int16_t KeyCode, std::int16_t Shift);
-  void HandleAccessKey(std::int16_t CharCode);
+  void HandleKeyDown(std::int16_t keyCode, std::int16_t shift);
+  void HandleKeyUp(std::int16_t keyCode, std::int16_t shift);
+  void HandleAccessKey(std::int16_t charCode);
   void HandleFocusGained();
   void HandleFocusLost();
-  void HandleAmbientChange(std::string_view PropertyName);
+  void HandleAmbientChange(std::string_view propertyName);
 
   // --- hover tracking and hooking ---
-  bool IsFunctionExported(std::string_view FunctionName, std::string_view LibraryName);
+  bool IsFunctionExported(std::string_view functionName, std::string_view libraryName);
   void StartMouseTracking(WindowHandle window);
   std::size_t HookWindow(WindowHandle window) { return hooks_.HookWindow(window); }
   void AddHookedMessage(WindowHandle window, std::uint32_t message, std::uint32_t when) {
@@ -187,8 +187,8 @@ class QuilletButton final : public SubclassTarget {
   void SetDrawState(quillet::DrawState state) { drawState_ = state; }
   void SetPointer();
   void RaiseEvent(ButtonEvent event);
-  void RaiseMouseEvent(ButtonEvent event, std::int16_t Button, std::int16_t Shift, float x, float y);
-  void RaiseKeyEvent(ButtonEvent event, std::int16_t KeyCode, std::int16_t Shift);
+  void RaiseMouseEvent(ButtonEvent event, std::int16_t button, std::int16_t shift, float x, float y);
+  void RaiseKeyEvent(ButtonEvent event, std::int16_t keyCode, std::int16_t shift);
   void Notify(std::string_view name) { host_.PropertyChanged(name); }
   void CacheButtonSize();
   bool AmbientUserMode();
@@ -206,7 +206,7 @@ class QuilletButton final : public SubclassTarget {
   std::int32_t captionAlign_ = 0;
   bool checkBoxMode_ = false;
   bool enabled_ = false;
-  FontPtr mFont_;
+  FontPtr font_;
   std::uint64_t fontSubscription_ = 0;
   Color foreColor_ = 0;
   bool handPointer_ = false;

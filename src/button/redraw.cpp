@@ -29,16 +29,10 @@ void QuilletButton::ApplyButtonRegion() {
     case 2:
     case 4:
     case 6:
-    case 8:
-      region = RegionShape::FromRoundRect(0, 0, w + 1, h + 1, 3, 3);
-      break;
+    case 8: region = RegionShape::FromRoundRect(0, 0, w + 1, h + 1, 3, 3); break;
     case 3:
-    case 10:
-      region = RegionShape::FromRoundRect(0, 0, w + 1, h + 1, 4, 4);
-      break;
-    case 14:
-      region = RegionShape::FromRoundRect(0, 0, w + 1, h + 1, 18, 18);
-      break;
+    case 10: region = RegionShape::FromRoundRect(0, 0, w + 1, h + 1, 4, 4); break;
+    case 14: region = RegionShape::FromRoundRect(0, 0, w + 1, h + 1, 18, 18); break;
     default:
       // The live size, not the cached one.
       region = RegionShape::FromRect(0, 0, RoundHalfEven(host_.ScaleWidth()), RoundHalfEven(host_.ScaleHeight()));

@@ -21,8 +21,7 @@ namespace quillet {
 using Color = std::uint32_t;
 
 constexpr Color MakeColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  return static_cast<Color>(red) | (static_cast<Color>(green) << 8) |
-         (static_cast<Color>(blue) << 16);
+  return static_cast<Color>(red) | (static_cast<Color>(green) << 8) | (static_cast<Color>(blue) << 16);
 }
 constexpr std::uint8_t RedOf(Color c) { return static_cast<std::uint8_t>(c & 0xFF); }
 constexpr std::uint8_t GreenOf(Color c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
@@ -53,14 +52,14 @@ struct Size {
 enum SysColorIndex : std::int32_t {
   kColorWindow = 5,
   kColorWindowText = 8,
-  kColorBtnFace = 15,         // COLOR_3DFACE
-  kColorBtnShadow = 16,       // COLOR_3DSHADOW
+  kColorBtnFace = 15,    // COLOR_3DFACE
+  kColorBtnShadow = 16,  // COLOR_3DSHADOW
   kColorGrayText = 17,
   kColorBtnText = 18,
-  kColorBtnHighlight = 20,    // COLOR_3DHILIGHT
+  kColorBtnHighlight = 20,  // COLOR_3DHILIGHT
   kColor3DDkShadow = 21,
   kColor3DLight = 22,
-  kSysColorCount = 31,        // indices 0..30 (COLOR_MENUBAR = 30)
+  kSysColorCount = 31,  // indices 0..30 (COLOR_MENUBAR = 30)
 };
 
 // DrawEdge edge kinds and flags (Win32 values). Renderers use EDGE_RAISED, EDGE_SUNKEN and
@@ -161,8 +160,8 @@ struct RegionShape {
   static RegionShape FromRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
     return RegionShape{Kind::Rect, l, t, r, b, 0, 0};
   }
-  static RegionShape FromRoundRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
-                                  std::int32_t ew, std::int32_t eh) {
+  static RegionShape FromRoundRect(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::int32_t ew,
+                                   std::int32_t eh) {
     return RegionShape{Kind::RoundRect, l, t, r, b, ew, eh};
   }
   friend bool operator==(const RegionShape&, const RegionShape&) = default;
@@ -196,8 +195,7 @@ class Surface {
 
   // --- Primitive drawing (GDI semantics) ---
   // One-pixel solid pen from (x1, y1) up to but not including (x2, y2): MoveToEx + LineTo.
-  virtual void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                        Color color) = 0;
+  virtual void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) = 0;
   // FillRect with a solid brush.
   virtual void FillRect(const Rect& r, Color color) = 0;
   // FrameRect with a solid brush (one-pixel outline).
@@ -208,15 +206,13 @@ class Surface {
   // StretchDIBits(dest x, y, w, h, src x, y, w, h, bits, DIB_RGB_COLORS, rop). The control
   // uses 32-bit at 1:1 with SRCCOPY (gradients) and 24-bit scaled with SRCAND / SRCPAINT
   // (grey disabled picture). Returns the number of scan lines copied, 0 on failure.
-  virtual std::int32_t StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw,
-                                     std::int32_t dh, std::int32_t sx, std::int32_t sy,
-                                     std::int32_t sw, std::int32_t sh, const DibBits& bits,
-                                     std::uint32_t rop) = 0;
+  virtual std::int32_t StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
+                                     std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
+                                     const DibBits& bits, std::uint32_t rop) = 0;
   // A two-colour gradient over r laid out as PaintGradient defines it (direction 0 to 3,
   // r at least one pixel each way), written straight into the surface's pixels. A surface
   // that cannot do this returns false and gets the pixels through StretchDIBits instead.
-  virtual bool FillGradient(const Rect& /*r*/, Color /*color1*/, Color /*color2*/,
-                            std::int32_t /*direction*/) {
+  virtual bool FillGradient(const Rect& /*r*/, Color /*color1*/, Color /*color2*/, std::int32_t /*direction*/) {
     return false;
   }
   // DrawEdge(rect, edge, flags) with the system colours of the surface.
@@ -237,23 +233,20 @@ class Surface {
 
   // --- Pictures ---
   // DrawIconEx(x, y, icon, w, h, 0, no brush, DI_NORMAL): the icon scaled to w x h.
-  virtual bool DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w,
-                        std::int32_t h) = 0;
+  virtual bool DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) = 0;
   // StretchBlt(SRCCOPY) from a memory DC holding the bitmap.
-  virtual bool StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                 std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                 std::int32_t sy, std::int32_t sw, std::int32_t sh) = 0;
+  virtual bool StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                 std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                 std::int32_t sh) = 0;
   // TransparentBlt: pixels of exactly `transparent` stay unpainted.
-  virtual bool TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                     std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                     std::int32_t sy, std::int32_t sw, std::int32_t sh,
-                                     Color transparent) = 0;
+  virtual bool TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                     std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                     std::int32_t sh, Color transparent) = 0;
   // GetDIBits of a picture's colour bitmap (an icon's colour image, a bitmap itself) or of
   // an icon's mask, as a 24-bit bottom-up DIB with rows padded to 4 bytes. Returns false
   // for a picture that has no such plane (the mask of a bitmap).
-  virtual bool ReadPictureBits(const Picture& picture, PicturePlane plane,
-                               std::vector<std::uint8_t>& bits, std::int32_t& width,
-                               std::int32_t& height) = 0;
+  virtual bool ReadPictureBits(const Picture& picture, PicturePlane plane, std::vector<std::uint8_t>& bits,
+                               std::int32_t& width, std::int32_t& height) = 0;
 
   // --- Window region ---
   // Creates the region (CreateRectRgn / CreateRoundRectRgn) and hands it to the window

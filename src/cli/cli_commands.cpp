@@ -18,15 +18,15 @@ namespace wendral::cli {
 namespace {
 
 // The main window's three values, held for one run of the tool.
-class ToolValues final : public MainWindowValues {
+class StoredWindowValues final : public MainWindowValues {
  public:
-  explicit ToolValues(const SettingsValues& values) : values_(values) {}
-  std::string Text1() const override { return values_.networkName; }
-  void SetText1(const std::string& text) override { values_.networkName = text; }
-  std::string Option1Tag() const override { return values_.windows7Slot; }
-  void SetOption1Tag(const std::string& tag) override { values_.windows7Slot = tag; }
-  std::string Option2Tag() const override { return values_.windowsXpSlot; }
-  void SetOption2Tag(const std::string& tag) override { values_.windowsXpSlot = tag; }
+  explicit StoredWindowValues(const SettingsValues& values) : values_(values) {}
+  std::string NetworkName() const override { return values_.networkName; }
+  void SetNetworkName(const std::string& text) override { values_.networkName = text; }
+  std::string Windows7Slot() const override { return values_.windows7Slot; }
+  void SetWindows7Slot(const std::string& tag) override { values_.windows7Slot = tag; }
+  std::string WindowsXpSlot() const override { return values_.windowsXpSlot; }
+  void SetWindowsXpSlot(const std::string& tag) override { values_.windowsXpSlot = tag; }
 
  private:
   SettingsValues values_;
@@ -36,9 +36,7 @@ class ToolValues final : public MainWindowValues {
 class ErrorStreamMessages final : public MessageService {
  public:
   explicit ErrorStreamMessages(CliOutput& output) : output_(output) {}
-  void Show(std::string_view text, std::string_view, MessageIcon) override {
-    output_.Err(std::string(text) + "\n");
-  }
+  void Show(std::string_view text, std::string_view, MessageIcon) override { output_.Err(std::string(text) + "\n"); }
 
  private:
   CliOutput& output_;
@@ -97,8 +95,8 @@ int Conclude(CliOutput& out, const WriteTally& tally, const std::string& success
     out.Out(success);
     return kExitOk;
   }
-  out.Err(std::to_string(tally.total) + " 处写入中有 " + std::to_string(tally.failed) +
-          " 处没有成功(第一个错误代码 " + std::to_string(tally.firstFailure) + ")。\n");
+  out.Err(std::to_string(tally.total) + " 处写入中有 " + std::to_string(tally.failed) + " 处没有成功(第一个错误代码 " +
+          std::to_string(tally.firstFailure) + ")。\n");
   if (tally.accessDenied) out.Err(std::string(texts::kElevate) + "\n");
   // 3 promises that nothing changed.
   return tally.accessDenied && tally.failed == tally.total ? kExitAccessDenied : kExitWritesFailed;
@@ -143,25 +141,23 @@ int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
 
   // The values the window would show: the stored ones, or its initial ones before a first save.
   const bool haveSettings = env.files.NormalFileExists(env.settingsPath);
-  const SettingsValues stored =
-      haveSettings ? LoadSettings(env.profiles, env.settingsPath)
-                   : SettingsValues{std::string(wendral::texts::kInitialNetworkName),
-                                    std::string(wendral::texts::kInitialSlot),
-                                    std::string(wendral::texts::kInitialSlot)};
-  ToolValues window(stored);
-  window.SetText1(command.name);
+  const SettingsValues stored = haveSettings ? LoadSettings(env.profiles, env.settingsPath)
+                                             : SettingsValues{std::string(wendral::texts::kInitialNetworkName),
+                                                              std::string(wendral::texts::kInitialSlot),
+                                                              std::string(wendral::texts::kInitialSlot)};
+  StoredWindowValues window(stored);
+  window.SetNetworkName(command.name);
   AdapterRegistry registry(env.registry);
   ErrorStreamMessages messages(out);
   SettingsKeeper settings(env.profiles, env.settingsPath, messages);
-  Form1Logic logic(registry, settings, messages, window);
+  MainWindowLogic logic(registry, settings, messages, window);
 
   // One read-only scan serves the search, the preview and the backup alike, so a user
   // without rights sees what an administrator's run would write.
   const SlotScan scan = ScanSlots(ssid);
-  SelectedOption selected = SelectedOption::Option3;
-  if (command.mode != SetMode::Cafe) {
-    const bool xp = command.mode == SetMode::WindowsXp;
-    selected = xp ? SelectedOption::Option2 : SelectedOption::Option1;
+  const ApplyMode selected = command.mode;
+  if (selected != ApplyMode::Cafe) {
+    const bool xp = selected == ApplyMode::WindowsXp;
     // Only where the stick is now, or where the user says: the stored slot may be the wired
     // card's by now.
     const std::string slot =
@@ -172,9 +168,9 @@ int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
       return kExitNoStick;
     }
     if (xp) {
-      window.SetOption2Tag(slot);
+      window.SetWindowsXpSlot(slot);
     } else {
-      window.SetOption1Tag(slot);
+      window.SetWindows7Slot(slot);
     }
   }
   const std::vector<std::string> paths = logic.WritePaths(selected);
@@ -201,8 +197,7 @@ int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
     }
     const std::optional<SettingsValues> kept = haveSettings ? std::optional<SettingsValues>(stored) : std::nullopt;
     switch (env.files.WriteNew(command.backupFile, BackupText(scan.slots, kept))) {
-      case CliFiles::NewFile::Written:
-        break;
+      case CliFiles::NewFile::Written: break;
       case CliFiles::NewFile::Exists:
         out.Err("备份文件 " + command.backupFile +
                 " 已经存在,本次没有修改。它可能是唯一记得原来名称的备份:请用 --backup 指定另一个文件名。\n");
@@ -265,8 +260,9 @@ int RunRestore(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
   ErrorStreamMessages messages(out);
   SettingsKeeper settings(env.profiles, env.settingsPath, messages);
   const bool saved = !plan.settings || tally.failed == tally.total || settings.Save(*plan.settings);
-  const int status = Conclude(out, tally, "已从 " + command.restoreFile + " 恢复 " + std::to_string(tally.total) +
-                                              " 处 \"SSID\" 值。请重新拨插随身WIFI。\n");
+  const int status = Conclude(out, tally,
+                              "已从 " + command.restoreFile + " 恢复 " + std::to_string(tally.total) +
+                                  " 处 \"SSID\" 值。请重新拨插随身WIFI。\n");
   return status == kExitOk && !saved ? kExitWritesFailed : status;
 }
 
@@ -282,18 +278,11 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
   SsidAccess& ssid = env.ssid != nullptr ? *env.ssid : ansi;
   try {
     switch (parsed.command->action) {
-      case Action::Help:
-        env.output.Out(texts::Help());
-        return kExitOk;
-      case Action::Version:
-        env.output.Out(texts::Version());
-        return kExitOk;
-      case Action::Status:
-        return RunStatus(env, ssid);
-      case Action::Set:
-        return RunSet(*parsed.command, env, ssid);
-      case Action::Restore:
-        return RunRestore(*parsed.command, env, ssid);
+      case Action::Help: env.output.Out(texts::Help()); return kExitOk;
+      case Action::Version: env.output.Out(texts::Version()); return kExitOk;
+      case Action::Status: return RunStatus(env, ssid);
+      case Action::Set: return RunSet(*parsed.command, env, ssid);
+      case Action::Restore: return RunRestore(*parsed.command, env, ssid);
     }
   } catch (const std::exception& failure) {
     env.output.Err(std::string("wendral-cli: ") + failure.what() + "\n");

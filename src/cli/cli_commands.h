@@ -16,11 +16,11 @@
 namespace wendral::cli {
 
 // Exit statuses, for scripts that read nothing else.
-inline constexpr int kExitOk = 0;             // every write succeeded
-inline constexpr int kExitWritesFailed = 1;   // writes failed for another reason than rights
-inline constexpr int kExitRefused = 2;        // usage or input refused: nothing changed
-inline constexpr int kExitAccessDenied = 3;   // no rights: nothing changed
-inline constexpr int kExitNoStick = 4;        // no stick found: nothing changed
+inline constexpr int kExitOk = 0;            // every write succeeded
+inline constexpr int kExitWritesFailed = 1;  // writes failed for another reason than rights
+inline constexpr int kExitRefused = 2;       // usage or input refused: nothing changed
+inline constexpr int kExitAccessDenied = 3;  // no rights: nothing changed
+inline constexpr int kExitNoStick = 4;       // no stick found: nothing changed
 
 class SsidAccess;
 

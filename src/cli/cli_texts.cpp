@@ -5,7 +5,8 @@ namespace wendral::cli::texts {
 std::string Version() { return "Wendral " WENDRAL_VERSION "\n"; }
 
 std::string Help() {
-  return "wendral-cli " WENDRAL_VERSION ": 在命令行中修改随身WIFI的网络名称(SSID),适合批量部署。\n"
+  return "wendral-cli " WENDRAL_VERSION
+         ": 在命令行中修改随身WIFI的网络名称(SSID),适合批量部署。\n"
          "\n"
          "用法:\n"
          "  wendral-cli status\n"

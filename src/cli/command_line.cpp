@@ -76,16 +76,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (positional.size() != 2) return Fail("set 需要正好一个网络名称(名称中有空格时请加引号)。");
     if (!mode) return Fail("set 必须给出 --mode windows7、--mode xp 或 --mode cafe。");
     if (*mode == "windows7") {
-      command.mode = SetMode::Windows7;
+      command.mode = ApplyMode::Windows7;
     } else if (*mode == "xp") {
-      command.mode = SetMode::WindowsXp;
+      command.mode = ApplyMode::WindowsXp;
     } else if (*mode == "cafe") {
-      command.mode = SetMode::Cafe;
+      command.mode = ApplyMode::Cafe;
     } else {
       return Fail("--mode 只能是 windows7、xp 或 cafe,不是 \"" + *mode + "\"。");
     }
     if (slotTag) {
-      if (command.mode == SetMode::Cafe) return Fail("--slot 只用于 --mode windows7 或 --mode xp。");
+      if (command.mode == ApplyMode::Cafe) return Fail("--slot 只用于 --mode windows7 或 --mode xp。");
       if (!IsSlotSuffix(*slotTag)) return Fail("--slot 应为 0000 到 0099 之间的四位数字,不是 \"" + *slotTag + "\"。");
       command.slot = *slotTag;
     }

@@ -5,18 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "app/apply_mode.h"
+
 namespace wendral::cli {
 
 enum class Action { Help, Version, Status, Set, Restore };
-enum class SetMode { Windows7, WindowsXp, Cafe };
+
+using wendral::ApplyMode;
 
 struct Command {
   Action action = Action::Help;
-  std::string name;        // set: the network name (may be empty)
-  SetMode mode = SetMode::Cafe;
-  std::string backupFile;  // set: empty when no backup was asked for
-  std::string slot;        // set in windows7/xp mode: the slot named by --slot, else empty
-  std::string restoreFile; // restore
+  std::string name;  // set: the network name (may be empty)
+  ApplyMode mode = ApplyMode::Cafe;
+  std::string backupFile;   // set: empty when no backup was asked for
+  std::string slot;         // set in windows7/xp mode: the slot named by --slot, else empty
+  std::string restoreFile;  // restore
   bool dryRun = false;
 };
 

@@ -134,8 +134,8 @@ std::string FoundSlot(const SlotScan& scan, std::string_view classPath) {
     if (slot.suffix == "0000" || slot.path.compare(0, classPath.size(), classPath) != 0) continue;
     // What the window's search reads as text: a REG_SZ of any size but zero (its terminator
     // alone counts), or a REG_DWORD.
-    if (slot.hasValue && ((slot.type == reg::kSz && !slot.data.empty()) ||
-                          (slot.type == reg::kDword && slot.data.size() <= 4))) {
+    if (slot.hasValue &&
+        ((slot.type == reg::kSz && !slot.data.empty()) || (slot.type == reg::kDword && slot.data.size() <= 4))) {
       return slot.suffix;
     }
   }
@@ -193,8 +193,7 @@ std::optional<std::string> Unquote(std::string_view quoted) {
         out += static_cast<char>(value);
         break;
       }
-      default:
-        return std::nullopt;
+      default: return std::nullopt;
     }
   }
   return out;

@@ -223,9 +223,7 @@ std::string ReadData(std::string_view data, bool unicode, RestoreStep* step) {
   return {};
 }
 
-std::string Refuse(std::size_t line, const std::string& why) {
-  return "第 " + std::to_string(line) + " 行: " + why;
-}
+std::string Refuse(std::size_t line, const std::string& why) { return "第 " + std::to_string(line) + " 行: " + why; }
 
 }  // namespace
 
@@ -337,7 +335,7 @@ RestorePlan ReadRestoreFile(std::string_view bytes) {
         const std::string_view key = entry.substr(0, equals);
         const std::optional<std::string> value =
             equals == std::string_view::npos ? std::nullopt : Unquote(entry.substr(equals + 1));
-        std::string* field = key == kNetworkNameKey    ? &settings.networkName
+        std::string* field = key == kNetworkNameKey     ? &settings.networkName
                              : key == kWindows7SlotKey  ? &settings.windows7Slot
                              : key == kWindowsXpSlotKey ? &settings.windowsXpSlot
                                                         : nullptr;
@@ -362,11 +360,11 @@ RestorePlan ReadRestoreFile(std::string_view bytes) {
       if (!current) return fail(lineNumber, "文件要修改随身WIFI位置 0000 到 0099 以外的键: " + std::string(path));
       continue;
     }
-    const bool ssid = line.size() > 6 && EqualsNoCase(line.substr(0, 6), "\"SSID\"") &&
-                      Trimmed(line.substr(6)).substr(0, 1) == "=";
+    const bool ssid =
+        line.size() > 6 && EqualsNoCase(line.substr(0, 6), "\"SSID\"") && Trimmed(line.substr(6)).substr(0, 1) == "=";
     if (!ssid) {
-      return fail(lineNumber, line.front() == '"' || line.front() == '@' ? "文件要修改 \"SSID\" 以外的值。"
-                                                                           : "无法识别的内容。");
+      return fail(lineNumber,
+                  line.front() == '"' || line.front() == '@' ? "文件要修改 \"SSID\" 以外的值。" : "无法识别的内容。");
     }
     if (!current) return fail(lineNumber, "\"SSID\" 值不在随身WIFI位置 0000 到 0099 的键中。");
     std::string data(Trimmed(Trimmed(line.substr(6)).substr(1)));
@@ -383,7 +381,8 @@ RestorePlan ReadRestoreFile(std::string_view bytes) {
     if (!seen.insert(*current).second) return fail(lineNumber, "同一个位置记录了两次: " + *current);
     plan.steps.push_back(std::move(step));
     current.reset();  // one value a key
-    if (plan.steps.size() > kMaxSlots) return fail(lineNumber, "备份最多记录 " + std::to_string(kMaxSlots) + " 个位置。");
+    if (plan.steps.size() > kMaxSlots)
+      return fail(lineNumber, "备份最多记录 " + std::to_string(kMaxSlots) + " 个位置。");
   }
   if (!endCount) {
     plan.steps.clear();

@@ -41,9 +41,9 @@ struct RestoreStep {
 };
 
 struct RestorePlan {
-  std::vector<RestoreStep> steps;           // one per slot, in the file's order
-  std::optional<SettingsValues> settings;   // nothing when the backup found no settings file
-  std::string refusal;                      // UTF-8; the file is refused as a whole when not empty
+  std::vector<RestoreStep> steps;          // one per slot, in the file's order
+  std::optional<SettingsValues> settings;  // nothing when the backup found no settings file
+  std::string refusal;                     // UTF-8; the file is refused as a whole when not empty
 };
 
 // Reads a backup (REGEDIT4 in code page 936 or UTF-8, or regedit's UTF-16 format) and refuses

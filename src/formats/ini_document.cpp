@@ -16,9 +16,7 @@ std::u32string_view TrimEnd(std::u32string_view s) {
 std::u32string_view Trim(std::u32string_view s) { return TrimEnd(TrimStart(s)); }
 
 // Names and values end at a zero character, as C strings do.
-std::u32string UpToZero(std::u32string_view s) {
-  return std::u32string(s.substr(0, s.find(U'\0')));
-}
+std::u32string UpToZero(std::u32string_view s) { return std::u32string(s.substr(0, s.find(U'\0'))); }
 
 // Names compare without regard to case in the ASCII letters only: Wine folds no other letter
 // (not even the full-width Latin, Greek and Cyrillic ones of code page 936).

@@ -16,9 +16,7 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-fs::path NativePath(const std::string& utf8) {
-  return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
+fs::path NativePath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 // Bytes that are not GBK become '?', Windows' default character for code page 936 (the
 // codec elsewhere gives U+FFFD, which would show in a UTF-8 file).
@@ -84,14 +82,12 @@ bool MayWrite(const fs::path& path) {
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
   if (fs::exists(status)) {
-    return fs::is_regular_file(status) &&
-           (status.permissions() & fs::perms::owner_write) != fs::perms::none;
+    return fs::is_regular_file(status) && (status.permissions() & fs::perms::owner_write) != fs::perms::none;
   }
 #ifndef _WIN32
   const fs::path directory = path.parent_path().empty() ? fs::path(".") : path.parent_path();
   const fs::file_status dirStatus = fs::status(directory, error);
-  if (fs::is_directory(dirStatus) &&
-      (dirStatus.permissions() & fs::perms::owner_write) == fs::perms::none) {
+  if (fs::is_directory(dirStatus) && (dirStatus.permissions() & fs::perms::owner_write) == fs::perms::none) {
     return false;
   }
 #endif
@@ -101,8 +97,7 @@ bool MayWrite(const fs::path& path) {
 bool Save(const fs::path& path, const LoadedProfile& profile) {
   if (!MayWrite(path)) return false;
   const std::u32string text = profile.document.Serialize();
-  const std::string bytes =
-      profile.utf8 ? std::string(kUtf8Bom) + EncodeUtf8(text) : ToAnsiText(text);
+  const std::string bytes = profile.utf8 ? std::string(kUtf8Bom) + EncodeUtf8(text) : ToAnsiText(text);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -115,8 +110,7 @@ bool Save(const fs::path& path, const LoadedProfile& profile) {
 // in place, or cut just it away (then the character before it goes too, as Windows does).
 std::u32string CopyEntry(std::u32string_view value, std::size_t bufferSize) {
   bool quoted = false;
-  if (value.size() >= 2 && (value.front() == U'\'' || value.front() == U'"') &&
-      value.back() == value.front()) {
+  if (value.size() >= 2 && (value.front() == U'\'' || value.front() == U'"') && value.back() == value.front()) {
     quoted = true;
     value.remove_prefix(1);
   }
@@ -144,9 +138,8 @@ std::u32string StripTrailingBlanks(std::u32string text) {
 
 }  // namespace
 
-std::string IniProfileStore::Read(const std::string& section, const std::string& key,
-                                  const std::string& defaultValue, std::size_t bufferSize,
-                                  const std::string& path) {
+std::string IniProfileStore::Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                  std::size_t bufferSize, const std::string& path) {
   if (bufferSize == 0) return {};
   const std::u32string fallback = StripTrailingBlanks(FromAnsiArgument(defaultValue));
   std::u32string text;
@@ -162,8 +155,8 @@ std::string IniProfileStore::Read(const std::string& section, const std::string&
   return CutAnsi(ToAnsiText(text), bufferSize - 1);
 }
 
-bool IniProfileStore::Write(const std::string& section, const std::string& key,
-                            const std::string& value, const std::string& path) {
+bool IniProfileStore::Write(const std::string& section, const std::string& key, const std::string& value,
+                            const std::string& path) {
   const fs::path file = NativePath(path);
   std::optional<LoadedProfile> profile = Load(file);
   if (!profile) profile.emplace();

@@ -88,10 +88,8 @@ struct RootInfo {
 };
 
 constexpr RootInfo kRoots[] = {
-    {reg::kHkeyClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"},
-    {reg::kHkeyCurrentUser, "HKEY_CURRENT_USER", "HKCU"},
-    {reg::kHkeyLocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"},
-    {reg::kHkeyUsers, "HKEY_USERS", "HKU"},
+    {reg::kHkeyClassesRoot, "HKEY_CLASSES_ROOT", "HKCR"},     {reg::kHkeyCurrentUser, "HKEY_CURRENT_USER", "HKCU"},
+    {reg::kHkeyLocalMachine, "HKEY_LOCAL_MACHINE", "HKLM"},   {reg::kHkeyUsers, "HKEY_USERS", "HKU"},
     {reg::kHkeyCurrentConfig, "HKEY_CURRENT_CONFIG", "HKCC"},
 };
 
@@ -103,8 +101,7 @@ std::uint32_t MapAccess(std::uint32_t access, bool readOnly) {
   constexpr std::uint32_t kGenericAll = 0x10000000u;
   constexpr std::uint32_t kKeyWrite = 0x00020006u;
   constexpr std::uint32_t kWow64Flags = 0x0300u;
-  std::uint32_t mapped = access & ~(kGenericRead | kGenericWrite | kGenericExecute | kGenericAll |
-                                    kWow64Flags);
+  std::uint32_t mapped = access & ~(kGenericRead | kGenericWrite | kGenericExecute | kGenericAll | kWow64Flags);
   if (access & (kGenericRead | kGenericExecute)) mapped |= reg::kKeyRead;
   if (access & kGenericWrite) mapped |= kKeyWrite;
   if (access & kGenericAll) mapped |= reg::kKeyAllAccess;
@@ -114,19 +111,13 @@ std::uint32_t MapAccess(std::uint32_t access, bool readOnly) {
   return mapped;
 }
 
-bool Denied(std::uint32_t mapped, bool readOnly) {
-  return readOnly && (mapped & ~reg::kKeyRead) != 0;
-}
+bool Denied(std::uint32_t mapped, bool readOnly) { return readOnly && (mapped & ~reg::kKeyRead) != 0; }
 
 void SortSnapshot(RegKeySnapshot& snapshot) {
   std::sort(snapshot.values.begin(), snapshot.values.end(),
-            [](const RegValueSnapshot& a, const RegValueSnapshot& b) {
-              return FoldName(a.name) < FoldName(b.name);
-            });
+            [](const RegValueSnapshot& a, const RegValueSnapshot& b) { return FoldName(a.name) < FoldName(b.name); });
   std::sort(snapshot.subkeys.begin(), snapshot.subkeys.end(),
-            [](const RegKeySnapshot& a, const RegKeySnapshot& b) {
-              return FoldName(a.name) < FoldName(b.name);
-            });
+            [](const RegKeySnapshot& a, const RegKeySnapshot& b) { return FoldName(a.name) < FoldName(b.name); });
 }
 
 }  // namespace
@@ -171,8 +162,7 @@ const MemoryRegistry::Handle* MemoryRegistry::Resolve(RegKey key) const {
   return nullptr;
 }
 
-std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Find(RegKey root, std::string_view path,
-                                                           Status* status) const {
+std::shared_ptr<MemoryRegistry::Node> MemoryRegistry::Find(RegKey root, std::string_view path, Status* status) const {
   const Handle* base = Resolve(root);
   if (base == nullptr) {
     *status = reg::kErrorInvalidHandle;
@@ -206,8 +196,8 @@ RegKey MemoryRegistry::NewHandle(std::shared_ptr<Node> node, std::uint32_t acces
   return handle;
 }
 
-Status MemoryRegistry::OpenKey(RegKey root, const char* subKey, std::uint32_t /*options*/,
-                               std::uint32_t access, RegKey* result) {
+Status MemoryRegistry::OpenKey(RegKey root, const char* subKey, std::uint32_t /*options*/, std::uint32_t access,
+                               RegKey* result) {
   // Windows leaves the result alone for a null root; every other failure nulls it.
   if (root == 0) return reg::kErrorInvalidHandle;
   if (result == nullptr) return reg::kErrorInvalidParameter;
@@ -227,9 +217,8 @@ Status MemoryRegistry::OpenKey(RegKey root, const char* subKey, std::uint32_t /*
   return reg::kErrorSuccess;
 }
 
-Status MemoryRegistry::CreateKey(RegKey root, const char* subKey, std::uint32_t /*options*/,
-                                 std::uint32_t access, RegKey* result,
-                                 std::uint32_t* disposition) {
+Status MemoryRegistry::CreateKey(RegKey root, const char* subKey, std::uint32_t /*options*/, std::uint32_t access,
+                                 RegKey* result, std::uint32_t* disposition) {
   if (root == 0) return reg::kErrorInvalidHandle;
   if (result == nullptr) return reg::kErrorInvalidParameter;
   *result = 0;
@@ -260,8 +249,8 @@ Status MemoryRegistry::CreateKey(RegKey root, const char* subKey, std::uint32_t 
   return reg::kErrorSuccess;
 }
 
-Status MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* type,
-                                  std::uint8_t* data, std::uint32_t* size) {
+Status MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
+                                  std::uint32_t* size) {
   if (data != nullptr && size == nullptr) return reg::kErrorInvalidParameter;
   const Handle* handle = Resolve(key);
   if (handle == nullptr) return reg::kErrorInvalidHandle;
@@ -282,8 +271,8 @@ Status MemoryRegistry::QueryValue(RegKey key, const char* name, std::uint32_t* t
   return reg::kErrorSuccess;
 }
 
-Status MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type,
-                                const std::uint8_t* data, std::uint32_t size) {
+Status MemoryRegistry::SetValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
+                                std::uint32_t size) {
   const Handle* handle = Resolve(key);
   if (handle == nullptr) return reg::kErrorInvalidHandle;
   if (data == nullptr && size != 0) return reg::kErrorNoAccess;
@@ -307,9 +296,8 @@ Status MemoryRegistry::DeleteValue(RegKey key, const char* name) {
   if ((handle->access & reg::kKeySetValue) == 0) return reg::kErrorAccessDenied;
   auto& values = handle->node->values;
   const std::string folded = FoldName(name != nullptr ? name : "");
-  const auto it = std::find_if(values.begin(), values.end(), [&](const RegValueSnapshot& v) {
-    return FoldName(v.name) == folded;
-  });
+  const auto it =
+      std::find_if(values.begin(), values.end(), [&](const RegValueSnapshot& v) { return FoldName(v.name) == folded; });
   if (it == values.end()) return reg::kErrorFileNotFound;
   values.erase(it);
   return reg::kErrorSuccess;
@@ -320,8 +308,7 @@ Status MemoryRegistry::CloseKey(RegKey key) {
   return handles_.erase(key) != 0 ? reg::kErrorSuccess : reg::kErrorInvalidHandle;
 }
 
-Status MemoryRegistry::QueryKeyCounts(RegKey key, std::uint32_t* subKeys,
-                                      std::uint32_t* values) {
+Status MemoryRegistry::QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) {
   const Handle* handle = Resolve(key);
   if (handle == nullptr) return reg::kErrorInvalidHandle;
   if (handle->node->deleted) return reg::kErrorKeyDeleted;
@@ -383,8 +370,7 @@ Status MemoryRegistry::DeleteKeyTree(RegKey root, std::string_view ansiPath) {
 
 std::size_t MemoryRegistry::OpenHandleCount() const { return handles_.size(); }
 
-std::optional<RegKeySnapshot> MemoryRegistry::Snapshot(RegKey root,
-                                                       std::string_view ansiPath) const {
+std::optional<RegKeySnapshot> MemoryRegistry::Snapshot(RegKey root, std::string_view ansiPath) const {
   Status status = reg::kErrorSuccess;
   const std::shared_ptr<Node> node = Find(root, ansiPath, &status);
   if (!node) return std::nullopt;

@@ -11,15 +11,13 @@ namespace {
 std::uint32_t U16(std::span<const std::uint8_t> b, std::size_t at) {
   return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8);
 }
-std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) {
-  return U16(b, at) | (U16(b, at + 2) << 16);
-}
+std::uint32_t U32(std::span<const std::uint8_t> b, std::size_t at) { return U16(b, at) | (U16(b, at + 2) << 16); }
 
 // A DIB (BITMAPINFOHEADER or BITMAPCOREHEADER, palette, bits) at `header`. `bits_at` is
 // where the pixels start (0: right after the palette). For icons the stored height is
 // twice the image and the AND mask follows the colour bits.
-bool DecodeDib(std::span<const std::uint8_t> b, std::size_t header, std::size_t bits_at, bool icon,
-               PictureImage& out, std::string& error) {
+bool DecodeDib(std::span<const std::uint8_t> b, std::size_t header, std::size_t bits_at, bool icon, PictureImage& out,
+               std::string& error) {
   if (header + 12 > b.size()) return error = "truncated bitmap header", false;
   const std::uint32_t header_size = U32(b, header);
   std::int32_t width = 0, height = 0;
@@ -55,8 +53,7 @@ bool DecodeDib(std::span<const std::uint8_t> b, std::size_t header, std::size_t 
   }
   std::size_t palette_at = header + header_size;
   if (compression == 3 && header_size == 40) palette_at += 12;  // the three masks
-  const std::size_t palette_count =
-      bit_count <= 8 ? (colours_used ? colours_used : (1u << bit_count)) : 0;
+  const std::size_t palette_count = bit_count <= 8 ? (colours_used ? colours_used : (1u << bit_count)) : 0;
   if (palette_at + palette_count * palette_entry > b.size()) {
     return error = "truncated palette", false;
   }
@@ -81,13 +78,11 @@ bool DecodeDib(std::span<const std::uint8_t> b, std::size_t header, std::size_t 
         const std::uint32_t index = (byte >> (8 - bit_count - bit % 8)) & ((1u << bit_count) - 1);
         if (index < palette_count) {
           const std::size_t e = palette_at + index * palette_entry;
-          p = b[e] | (static_cast<std::uint32_t>(b[e + 1]) << 8) |
-              (static_cast<std::uint32_t>(b[e + 2]) << 16);
+          p = b[e] | (static_cast<std::uint32_t>(b[e + 1]) << 8) | (static_cast<std::uint32_t>(b[e + 2]) << 16);
         }
       } else {
         const std::size_t e = at + static_cast<std::size_t>(x) * (bit_count / 8);
-        p = b[e] | (static_cast<std::uint32_t>(b[e + 1]) << 8) |
-            (static_cast<std::uint32_t>(b[e + 2]) << 16);
+        p = b[e] | (static_cast<std::uint32_t>(b[e + 1]) << 8) | (static_cast<std::uint32_t>(b[e + 2]) << 16);
       }
       out.pixels[static_cast<std::size_t>(y) * width + x] = p;
       if (icon) {
@@ -134,8 +129,7 @@ std::optional<PictureFile> ReadPictureFile(const std::string& path, std::string&
     error = "cannot open " + path;
     return std::nullopt;
   }
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   auto file = DecodePictureFile(bytes, error);
   if (!file) error = path + ": " + error;
   return file;

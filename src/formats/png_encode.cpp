@@ -52,8 +52,7 @@ std::uint32_t Adler32(std::span<const std::uint8_t> bytes) {
   return (b << 16) | a;
 }
 
-std::vector<std::uint8_t> EncodePng(std::int32_t width, std::int32_t height,
-                                    std::span<const std::uint8_t> rgba) {
+std::vector<std::uint8_t> EncodePng(std::int32_t width, std::int32_t height, std::span<const std::uint8_t> rgba) {
   // Filter type 0 before every row.
   std::vector<std::uint8_t> raw;
   const std::size_t row = static_cast<std::size_t>(width) * 4;
@@ -74,8 +73,7 @@ std::vector<std::uint8_t> EncodePng(std::int32_t width, std::int32_t height,
     z.push_back(static_cast<std::uint8_t>(n >> 8));
     z.push_back(static_cast<std::uint8_t>(~n));
     z.push_back(static_cast<std::uint8_t>(~n >> 8));
-    z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-             raw.begin() + static_cast<std::ptrdiff_t>(at + n));
+    z.insert(z.end(), raw.begin() + static_cast<std::ptrdiff_t>(at), raw.begin() + static_cast<std::ptrdiff_t>(at + n));
     at += n;
   } while (at < raw.size());
   PutU32(z, Adler32(raw));

@@ -14,9 +14,7 @@ std::uint32_t Crc32(std::span<const std::uint8_t> bytes, std::uint32_t crc = 0);
 std::uint32_t Adler32(std::span<const std::uint8_t> bytes);
 
 // `rgba`: width * height * 4 bytes, rows top-down.
-std::vector<std::uint8_t> EncodePng(std::int32_t width, std::int32_t height,
-                                    std::span<const std::uint8_t> rgba);
-bool WritePngFile(const std::string& path, std::int32_t width, std::int32_t height,
-                  std::span<const std::uint8_t> rgba);
+std::vector<std::uint8_t> EncodePng(std::int32_t width, std::int32_t height, std::span<const std::uint8_t> rgba);
+bool WritePngFile(const std::string& path, std::int32_t width, std::int32_t height, std::span<const std::uint8_t> rgba);
 
 }  // namespace quillet

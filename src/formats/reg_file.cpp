@@ -17,9 +17,7 @@ constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
 // regedit wraps hex data once a line reaches this many characters.
 constexpr std::size_t kMaxHexChars = 77;
 
-bool IsStringType(std::uint32_t type) {
-  return type == reg::kSz || type == reg::kExpandSz || type == reg::kMultiSz;
-}
+bool IsStringType(std::uint32_t type) { return type == reg::kSz || type == reg::kExpandSz || type == reg::kMultiSz; }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -33,8 +31,7 @@ std::string Utf16LeToUtf8(std::string_view bytes) {
   };
   for (std::size_t i = 0; i < units; ++i) {
     std::uint32_t cp = unit(i);
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 &&
-        unit(i + 1) <= 0xDFFF) {
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
       cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
       ++i;
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
@@ -169,8 +166,7 @@ class Importer {
       store_.DeleteKeyTree(root, subKey);  // a missing key is no error
       return;
     }
-    const Status status =
-        store_.CreateKey(root, subKey.c_str(), 0, reg::kKeyAllAccess, &current_, nullptr);
+    const Status status = store_.CreateKey(root, subKey.c_str(), 0, reg::kKeyAllAccess, &current_, nullptr);
     if (status != reg::kErrorSuccess) {
       current_ = 0;
       Issue(line, "cannot create the key (status " + std::to_string(status) + ")");
@@ -338,8 +334,7 @@ class Importer {
       return;
     }
     const Status status =
-        store_.SetValue(current_, ansiName.c_str(), type,
-                        reinterpret_cast<const std::uint8_t*>(data.data()),
+        store_.SetValue(current_, ansiName.c_str(), type, reinterpret_cast<const std::uint8_t*>(data.data()),
                         static_cast<std::uint32_t>(data.size()));
     if (status != reg::kErrorSuccess) {
       Issue(line, "cannot set the value (status " + std::to_string(status) + ")");
@@ -404,8 +399,7 @@ bool Quotable(const RegValueSnapshot& value) {
 void ExportValue(std::string& out, const RegValueSnapshot& value) {
   std::string line = value.name.empty() ? std::string("@=") : "\"" + Escape(value.name) + "\"=";
   if (Quotable(value)) {
-    out += line + "\"" + Escape(std::string_view(value.data.data(), value.data.size() - 1)) +
-           "\"\r\n";
+    out += line + "\"" + Escape(std::string_view(value.data.data(), value.data.size() - 1)) + "\"\r\n";
     return;
   }
   if (value.type == reg::kDword && value.data.size() == 4) {
@@ -475,8 +469,7 @@ RegImportReport ImportRegText(MemoryRegistry& store, std::string_view bytes) {
   report.read = true;
   bool unicode = false;
   std::string text;
-  if (bytes.size() >= 2 && static_cast<std::uint8_t>(bytes[0]) == 0xFF &&
-      static_cast<std::uint8_t>(bytes[1]) == 0xFE) {
+  if (bytes.size() >= 2 && static_cast<std::uint8_t>(bytes[0]) == 0xFF && static_cast<std::uint8_t>(bytes[1]) == 0xFE) {
     unicode = true;
     text = Utf16LeToUtf8(bytes.substr(2));
   } else if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") {
@@ -498,8 +491,7 @@ RegImportReport ImportRegText(MemoryRegistry& store, std::string_view bytes) {
   return report;
 }
 
-std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root,
-                                         std::string_view ansiPath) {
+std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root, std::string_view ansiPath) {
   const std::optional<RegKeySnapshot> snapshot = store.Snapshot(root, ansiPath);
   if (!snapshot || MemoryRegistry::RootName(root).empty()) return std::nullopt;
   std::string out = std::string(kHeader4) + "\r\n\r\n";
@@ -524,12 +516,9 @@ RegImportReport LoadRegFile(MemoryRegistry& store, const std::string& path) {
   return ImportRegText(store, bytes);
 }
 
-bool SaveRegFile(const MemoryRegistry& store, const std::string& path) {
-  return WriteFile(path, ExportRegText(store));
-}
+bool SaveRegFile(const MemoryRegistry& store, const std::string& path) { return WriteFile(path, ExportRegText(store)); }
 
-bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root,
-                 std::string_view ansiPath) {
+bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root, std::string_view ansiPath) {
   const std::optional<std::string> text = ExportRegText(store, root, ansiPath);
   return text && WriteFile(path, *text);
 }

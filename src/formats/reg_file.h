@@ -48,8 +48,7 @@ struct RegImportReport {
 RegImportReport ImportRegText(MemoryRegistry& store, std::string_view fileBytes);
 
 // REGEDIT4 text of root\ansiPath and everything below it, or nothing when the key is missing.
-std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root,
-                                         std::string_view ansiPath);
+std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root, std::string_view ansiPath);
 // REGEDIT4 text of the whole store: every root that holds a key or a value.
 std::string ExportRegText(const MemoryRegistry& store);
 
@@ -57,7 +56,6 @@ std::string ExportRegText(const MemoryRegistry& store);
 // missing).
 RegImportReport LoadRegFile(MemoryRegistry& store, const std::string& path);
 bool SaveRegFile(const MemoryRegistry& store, const std::string& path);
-bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root,
-                 std::string_view ansiPath);
+bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root, std::string_view ansiPath);
 
 }  // namespace wendral

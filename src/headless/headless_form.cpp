@@ -4,13 +4,13 @@
 
 namespace quillet {
 
-HeadlessForm::HeadlessForm(bool mdi_child) : mdi_child_(mdi_child), form_window_(0x10000) {
+HeadlessForm::HeadlessForm(bool mdi_child) : mdiChild_(mdi_child), formWindow_(0x10000) {
   WindowRecord form;
   form.bounds = Rect{0, 0, 2000, 2000};
   form.procedure = [this](WindowHandle w, std::uint32_t m, WParam wp, LParam lp) {
     return FormProcedure(w, m, wp, lp);
   };
-  windows_.emplace(form_window_, std::move(form));
+  windows_.emplace(formWindow_, std::move(form));
 }
 
 MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t msg, WParam wparam, LParam) {
@@ -19,24 +19,24 @@ MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t msg, WPara
 }
 
 WindowHandle HeadlessForm::CreateChildWindow(const Rect& screen_bounds, Procedure procedure) {
-  const WindowHandle handle = next_window_;
-  next_window_ += 0x10;
+  const WindowHandle handle = nextWindow_;
+  nextWindow_ += 0x10;
   WindowRecord record;
   record.bounds = screen_bounds;
   record.procedure = std::move(procedure);
   windows_.emplace(handle, std::move(record));
-  child_order_.push_back(handle);
+  childOrder_.push_back(handle);
   return handle;
 }
 
 void HeadlessForm::DestroyWindow(WindowHandle window) {
   auto it = windows_.find(window);
-  if (it == windows_.end() || window == form_window_) return;
-  for (const HookSlot& slot : it->second.hooks) token_window_.erase(slot.token);
+  if (it == windows_.end() || window == formWindow_) return;
+  for (const HookSlot& slot : it->second.hooks) tokenWindow_.erase(slot.token);
   windows_.erase(it);
-  std::erase(child_order_, window);
+  std::erase(childOrder_, window);
   std::erase_if(posted_, [window](const Posted& p) { return p.window == window; });
-  leave_armed_.erase(window);
+  leaveArmed_.erase(window);
   if (capture_ == window) capture_ = 0;
   if (focus_ == window) focus_ = 0;
 }
@@ -102,9 +102,9 @@ void HeadlessForm::PumpAll(int rounds) {
 PreviousProcedure HeadlessForm::InstallHook(WindowHandle window, std::shared_ptr<WindowHook> hook) {
   auto it = windows_.find(window);
   if (it == windows_.end()) throw HostError("InstallHook: no such window");
-  const PreviousProcedure token = next_token_++;
+  const PreviousProcedure token = nextToken_++;
   it->second.hooks.push_back(HookSlot{token, std::move(hook)});
-  token_window_[token] = window;
+  tokenWindow_[token] = window;
   return token;
 }
 
@@ -114,24 +114,24 @@ void HeadlessForm::RemoveHook(WindowHandle window, PreviousProcedure token) {
   auto& hooks = it->second.hooks;
   auto slot = std::find_if(hooks.begin(), hooks.end(), [token](const HookSlot& s) { return s.token == token; });
   if (slot == hooks.end()) throw HostError("RemoveHook: hook not installed on this window");
-  removed_tokens_[token] = slot == hooks.begin() ? 0 : std::prev(slot)->token;
+  removedTokens_[token] = slot == hooks.begin() ? 0 : std::prev(slot)->token;
   hooks.erase(slot);
-  token_window_.erase(token);
+  tokenWindow_.erase(token);
 }
 
-MessageResult HeadlessForm::CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg,
-                                         WParam wparam, LParam lparam) {
+MessageResult HeadlessForm::CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg, WParam wparam,
+                                         LParam lparam) {
   // Follow removed hooks down to one still installed (or to the window's own procedure).
   for (int guard = 0; guard < 1 << 16; ++guard) {
-    auto w = token_window_.find(token);
-    if (w != token_window_.end()) {
+    auto w = tokenWindow_.find(token);
+    if (w != tokenWindow_.end()) {
       auto it = windows_.find(w->second);
       auto& hooks = it->second.hooks;
       auto slot = std::find_if(hooks.begin(), hooks.end(), [token](const HookSlot& s) { return s.token == token; });
       return CallBelow(w->second, static_cast<std::size_t>(slot - hooks.begin()), msg, wparam, lparam);
     }
-    auto removed = removed_tokens_.find(token);
-    if (removed == removed_tokens_.end() || removed->second == 0) break;
+    auto removed = removedTokens_.find(token);
+    if (removed == removedTokens_.end() || removed->second == 0) break;
     token = removed->second;
   }
   return CallBelow(window, 0, msg, wparam, lparam);
@@ -144,19 +144,19 @@ std::size_t HeadlessForm::HookCount(WindowHandle window) const {
 
 WindowHandle HeadlessForm::WindowFromPoint(Point p) const {
   auto inside = [p](const Rect& r) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; };
-  for (auto it = child_order_.rbegin(); it != child_order_.rend(); ++it) {
+  for (auto it = childOrder_.rbegin(); it != childOrder_.rend(); ++it) {
     if (inside(windows_.at(*it).bounds)) return *it;
   }
-  return inside(windows_.at(form_window_).bounds) ? form_window_ : 0;
+  return inside(windows_.at(formWindow_).bounds) ? formWindow_ : 0;
 }
 
 void HeadlessForm::MovePointer(Point screen, WParam key_state) {
   cursor_ = screen;
   const WindowHandle under = WindowFromPoint(screen);
-  for (auto it = leave_armed_.begin(); it != leave_armed_.end();) {
+  for (auto it = leaveArmed_.begin(); it != leaveArmed_.end();) {
     if (*it != under) {
       Post(*it, kWmMouseLeave, 0, 0);
-      it = leave_armed_.erase(it);
+      it = leaveArmed_.erase(it);
     } else {
       ++it;
     }
@@ -170,21 +170,21 @@ void HeadlessForm::MovePointer(Point screen, WParam key_state) {
 
 void HeadlessForm::TrackLeave(WindowHandle window) {
   if (WindowFromPoint(cursor_) == window) {
-    leave_armed_.insert(window);
+    leaveArmed_.insert(window);
   } else {
-    leave_armed_.erase(window);
+    leaveArmed_.erase(window);
     Post(window, kWmMouseLeave, 0, 0);
   }
 }
 
 void HeadlessForm::Activate() {
-  Send(form_window_, kWmNcActivate, 1, 0);
-  if (!mdi_child_) Send(form_window_, kWmActivate, 1, 0);
+  Send(formWindow_, kWmNcActivate, 1, 0);
+  if (!mdiChild_) Send(formWindow_, kWmActivate, 1, 0);
 }
 
 void HeadlessForm::Deactivate() {
-  Send(form_window_, kWmNcActivate, 0, 0);
-  if (!mdi_child_) Send(form_window_, kWmActivate, 0, 0);
+  Send(formWindow_, kWmNcActivate, 0, 0);
+  if (!mdiChild_) Send(formWindow_, kWmActivate, 0, 0);
 }
 
 void HeadlessForm::SetFocus(WindowHandle window) {
@@ -197,7 +197,7 @@ void HeadlessForm::SetFocus(WindowHandle window) {
 
 void HeadlessForm::MoveFocus(bool forward) {
   std::vector<WindowHandle> order;
-  for (WindowHandle w : child_order_) {
+  for (WindowHandle w : childOrder_) {
     if (windows_.at(w).enabled) order.push_back(w);
   }
   if (order.empty()) return;

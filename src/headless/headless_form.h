@@ -63,9 +63,9 @@ class HeadlessForm {
   HeadlessForm(const HeadlessForm&) = delete;
   HeadlessForm& operator=(const HeadlessForm&) = delete;
 
-  WindowHandle Window() const { return form_window_; }
-  bool MdiChild() const { return mdi_child_; }
-  void SetMdiChild(bool value) { mdi_child_ = value; }
+  WindowHandle Window() const { return formWindow_; }
+  bool MdiChild() const { return mdiChild_; }
+  void SetMdiChild(bool value) { mdiChild_ = value; }
 
   // --- Windows ---
   WindowHandle CreateChildWindow(const Rect& screen_bounds, Procedure procedure);
@@ -105,7 +105,7 @@ class HeadlessForm {
   // TrackMouseEvent(TME_LEAVE): arms one leave notification while the pointer is over the
   // window; posts WM_MOUSELEAVE at once when it is not.
   void TrackLeave(WindowHandle window);
-  bool LeaveArmed(WindowHandle window) const { return leave_armed_.count(window) != 0; }
+  bool LeaveArmed(WindowHandle window) const { return leaveArmed_.count(window) != 0; }
 
   // --- Activation and focus ---
   // WM_NCACTIVATE, then (not an MDI child) WM_ACTIVATE, to the form window.
@@ -138,19 +138,19 @@ class HeadlessForm {
   MessageResult CallBelow(WindowHandle window, std::size_t index, std::uint32_t msg, WParam wparam, LParam lparam);
   MessageResult FormProcedure(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
 
-  bool mdi_child_;
-  WindowHandle form_window_;
-  WindowHandle next_window_ = 0x10010;
-  PreviousProcedure next_token_ = 0x7000;
+  bool mdiChild_;
+  WindowHandle formWindow_;
+  WindowHandle nextWindow_ = 0x10010;
+  PreviousProcedure nextToken_ = 0x7000;
   std::map<WindowHandle, WindowRecord> windows_;
-  std::vector<WindowHandle> child_order_;
-  std::map<PreviousProcedure, WindowHandle> token_window_;
-  std::map<PreviousProcedure, PreviousProcedure> removed_tokens_;  // removed -> the one below then (0: none)
+  std::vector<WindowHandle> childOrder_;
+  std::map<PreviousProcedure, WindowHandle> tokenWindow_;
+  std::map<PreviousProcedure, PreviousProcedure> removedTokens_;  // removed -> the one below then (0: none)
   std::deque<Posted> posted_;
   Point cursor_{-1, -1};
   WindowHandle capture_ = 0;
   WindowHandle focus_ = 0;
-  std::set<WindowHandle> leave_armed_;
+  std::set<WindowHandle> leaveArmed_;
 };
 
 }  // namespace quillet

@@ -41,8 +41,8 @@ std::string DescribeArgument(const EventArgument& a) {
 }  // namespace
 
 std::string EventName(std::int32_t number) {
-  static const char* const kNames[] = {"Click",    "DblClick", "MouseEnter", "MouseLeave", "MouseMove",
-                                       "MouseUp",  "MouseDown", "KeyDown",   "KeyUp",      "KeyPress"};
+  static const char* const kNames[] = {"Click",   "DblClick",  "MouseEnter", "MouseLeave", "MouseMove",
+                                       "MouseUp", "MouseDown", "KeyDown",    "KeyUp",      "KeyPress"};
   if (number >= 1 && number <= 10) return kNames[number - 1];
   return "Event" + std::to_string(number);
 }
@@ -50,17 +50,17 @@ std::string EventName(std::int32_t number) {
 HeadlessHost::HeadlessHost(HeadlessForm& form, HeadlessPlacement placement)
     : form_(form),
       placement_(placement),
-      width_twips_(placement.width_twips),
-      height_twips_(placement.height_twips),
+      widthTwips_(placement.width_twips),
+      heightTwips_(placement.height_twips),
       raster_(RoundHalfEven(placement.width_twips / 15.0), RoundHalfEven(placement.height_twips / 15.0)),
       recorder_(raster_, [this](const std::string& entry) { Write(entry); }),
-      ambient_font_(std::make_shared<Font>(FontDescription{})) {
+      ambientFont_(std::make_shared<Font>(FontDescription{})) {
   window_ = form_.CreateChildWindow(
       Rect{placement.left, placement.top, placement.left + raster_.Width(), placement.top + raster_.Height()},
       [this](WindowHandle h, std::uint32_t m, WParam w, LParam l) { return OwnProcedure(h, m, w, l); });
   ambient_["UserMode"] = true;
   ambient_["DisplayName"] = std::u16string(u"QuilletButton1");
-  ambient_["Font"] = ambient_font_;
+  ambient_["Font"] = ambientFont_;
   ambient_["DisplayAsDefault"] = false;
   ambient_["BackColor"] = static_cast<std::int32_t>(0x8000000F);
 }
@@ -93,9 +93,9 @@ void HeadlessHost::Destroy() {
 
 WParam HeadlessHost::KeyState() const {
   WParam state = 0;
-  if (buttons_held_ & kLeftButton) state |= kMkLButton;
-  if (buttons_held_ & kRightButton) state |= kMkRButton;
-  if (buttons_held_ & kMiddleButton) state |= kMkMButton;
+  if (buttonsHeld_ & kLeftButton) state |= kMkLButton;
+  if (buttonsHeld_ & kRightButton) state |= kMkRButton;
+  if (buttonsHeld_ & kMiddleButton) state |= kMkMButton;
   if (shift_state & kShiftMask) state |= kMkShift;
   if (shift_state & kCtrlMask) state |= kMkControl;
   return state;
@@ -114,9 +114,10 @@ void HeadlessHost::MovePointerAway() {
 }
 
 void HeadlessHost::PressButton(std::int16_t button) {
-  buttons_held_ = static_cast<std::int16_t>(buttons_held_ | button);
-  const std::uint32_t msg =
-      button == kLeftButton ? kWmLButtonDown : button == kRightButton ? kWmRButtonDown : kWmMButtonDown;
+  buttonsHeld_ = static_cast<std::int16_t>(buttonsHeld_ | button);
+  const std::uint32_t msg = button == kLeftButton    ? kWmLButtonDown
+                            : button == kRightButton ? kWmRButtonDown
+                                                     : kWmMButtonDown;
   const Rect b = form_.WindowBounds(window_);
   const Point p = form_.Cursor();
   form_.Send(window_, msg, KeyState(), MakeLParam(p.x - b.left, p.y - b.top));
@@ -124,7 +125,7 @@ void HeadlessHost::PressButton(std::int16_t button) {
 }
 
 void HeadlessHost::ReleaseButton(std::int16_t button) {
-  buttons_held_ = static_cast<std::int16_t>(buttons_held_ & ~button);
+  buttonsHeld_ = static_cast<std::int16_t>(buttonsHeld_ & ~button);
   const std::uint32_t msg = button == kLeftButton ? kWmLButtonUp : button == kRightButton ? kWmRButtonUp : kWmMButtonUp;
   const Rect b = form_.WindowBounds(window_);
   const Point p = form_.Cursor();
@@ -142,7 +143,7 @@ void HeadlessHost::DoubleClick() {
   ReleaseButton(kLeftButton);
   const Rect b = form_.WindowBounds(window_);
   const Point p = form_.Cursor();
-  buttons_held_ = static_cast<std::int16_t>(buttons_held_ | kLeftButton);
+  buttonsHeld_ = static_cast<std::int16_t>(buttonsHeld_ | kLeftButton);
   form_.Send(window_, kWmLButtonDblClk, KeyState(), MakeLParam(p.x - b.left, p.y - b.top));
   form_.PumpAll();
   ReleaseButton(kLeftButton);
@@ -166,8 +167,8 @@ void HeadlessHost::ChangeAmbient(std::string_view name, PropertyValue value) {
 }
 
 void HeadlessHost::ResizeTo(std::int32_t width_twips, std::int32_t height_twips) {
-  width_twips_ = width_twips;
-  height_twips_ = height_twips;
+  widthTwips_ = width_twips;
+  heightTwips_ = height_twips;
   ApplySize();
   form_.Send(window_, kWmSize, 0, MakeLParam(raster_.Width(), raster_.Height()));
 }
@@ -191,7 +192,7 @@ MessageResult HeadlessHost::OwnProcedure(WindowHandle, std::uint32_t msg, WParam
     c.HandleMouseDown(button, shift_state, x, y);
   };
   auto up = [&](std::int16_t button) {
-    if (buttons_held_ == 0 && form_.Capture() == window_) form_.ReleaseCapture();
+    if (buttonsHeld_ == 0 && form_.Capture() == window_) form_.ReleaseCapture();
     c.HandleMouseUp(button, shift_state, x, y);
   };
   switch (msg) {
@@ -256,8 +257,8 @@ void HeadlessHost::Refresh() {
 }
 
 void HeadlessHost::ApplySize() {
-  const std::int32_t w = RoundHalfEven(width_twips_ / 15.0);
-  const std::int32_t h = RoundHalfEven(height_twips_ / 15.0);
+  const std::int32_t w = RoundHalfEven(widthTwips_ / 15.0);
+  const std::int32_t h = RoundHalfEven(heightTwips_ / 15.0);
   if (w != raster_.Width() || h != raster_.Height()) raster_.Resize(w, h);
   const Rect b = form_.WindowBounds(window_);
   form_.MoveWindow(window_, Rect{b.left, b.top, b.left + w, b.top + h});
@@ -266,14 +267,14 @@ void HeadlessHost::ApplySize() {
 void HeadlessHost::SetWidth(std::int32_t twips) {
   MaybeFail("SetWidth");
   Write("SetWidth " + std::to_string(twips));
-  width_twips_ = twips;
+  widthTwips_ = twips;
   ApplySize();
 }
 
 void HeadlessHost::SetHeight(std::int32_t twips) {
   MaybeFail("SetHeight");
   Write("SetHeight " + std::to_string(twips));
-  height_twips_ = twips;
+  heightTwips_ = twips;
   ApplySize();
 }
 
@@ -286,13 +287,13 @@ void HeadlessHost::SetWindowEnabled(bool enabled) {
 void HeadlessHost::SetMousePointer(std::int16_t code) {
   MaybeFail("SetMousePointer");
   Write("SetMousePointer " + std::to_string(code));
-  mouse_pointer_ = code;
+  mousePointer_ = code;
 }
 
 void HeadlessHost::SetMouseIcon(PicturePtr picture) {
   MaybeFail("SetMouseIcon");
   Write(std::string("SetMouseIcon ") + (picture ? "picture" : "none"));
-  mouse_icon_ = std::move(picture);
+  mouseIcon_ = std::move(picture);
 }
 
 PropertyValue HeadlessHost::Ambient(std::string_view name) {

@@ -123,7 +123,7 @@ class HeadlessHost : public ControlHost {
   HeadlessForm& Form() { return form_; }
   RasterSurface& Raster() { return raster_; }
   RecordingSurface& Recorder() { return recorder_; }
-  std::shared_ptr<Font> AmbientFontObject() const { return ambient_font_; }
+  std::shared_ptr<Font> AmbientFontObject() const { return ambientFont_; }
 
   // --- ControlHost ---
   Surface& DrawingSurface() override { return recorder_; }
@@ -131,19 +131,19 @@ class HeadlessHost : public ControlHost {
   double ScaleHeight() override { return raster_.Height(); }
   double ScaleX(double himetric) override { return himetric * 96.0 / 2540.0; }
   void Refresh() override;
-  std::int32_t Width() override { return width_twips_; }
-  std::int32_t Height() override { return height_twips_; }
+  std::int32_t Width() override { return widthTwips_; }
+  std::int32_t Height() override { return heightTwips_; }
   void SetWidth(std::int32_t twips) override;
   void SetHeight(std::int32_t twips) override;
   WindowHandle Window() override { return window_; }
   bool WindowEnabled() override { return form_.IsWindowEnabled(window_); }
   void SetWindowEnabled(bool enabled) override;
-  std::int16_t MousePointer() override { return mouse_pointer_; }
+  std::int16_t MousePointer() override { return mousePointer_; }
   void SetMousePointer(std::int16_t code) override;
-  PicturePtr MouseIcon() override { return mouse_icon_; }
+  PicturePtr MouseIcon() override { return mouseIcon_; }
   void SetMouseIcon(PicturePtr picture) override;
-  std::u16string AccessKeys() override { return access_keys_; }
-  void SetAccessKeys(std::u16string keys) override { access_keys_ = std::move(keys); }
+  std::u16string AccessKeys() override { return accessKeys_; }
+  void SetAccessKeys(std::u16string keys) override { accessKeys_ = std::move(keys); }
   PropertyValue Ambient(std::string_view name) override;
   WindowHandle ContainerWindow() override;
   PropertyValue ContainerProperty(std::string_view name) override;
@@ -167,8 +167,8 @@ class HeadlessHost : public ControlHost {
   bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
   PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
   void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
-  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                      WParam wparam, LParam lparam) override;
+  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg, WParam wparam,
+                                      LParam lparam) override;
 
  private:
   MessageResult OwnProcedure(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam);
@@ -179,18 +179,18 @@ class HeadlessHost : public ControlHost {
 
   HeadlessForm& form_;
   HeadlessPlacement placement_;
-  std::int32_t width_twips_;
-  std::int32_t height_twips_;
+  std::int32_t widthTwips_;
+  std::int32_t heightTwips_;
   RasterSurface raster_;
   RecordingSurface recorder_;
   WindowHandle window_ = 0;
   std::unique_ptr<QuilletButton> control_;
-  std::shared_ptr<Font> ambient_font_;
+  std::shared_ptr<Font> ambientFont_;
   std::map<std::string, PropertyValue> ambient_;
-  std::int16_t mouse_pointer_ = 0;
-  PicturePtr mouse_icon_;
-  std::u16string access_keys_;
-  std::int16_t buttons_held_ = 0;
+  std::int16_t mousePointer_ = 0;
+  PicturePtr mouseIcon_;
+  std::u16string accessKeys_;
+  std::int16_t buttonsHeld_ = 0;
   std::map<ModuleHandle, std::string> modules_;  // handle -> lower-case library name
 };
 

@@ -12,7 +12,7 @@ void RecordingSurface::SetForeColor(Color c) {
 }
 
 void RecordingSurface::Cls() {
-  ++cls_count_;
+  ++clsCount_;
   Write("Cls");
   inner_->Cls();
 }
@@ -33,8 +33,8 @@ std::uintptr_t RecordingSurface::SetWindowRegion(const RegionShape& region) {
 std::string DescribeRegion(const RegionShape& r) {
   char text[96];
   if (r.kind == RegionShape::Kind::RoundRect) {
-    std::snprintf(text, sizeof text, "RoundRect(%d,%d,%d,%d,%d,%d)", r.left, r.top, r.right, r.bottom,
-                  r.ellipse_width, r.ellipse_height);
+    std::snprintf(text, sizeof text, "RoundRect(%d,%d,%d,%d,%d,%d)", r.left, r.top, r.right, r.bottom, r.ellipse_width,
+                  r.ellipse_height);
   } else {
     std::snprintf(text, sizeof text, "Rect(%d,%d,%d,%d)", r.left, r.top, r.right, r.bottom);
   }

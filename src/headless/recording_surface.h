@@ -21,10 +21,10 @@ class RecordingSurface : public Surface {
   void SetInner(Surface& inner) { inner_ = &inner; }
   Surface& Inner() const { return *inner_; }
 
-  int ClsCount() const { return cls_count_; }
+  int ClsCount() const { return clsCount_; }
   const std::vector<RegionShape>& Regions() const { return regions_; }
   void ResetCounts() {
-    cls_count_ = 0;
+    clsCount_ = 0;
     regions_.clear();
   }
 
@@ -70,13 +70,13 @@ class RecordingSurface : public Surface {
                          std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh) override {
     return inner_->StretchBltPicture(bitmap, dx, dy, dw, dh, sx, sy, sw, sh);
   }
-  bool TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
-                             std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
+  bool TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
+                             std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
                              Color transparent) override {
     return inner_->TransparentBltPicture(bitmap, dx, dy, dw, dh, sx, sy, sw, sh, transparent);
   }
-  bool ReadPictureBits(const Picture& picture, PicturePlane plane, std::vector<std::uint8_t>& bits,
-                       std::int32_t& width, std::int32_t& height) override {
+  bool ReadPictureBits(const Picture& picture, PicturePlane plane, std::vector<std::uint8_t>& bits, std::int32_t& width,
+                       std::int32_t& height) override {
     return inner_->ReadPictureBits(picture, plane, bits, width, height);
   }
   std::uintptr_t SetWindowRegion(const RegionShape& region) override;
@@ -88,7 +88,7 @@ class RecordingSurface : public Surface {
 
   Surface* inner_;
   Journal journal_;
-  int cls_count_ = 0;
+  int clsCount_ = 0;
   std::vector<RegionShape> regions_;
 };
 

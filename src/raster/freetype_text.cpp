@@ -120,8 +120,7 @@ std::shared_ptr<FreeTypeTextEngine> FreeTypeTextEngine::Create() {
   if (file.empty()) return nullptr;
 
   auto impl = std::make_unique<Impl>();
-  if (FT_Init_FreeType(&impl->library) || FT_New_Face(impl->library, file.c_str(), index, &impl->face))
-    return nullptr;
+  if (FT_Init_FreeType(&impl->library) || FT_New_Face(impl->library, file.c_str(), index, &impl->face)) return nullptr;
   return std::shared_ptr<FreeTypeTextEngine>(new FreeTypeTextEngine(std::move(impl), file));
 }
 
@@ -137,9 +136,9 @@ Size FreeTypeTextEngine::Measure(const FontDescription& font, std::u16string_vie
   return Size{w, impl_->CellHeight()};
 }
 
-void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font,
-                              std::u16string_view text, std::int32_t x, std::int32_t y,
-                              Color color, std::int32_t underline_index, const Rect& clip) {
+void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font, std::u16string_view text,
+                              std::int32_t x, std::int32_t y, Color color, std::int32_t underline_index,
+                              const Rect& clip) {
   impl_->UseSize(font);
   const std::int32_t baseline = y + impl_->Ascent();
   auto put = [&](std::int32_t px, std::int32_t py, std::uint8_t coverage) {
@@ -154,8 +153,7 @@ void FreeTypeTextEngine::Draw(RasterSurface& target, const FontDescription& font
       const auto [first, end] = g.inked[static_cast<std::size_t>(row)];
       if (first < end)
         target.BlendRun(pen + g.left + first, baseline - g.top + row,
-                        g.coverage.data() + static_cast<std::size_t>(row) * g.width + first, end - first,
-                        color, clip);
+                        g.coverage.data() + static_cast<std::size_t>(row) * g.width + first, end - first, color, clip);
     }
     const std::int32_t advance = g.advance;
     if (static_cast<std::int32_t>(i) == underline_index || font.underline)

@@ -19,9 +19,8 @@ class FreeTypeTextEngine : public RasterTextEngine {
   const std::string& FontFile() const { return file_; }
 
   Size Measure(const FontDescription& font, std::u16string_view text) override;
-  void Draw(RasterSurface& target, const FontDescription& font, std::u16string_view text,
-            std::int32_t x, std::int32_t y, Color color, std::int32_t underline_index,
-            const Rect& clip) override;
+  void Draw(RasterSurface& target, const FontDescription& font, std::u16string_view text, std::int32_t x,
+            std::int32_t y, Color color, std::int32_t underline_index, const Rect& clip) override;
 
  private:
   struct Impl;

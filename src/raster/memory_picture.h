@@ -12,9 +12,7 @@ namespace quillet {
 // the size every kind of picture reports. Inline, so the GDI pictures need no link to this
 // library.
 inline Size HimetricFromPixels(Size pixels) {
-  const auto himetric = [](std::int32_t p) {
-    return static_cast<std::int32_t>(std::nearbyint(p * 2540.0 / 96.0));
-  };
+  const auto himetric = [](std::int32_t p) { return static_cast<std::int32_t>(std::nearbyint(p * 2540.0 / 96.0)); };
   return Size{himetric(pixels.cx), himetric(pixels.cy)};
 }
 

@@ -12,9 +12,8 @@ namespace quillet {
 namespace {
 
 constexpr std::uint32_t kDefaultPalette[20] = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080,
-    0xC0C0C0, 0xC0DCC0, 0xA6CAF0, 0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000,
-    0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};  // 0x00RRGGBB
+    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0, 0xC0DCC0, 0xA6CAF0,
+    0xFFFBF0, 0xA0A0A4, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};  // 0x00RRGGBB
 
 // Binary raster operation `rop2` (R2_* 1..16) of pen P over destination D.
 std::uint32_t ApplyRop2(std::int32_t rop2, std::uint32_t p, std::uint32_t d) {
@@ -28,15 +27,11 @@ std::uint32_t ApplyRop2(std::int32_t rop2, std::uint32_t p, std::uint32_t d) {
 }
 
 // ceil(n / d) for d > 0.
-std::int64_t CeilDiv(std::int64_t n, std::int64_t d) {
-  return n >= 0 ? (n + d - 1) / d : -((-n) / d);
-}
+std::int64_t CeilDiv(std::int64_t n, std::int64_t d) { return n >= 0 ? (n + d - 1) / d : -((-n) / d); }
 
-std::uint32_t SourcePixel(const DibBits& bits, std::size_t row_bytes, std::int32_t x,
-                          std::int32_t y_top_down) {
+std::uint32_t SourcePixel(const DibBits& bits, std::size_t row_bytes, std::int32_t x, std::int32_t y_top_down) {
   const std::int32_t row = bits.height - 1 - y_top_down;  // bottom-up rows
-  const auto* p = static_cast<const std::uint8_t*>(bits.bits) +
-                  static_cast<std::size_t>(row) * row_bytes +
+  const auto* p = static_cast<const std::uint8_t*>(bits.bits) + static_cast<std::size_t>(row) * row_bytes +
                   static_cast<std::size_t>(x) * static_cast<std::size_t>(bits.bit_count / 8);
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16);
@@ -93,9 +88,8 @@ enum class Shrink { And, Last };
 
 // Stretches the source block (sw x sh at sx, sy of `source`) onto dw x dh pixels.
 template <typename Source>
-std::vector<std::uint32_t> StretchBlock(const Source& source, std::int32_t sx, std::int32_t sy,
-                                        std::int32_t sw, std::int32_t sh, std::int32_t dw,
-                                        std::int32_t dh, Shrink shrink) {
+std::vector<std::uint32_t> StretchBlock(const Source& source, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                        std::int32_t sh, std::int32_t dw, std::int32_t dh, Shrink shrink) {
   const std::vector<SourceRun> cols = StretchRuns(sw, dw), rows = StretchRuns(sh, dh);
   std::vector<std::uint32_t> out(static_cast<std::size_t>(dw) * dh);
   for (std::int32_t j = 0; j < dh; ++j)
@@ -154,8 +148,8 @@ void WriteSteps(std::uint32_t* out, std::int32_t count, GradientSteps steps) {
 // exact while n * n <= 2^24 (the error i / 2^24 stays below the 1 / n that separates a
 // fraction from the next whole number), and the product stays below 2^32. Returns false
 // where that does not hold.
-bool WriteStepsInQuads(std::uint32_t* out, std::int32_t first, std::int32_t count, Color color1,
-                       Color color2, std::int32_t n) {
+bool WriteStepsInQuads(std::uint32_t* out, std::int32_t first, std::int32_t count, Color color1, Color color2,
+                       std::int32_t n) {
   if (n < 1 || n >= 4096) return false;
   using Quad = std::uint32_t __attribute__((vector_size(16)));
   std::uint32_t base = 0, scale[3], negative[3];
@@ -164,8 +158,8 @@ bool WriteStepsInQuads(std::uint32_t* out, std::int32_t first, std::int32_t coun
     const std::int32_t d = static_cast<std::int32_t>((color2 >> (8 * c)) & 0xFF) - a;
     base |= static_cast<std::uint32_t>(a) << (16 - 8 * c);
     const std::uint64_t m = static_cast<std::uint64_t>(d < 0 ? -d : d);
-    scale[c] = static_cast<std::uint32_t>(((m << 24) + static_cast<std::uint64_t>(n) - 1) /
-                                          static_cast<std::uint64_t>(n));
+    scale[c] =
+        static_cast<std::uint32_t>(((m << 24) + static_cast<std::uint64_t>(n) - 1) / static_cast<std::uint64_t>(n));
     negative[c] = d < 0 ? 0xFFFFFFFFu : 0u;
   }
   // Channel c (0 red, 1 green, 2 blue) of the packed offset at the accumulator value acc.
@@ -178,8 +172,7 @@ bool WriteStepsInQuads(std::uint32_t* out, std::int32_t first, std::int32_t coun
     const std::uint32_t f = static_cast<std::uint32_t>(first);
     const Quad index = {f, f + 1, f + 2, f + 3};
     Quad red = index * scale[0], green = index * scale[1], blue = index * scale[2];
-    const Quad red_step = Quad{} + 4 * scale[0], green_step = Quad{} + 4 * scale[1],
-               blue_step = Quad{} + 4 * scale[2];
+    const Quad red_step = Quad{} + 4 * scale[0], green_step = Quad{} + 4 * scale[1], blue_step = Quad{} + 4 * scale[2];
     for (; i + 4 <= count; i += 4) {
       const Quad q = base + channel(red, 0) + channel(green, 1) + channel(blue, 2);
       std::memcpy(out + i, &q, 16);
@@ -190,8 +183,7 @@ bool WriteStepsInQuads(std::uint32_t* out, std::int32_t first, std::int32_t coun
   }
   for (; i < count; ++i) {
     const std::uint32_t step = static_cast<std::uint32_t>(first + i);
-    out[i] = base + channel(step * scale[0], 0) + channel(step * scale[1], 1) +
-             channel(step * scale[2], 2);
+    out[i] = base + channel(step * scale[0], 0) + channel(step * scale[1], 1) + channel(step * scale[2], 2);
   }
   return true;
 }
@@ -203,8 +195,8 @@ std::uint32_t ColorToPixel(Color color) {
     const std::uint32_t index = color & 0xFFFF;
     return index < 20 ? kDefaultPalette[index] : 0;
   }
-  return (static_cast<std::uint32_t>(RedOf(color)) << 16) |
-         (static_cast<std::uint32_t>(GreenOf(color)) << 8) | BlueOf(color);
+  return (static_cast<std::uint32_t>(RedOf(color)) << 16) | (static_cast<std::uint32_t>(GreenOf(color)) << 8) |
+         BlueOf(color);
 }
 
 std::u16string StripPrefixes(std::u16string_view text, std::int32_t& underline) {
@@ -221,9 +213,8 @@ std::u16string StripPrefixes(std::u16string_view text, std::int32_t& underline) 
   return out;
 }
 
-RasterSurface::RasterSurface(std::int32_t width, std::int32_t height,
-                             const SystemColorTable& colors)
-    : width_(0), height_(0), sys_colors_(colors), back_color_(colors[kColorBtnFace]) {
+RasterSurface::RasterSurface(std::int32_t width, std::int32_t height, const SystemColorTable& colors)
+    : width_(0), height_(0), sysColors_(colors), backColor_(colors[kColorBtnFace]) {
   Resize(width, height);
 }
 
@@ -232,40 +223,38 @@ void RasterSurface::Resize(std::int32_t width, std::int32_t height) {
   height_ = std::max(height, 0);
   pixels_.assign(static_cast<std::size_t>(width_) * height_, 0);
   region_.assign(pixels_.size(), 1);
-  has_region_ = false;
-  region_in_runs_ = false;
+  hasRegion_ = false;
+  regionInRuns_ = false;
 }
 
 bool RasterSurface::Visible(std::int32_t x, std::int32_t y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return false;
-  return !has_region_ || region_[static_cast<std::size_t>(y) * width_ + x] != 0;
+  return !hasRegion_ || region_[static_cast<std::size_t>(y) * width_ + x] != 0;
 }
 
 void RasterSurface::Put(std::int32_t x, std::int32_t y, std::uint32_t pixel) {
   if (Visible(x, y)) pixels_[static_cast<std::size_t>(y) * width_ + x] = pixel;
 }
 
-void RasterSurface::PutRop2(std::int32_t x, std::int32_t y, std::uint32_t pixel,
-                            std::int32_t rop2) {
+void RasterSurface::PutRop2(std::int32_t x, std::int32_t y, std::uint32_t pixel, std::int32_t rop2) {
   if (!Visible(x, y)) return;
   std::uint32_t& d = pixels_[static_cast<std::size_t>(y) * width_ + x];
   d = ApplyRop2(rop2, pixel, d);
 }
 
-void RasterSurface::BlendPixel(std::int32_t x, std::int32_t y, Color color,
-                               std::uint8_t coverage) {
+void RasterSurface::BlendPixel(std::int32_t x, std::int32_t y, Color color, std::uint8_t coverage) {
   BlendRun(x, y, &coverage, 1, color, Rect{0, 0, width_, height_});
 }
 
-void RasterSurface::BlendRun(std::int32_t x, std::int32_t y, const std::uint8_t* coverage,
-                             std::int32_t count, Color color, const Rect& clip) {
+void RasterSurface::BlendRun(std::int32_t x, std::int32_t y, const std::uint8_t* coverage, std::int32_t count,
+                             Color color, const Rect& clip) {
   if (y < std::max(clip.top, 0) || y >= std::min(clip.bottom, height_)) return;
   const std::int32_t from = std::max({x, clip.left, 0});
   const std::int32_t to = std::min({x + count, clip.right, width_});
   if (from >= to) return;
   const std::uint32_t s = ColorToPixel(color);
   std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * width_;
-  const std::uint8_t* mask = has_region_ ? region_.data() + static_cast<std::size_t>(y) * width_ : nullptr;
+  const std::uint8_t* mask = hasRegion_ ? region_.data() + static_cast<std::size_t>(y) * width_ : nullptr;
   for (std::int32_t px = from; px < to; ++px) {
     const std::uint32_t c = coverage[px - x];
     if (c == 0 || (mask && !mask[px])) continue;
@@ -286,19 +275,19 @@ void RasterSurface::BlendRun(std::int32_t x, std::int32_t y, const std::uint8_t*
 }
 
 Color RasterSurface::SysColor(std::int32_t index) const {
-  return index >= 0 && index < kSysColorCount ? sys_colors_[static_cast<std::size_t>(index)] : 0;
+  return index >= 0 && index < kSysColorCount ? sysColors_[static_cast<std::size_t>(index)] : 0;
 }
 
 void RasterSurface::SetDrawMode(std::int32_t mode) {
-  if (mode >= 1 && mode <= 16) draw_mode_ = mode;
+  if (mode >= 1 && mode <= 16) drawMode_ = mode;
 }
 
-void RasterSurface::Cls() { FillPixels(0, 0, width_, height_, ColorToPixel(back_color_)); }
+void RasterSurface::Cls() { FillPixels(0, 0, width_, height_, ColorToPixel(backColor_)); }
 
 // GDI's one-pixel lines: the minor coordinate is the exact one rounded to nearest, an
 // exact half rounding toward smaller coordinates; the end point is left out.
-void RasterSurface::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                         std::uint32_t pixel, std::int32_t rop2) {
+void RasterSurface::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, std::uint32_t pixel,
+                         std::int32_t rop2) {
   const std::int64_t dx = static_cast<std::int64_t>(x2) - x1;
   const std::int64_t dy = static_cast<std::int64_t>(y2) - y1;
   const std::int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
@@ -339,13 +328,11 @@ void RasterSurface::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std:
   }
 }
 
-void RasterSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                             Color color) {
-  Line(x1, y1, x2, y2, ColorToPixel(color), draw_mode_);
+void RasterSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
+  Line(x1, y1, x2, y2, ColorToPixel(color), drawMode_);
 }
 
-void RasterSurface::FillPixels(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b,
-                               std::uint32_t pixel) {
+void RasterSurface::FillPixels(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b, std::uint32_t pixel) {
   l = std::max(l, 0);
   t = std::max(t, 0);
   r = std::min(r, width_);
@@ -384,7 +371,7 @@ void RasterSurface::FrameRect(const Rect& r, Color color) {
 }
 
 void RasterSurface::SetPixel(std::int32_t x, std::int32_t y, Color color) {
-  PutRop2(x, y, ColorToPixel(color), draw_mode_);
+  PutRop2(x, y, ColorToPixel(color), drawMode_);
 }
 
 Color RasterSurface::GetPixel(std::int32_t x, std::int32_t y) const {
@@ -392,10 +379,9 @@ Color RasterSurface::GetPixel(std::int32_t x, std::int32_t y) const {
   return PixelToColor(pixels_[static_cast<std::size_t>(y) * width_ + x]);
 }
 
-std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw,
-                                          std::int32_t dh, std::int32_t sx, std::int32_t sy,
-                                          std::int32_t sw, std::int32_t sh, const DibBits& bits,
-                                          std::uint32_t rop) {
+std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
+                                          std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
+                                          const DibBits& bits, std::uint32_t rop) {
   if (bits.bits == nullptr || bits.width <= 0 || bits.height <= 0) return 0;
   if (bits.bit_count != 24 && bits.bit_count != 32) return 0;
   if (dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) return 0;
@@ -408,23 +394,23 @@ std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std:
     if (x < 0 || y < 0 || x >= bits.width || y >= bits.height) return 0;
     return SourcePixel(bits, row_bytes, x, y);
   };
-  if (dw == sw && dh == sh && rop == kSrcCopy && bits.bit_count == 32 && sx >= 0 &&
-      src_top >= 0 && sx + sw <= bits.width && src_top + sh <= bits.height) {
+  if (dw == sw && dh == sh && rop == kSrcCopy && bits.bit_count == 32 && sx >= 0 && src_top >= 0 &&
+      sx + sw <= bits.width && src_top + sh <= bits.height) {
     // 1:1 copy of 32-bit pixels that lie inside the bits: row by row.
     const std::int32_t x0 = std::max(dx, 0), x1 = std::min(dx + dw, width_);
     for (std::int32_t j = std::max(0, -dy); j < dh && dy + j < height_; ++j) {
       const auto* src = reinterpret_cast<const std::uint32_t*>(
-          static_cast<const std::uint8_t*>(bits.bits) +
-          static_cast<std::size_t>(bits.height - 1 - (src_top + j)) * row_bytes) + sx - dx;
+                            static_cast<const std::uint8_t*>(bits.bits) +
+                            static_cast<std::size_t>(bits.height - 1 - (src_top + j)) * row_bytes) +
+                        sx - dx;
       std::uint32_t* dst = pixels_.data() + static_cast<std::size_t>(dy + j) * width_;
       const std::uint8_t* mask = region_.data() + static_cast<std::size_t>(dy + j) * width_;
       for (std::int32_t x = x0; x < x1; ++x)
-        if (!has_region_ || mask[x]) dst[x] = src[x] & 0xFFFFFF;
+        if (!hasRegion_ || mask[x]) dst[x] = src[x] & 0xFFFFFF;
     }
     return sh;
   }
-  const std::vector<std::uint32_t> block =
-      StretchBlock(source, sx, src_top, sw, sh, dw, dh, Shrink::And);
+  const std::vector<std::uint32_t> block = StretchBlock(source, sx, src_top, sw, sh, dw, dh, Shrink::And);
   for (std::int32_t j = 0; j < dh; ++j)
     for (std::int32_t i = 0; i < dw; ++i) {
       if (!Visible(dx + i, dy + j)) continue;
@@ -443,12 +429,11 @@ std::int32_t RasterSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std:
 // The pixels of the 1:1 StretchDIBits that PaintGradient would hand over, without the
 // bitmap: a vertical gradient fills each row with its step, a horizontal one computes one
 // row and copies it to the others, a diagonal one walks the steps along each row.
-bool RasterSurface::FillGradient(const Rect& area, Color color1, Color color2,
-                                 std::int32_t direction) {
+bool RasterSurface::FillGradient(const Rect& area, Color color1, Color color2, std::int32_t direction) {
   const std::int32_t w = area.right - area.left, h = area.bottom - area.top;
   const std::int32_t n = GradientLastStep(w, h, direction);
   if (w < 1 || h < 1 || n < 0) return false;
-  if (has_region_ && !region_in_runs_) return false;
+  if (hasRegion_ && !regionInRuns_) return false;
   const std::int32_t x0 = std::max(area.left, 0), x1 = std::min(area.right, width_);
   const std::int32_t y0 = std::max(area.top, 0), y1 = std::min(area.bottom, height_);
   if (x0 >= x1 || y0 >= y1) return true;
@@ -466,7 +451,7 @@ bool RasterSurface::FillGradient(const Rect& area, Color color1, Color color2,
       return true;
     }
     case 0: {
-      if (!has_region_ && x0 == 0 && x1 == width_) {
+      if (!hasRegion_ && x0 == 0 && x1 == width_) {
         // Whole rows: compute the first, then copy it to the others.
         std::uint32_t* first = row_at(y0);
         if (!WriteStepsInQuads(first, -area.left, width_, color1, color2, n)) {
@@ -498,12 +483,12 @@ bool RasterSurface::FillGradient(const Rect& area, Color color1, Color color2,
           model_left = left;
           model_right = right;
         }
-        if (!has_region_) break;
+        if (!hasRegion_) break;
       }
       if (model < 0) return true;  // nothing visible
       std::uint32_t* source = row_at(model);
-      if (!WriteStepsInQuads(source + model_left, model_left - area.left, model_right - model_left,
-                             color1, color2, n)) {
+      if (!WriteStepsInQuads(source + model_left, model_left - area.left, model_right - model_left, color1, color2,
+                             n)) {
         steps.Seek(model_left - area.left);
         WriteSteps(source + model_left, model_right - model_left, steps);
       }
@@ -597,7 +582,7 @@ void RasterSurface::DrawFocusRect(const Rect& rc) {
 }
 
 Size RasterSurface::MeasureText(std::u16string_view text) {
-  if (text_engine_) return text_engine_->Measure(font_, text);
+  if (textEngine_) return textEngine_->Measure(font_, text);
   // No engine: a fixed cell, half an em for narrow characters, a full em for wide ones.
   const std::int32_t em = font_.height < 0 ? -font_.height : (font_.height > 0 ? font_.height : 12);
   std::int32_t w = 0;
@@ -606,14 +591,13 @@ Size RasterSurface::MeasureText(std::u16string_view text) {
 }
 
 void RasterSurface::DrawText(std::u16string_view text, const Rect& r, std::uint32_t flags) {
-  if (!text_engine_) return;
+  if (!textEngine_) return;
   std::int32_t underline = -1;
   std::u16string shown = (flags & kDtNoPrefix) ? std::u16string(text) : StripPrefixes(text, underline);
-  text_engine_->Draw(*this, font_, shown, r.left, r.top, text_color_, underline, r);
+  textEngine_->Draw(*this, font_, shown, r.left, r.top, textColor_, underline, r);
 }
 
-bool RasterSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w,
-                             std::int32_t h) {
+bool RasterSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
   if (icon.Type() != PictureType::Icon) return false;
   const PictureImage& img = icon.Image();
   if (img.width <= 0 || img.height <= 0) return false;
@@ -640,9 +624,8 @@ bool RasterSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y
   return true;
 }
 
-bool RasterSurface::CopyPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                std::int32_t sy, std::int32_t sw, std::int32_t sh,
+bool RasterSurface::CopyPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
                                 bool use_transparent, Color transparent) {
   if (bitmap.Type() != PictureType::Bitmap) return false;
   const PictureImage& img = bitmap.Image();
@@ -665,26 +648,23 @@ bool RasterSurface::CopyPicture(const Picture& bitmap, std::int32_t dx, std::int
   return true;
 }
 
-bool RasterSurface::StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                      std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                      std::int32_t sy, std::int32_t sw, std::int32_t sh) {
+bool RasterSurface::StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                      std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                      std::int32_t sh) {
   return CopyPicture(bitmap, dx, dy, dw, dh, sx, sy, sw, sh, false, 0);
 }
 
-bool RasterSurface::TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                          std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                          std::int32_t sy, std::int32_t sw, std::int32_t sh,
-                                          Color transparent) {
+bool RasterSurface::TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                          std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                          std::int32_t sh, Color transparent) {
   return CopyPicture(bitmap, dx, dy, dw, dh, sx, sy, sw, sh, true, transparent);
 }
 
-bool RasterSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
-                                    std::vector<std::uint8_t>& bits, std::int32_t& width,
-                                    std::int32_t& height) {
+bool RasterSurface::ReadPictureBits(const Picture& picture, PicturePlane plane, std::vector<std::uint8_t>& bits,
+                                    std::int32_t& width, std::int32_t& height) {
   const PictureImage& img = picture.Image();
   if (picture.Type() != PictureType::Bitmap && picture.Type() != PictureType::Icon) return false;
-  if (plane == PicturePlane::Mask && (picture.Type() != PictureType::Icon ||
-                                      img.mask.size() != img.pixels.size()))
+  if (plane == PicturePlane::Mask && (picture.Type() != PictureType::Icon || img.mask.size() != img.pixels.size()))
     return false;
   width = img.width;
   height = img.height;
@@ -694,8 +674,7 @@ bool RasterSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
     std::uint8_t* row = bits.data() + static_cast<std::size_t>(height - 1 - y) * row_bytes;
     for (std::int32_t x = 0; x < width; ++x) {
       const std::size_t s = static_cast<std::size_t>(y) * width + x;
-      const std::uint32_t p = plane == PicturePlane::Mask ? (img.mask[s] ? 0xFFFFFFu : 0u)
-                                                          : img.pixels[s];
+      const std::uint32_t p = plane == PicturePlane::Mask ? (img.mask[s] ? 0xFFFFFFu : 0u) : img.pixels[s];
       row[3 * x] = static_cast<std::uint8_t>(p);
       row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
       row[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
@@ -705,24 +684,24 @@ bool RasterSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
 }
 
 std::uintptr_t RasterSurface::SetWindowRegion(const RegionShape& region) {
-  next_region_handle_ += 4;
-  if (has_region_ && region == region_shape_) return next_region_handle_;  // the mask stands
-  region_shape_ = region;
+  nextRegionHandle_ += 4;
+  if (hasRegion_ && region == regionShape_) return nextRegionHandle_;  // the mask stands
+  regionShape_ = region;
   region_ = RegionMask(region, width_, height_);
-  has_region_ = true;
+  hasRegion_ = true;
   // Note each row's run, if the region has one run per row.
-  region_in_runs_ = true;
-  run_left_.assign(static_cast<std::size_t>(height_), 0);
-  run_right_.assign(static_cast<std::size_t>(height_), 0);
-  for (std::int32_t y = 0; y < height_ && region_in_runs_; ++y) {
+  regionInRuns_ = true;
+  runLeft_.assign(static_cast<std::size_t>(height_), 0);
+  runRight_.assign(static_cast<std::size_t>(height_), 0);
+  for (std::int32_t y = 0; y < height_ && regionInRuns_; ++y) {
     const std::uint8_t* mask = region_.data() + static_cast<std::size_t>(y) * width_;
     const std::uint8_t* first = std::find(mask, mask + width_, 1);
     const std::uint8_t* end = std::find(first, mask + width_, 0);
-    if (std::find(end, mask + width_, 1) != mask + width_) region_in_runs_ = false;
-    run_left_[static_cast<std::size_t>(y)] = static_cast<std::int32_t>(first - mask);
-    run_right_[static_cast<std::size_t>(y)] = static_cast<std::int32_t>(end - mask);
+    if (std::find(end, mask + width_, 1) != mask + width_) regionInRuns_ = false;
+    runLeft_[static_cast<std::size_t>(y)] = static_cast<std::int32_t>(first - mask);
+    runRight_[static_cast<std::size_t>(y)] = static_cast<std::int32_t>(end - mask);
   }
-  return next_region_handle_;
+  return nextRegionHandle_;
 }
 
 }  // namespace quillet

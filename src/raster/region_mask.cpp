@@ -7,8 +7,7 @@
 namespace quillet {
 namespace {
 
-RegionSpans RectSpans(std::int32_t left, std::int32_t top, std::int32_t right,
-                      std::int32_t bottom) {
+RegionSpans RectSpans(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) {
   RegionSpans spans;
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
@@ -21,8 +20,7 @@ RegionSpans RectSpans(std::int32_t left, std::int32_t top, std::int32_t right,
 }  // namespace
 
 RegionSpans BuildRegionSpans(const RegionShape& shape) {
-  if (shape.kind == RegionShape::Kind::Rect)
-    return RectSpans(shape.left, shape.top, shape.right, shape.bottom);
+  if (shape.kind == RegionShape::Kind::Rect) return RectSpans(shape.left, shape.top, shape.right, shape.bottom);
 
   std::int32_t left = shape.left, top = shape.top, right = shape.right, bottom = shape.bottom;
   if (left > right) std::swap(left, right);
@@ -82,8 +80,7 @@ RegionSpans BuildRegionSpans(const RegionShape& shape) {
   return spans;
 }
 
-std::vector<std::uint8_t> RegionMask(const RegionShape& shape, std::int32_t width,
-                                     std::int32_t height) {
+std::vector<std::uint8_t> RegionMask(const RegionShape& shape, std::int32_t width, std::int32_t height) {
   std::vector<std::uint8_t> mask(static_cast<std::size_t>(width) * height, 0);
   const RegionSpans spans = BuildRegionSpans(shape);
   for (std::size_t r = 0; r < spans.left.size(); ++r) {

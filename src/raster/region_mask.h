@@ -20,7 +20,6 @@ struct RegionSpans {
 RegionSpans BuildRegionSpans(const RegionShape& shape);
 
 // width * height bytes, 1 inside the region, 0 outside.
-std::vector<std::uint8_t> RegionMask(const RegionShape& shape, std::int32_t width,
-                                     std::int32_t height);
+std::vector<std::uint8_t> RegionMask(const RegionShape& shape, std::int32_t width, std::int32_t height);
 
 }  // namespace quillet

@@ -24,20 +24,16 @@ std::wstring Widen(UINT codePage, std::string_view text) {
 std::string Narrow(UINT codePage, DWORD flags, const std::wstring& wide, BOOL* usedDefault) {
   if (wide.empty()) return {};
   const int length = static_cast<int>(wide.size());
-  const int narrowLength =
-      WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefault);
+  const int narrowLength = WideCharToMultiByte(codePage, flags, wide.data(), length, nullptr, 0, nullptr, usedDefault);
   if (narrowLength <= 0) return {};
   std::string narrow(static_cast<size_t>(narrowLength), '\0');
-  WideCharToMultiByte(codePage, flags, wide.data(), length, narrow.data(), narrowLength, nullptr,
-                      usedDefault);
+  WideCharToMultiByte(codePage, flags, wide.data(), length, narrow.data(), narrowLength, nullptr, usedDefault);
   return narrow;
 }
 
 }  // namespace
 
-std::string ToAnsi(std::string_view utf8) {
-  return Narrow(kAnsiCodePage, 0, Widen(CP_UTF8, utf8), nullptr);
-}
+std::string ToAnsi(std::string_view utf8) { return Narrow(kAnsiCodePage, 0, Widen(CP_UTF8, utf8), nullptr); }
 
 std::optional<std::string> ToAnsiExact(std::string_view utf8) {
   BOOL usedDefault = FALSE;
@@ -46,8 +42,6 @@ std::optional<std::string> ToAnsiExact(std::string_view utf8) {
   return ansi;
 }
 
-std::string FromAnsi(std::string_view ansi) {
-  return Narrow(CP_UTF8, 0, Widen(kAnsiCodePage, ansi), nullptr);
-}
+std::string FromAnsi(std::string_view ansi) { return Narrow(CP_UTF8, 0, Widen(kAnsiCodePage, ansi), nullptr); }
 
 }  // namespace wendral

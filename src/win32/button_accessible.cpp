@@ -286,7 +286,8 @@ LRESULT AnswerGetObject(HWND window, WPARAM wparam, LPARAM lparam) {
   const Oleacc& oleacc = Libraries();
   if (!oleacc.usable()) return 0;
   IAccessible* standard = nullptr;
-  if (FAILED(oleacc.create_standard(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
+  if (FAILED(
+          oleacc.create_standard(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
       !standard) {
     return 0;
   }

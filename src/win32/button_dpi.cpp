@@ -22,8 +22,7 @@ Function User32Function(const char* name) {
 
 UINT MonitorDpiOf(HWND window) {
   static const auto dpi_for_window = User32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
-  static const auto window_context =
-      User32Function<AwarenessContext(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
+  static const auto window_context = User32Function<AwarenessContext(WINAPI*)(HWND)>("GetWindowDpiAwarenessContext");
   static const auto awareness_of =
       User32Function<int(WINAPI*)(AwarenessContext)>("GetAwarenessFromDpiAwarenessContext");
   if (!dpi_for_window || !window_context || !awareness_of || !IsWindow(window)) return 0;

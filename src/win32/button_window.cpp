@@ -70,7 +70,7 @@ bool ButtonWindow::MakeControl(const PersistedPropertySet& properties) {
     control_->HandleCreate();
     control_->HandleLoad(properties);
     loaded_ = true;
-    buffer_drawn_ = true;  // the load ends in a redraw
+    bufferDrawn_ = true;  // the load ends in a redraw
     SyncWindowText();
     return true;
   } catch (...) {
@@ -93,22 +93,22 @@ bool ButtonWindow::CreateFromStruct(const CREATESTRUCTW& create) {
   return true;
 }
 
-ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
-                                  const PersistedPropertySet& properties, const ButtonOptions& options) {
+ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement, const PersistedPropertySet& properties,
+                                  const ButtonOptions& options) {
   if (!IsWindow(form) || !QuilletButton_Register(GetModuleHandleW(nullptr))) return nullptr;
   DispatchScope scope;  // the load may send messages; nothing is freed under our feet
   auto* self = new ButtonWindow(form, id, options);
   const ScreenDpi dpi = CurrentScreenDpi();
   pending_window = self;
-  const HWND hwnd = CreateWindowExW(
-      0, ButtonWindow::kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-      TwipsToPixels(placement.left, dpi.x), TwipsToPixels(placement.top, dpi.y),
-      TwipsToPixels(placement.width, dpi.x), TwipsToPixels(placement.height, dpi.y), form,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  const HWND hwnd =
+      CreateWindowExW(0, ButtonWindow::kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
+                      TwipsToPixels(placement.left, dpi.x), TwipsToPixels(placement.top, dpi.y),
+                      TwipsToPixels(placement.width, dpi.x), TwipsToPixels(placement.height, dpi.y), form,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   pending_window = nullptr;
   if (!hwnd) {
     // Once WM_NCCREATE took the object, WM_NCDESTROY frees it.
-    if (!self->window_made_) delete self;
+    if (!self->windowMade_) delete self;
     return nullptr;
   }
   if (!self->MakeControl(properties)) {
@@ -131,10 +131,10 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LP
       } catch (...) {
         return FALSE;
       }
-      self->made_by_class_ = true;
+      self->madeByClass_ = true;
     }
     self->hwnd_ = hwnd;
-    self->window_made_ = true;
+    self->windowMade_ = true;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -156,7 +156,7 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   const auto y = static_cast<float>(GET_Y_LPARAM(lparam));
   switch (msg) {
     case WM_CREATE:
-      if (made_by_class_ && !CreateFromStruct(*reinterpret_cast<CREATESTRUCTW*>(lparam))) return -1;
+      if (madeByClass_ && !CreateFromStruct(*reinterpret_cast<CREATESTRUCTW*>(lparam))) return -1;
       return 0;
     case WM_SETTEXT:
     case WM_SETFONT:
@@ -164,8 +164,7 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case BM_GETCHECK:
     case BM_SETCHECK:
     case BM_GETSTATE:
-    case BM_SETSTYLE:
-      return ClassMessage(msg, wparam, lparam);
+    case BM_SETSTYLE: return ClassMessage(msg, wparam, lparam);
     case WM_LBUTTONDOWN: MouseDown(kLeftButton, lparam); return 0;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONDBLCLK: MouseDown(kRightButton, lparam); return 0;
@@ -207,7 +206,7 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       // Like the system's button, it takes the focus first.
       if (c && c->Enabled() && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
       if (loaded_ && control_)
-        control_->HandleAccessKey(static_cast<std::int16_t>(access_keys_.empty() ? 0 : access_keys_[0]));
+        control_->HandleAccessKey(static_cast<std::int16_t>(accessKeys_.empty() ? 0 : accessKeys_[0]));
       return 0;
     case WM_GETDLGCODE:
       // Arrows move the focus from inside the control; letters are access keys. The push
@@ -220,23 +219,16 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       if (const LRESULT object = AnswerGetObject(hwnd_, wparam, lparam)) return object;
       break;
     case kWmDpiChanged:
-    case kWmDpiChangedAfterParent:
-      ChangeDpi(DpiOfMessage(hwnd_, msg, wparam));
-      return 0;
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT:
-      Paint();
-      return 0;
+    case kWmDpiChangedAfterParent: ChangeDpi(DpiOfMessage(hwnd_, msg, wparam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: Paint(); return 0;
     case kPresentMessage:
       // Redraws happened: repaint only the pixels they changed.
       if (surface_) {
         if (const std::optional<RECT> changed = surface_->TakeChangedArea()) InvalidateRect(hwnd_, &*changed, FALSE);
       }
       return 0;
-    case WM_SIZE:
-      Sized();
-      return 0;
+    case WM_SIZE: Sized(); return 0;
     case WM_DESTROY:
       if (c) {
         c->HandleDestroy();
@@ -278,13 +270,13 @@ void ButtonWindow::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   if (surface_) {
-    if (!buffer_drawn_ && loaded_) {
+    if (!bufferDrawn_ && loaded_) {
       // The buffer was never drawn at this size: the paint notification fills it.
       surface_->SetInvalidateOnClear(false);
       control_->Paint();
       surface_->SetInvalidateOnClear(true);
     }
-    buffer_drawn_ = true;
+    bufferDrawn_ = true;
     surface_->CopyTo(dc);
   }
   EndPaint(hwnd_, &ps);
@@ -295,11 +287,11 @@ void ButtonWindow::Sized() {
   GetClientRect(hwnd_, &client);
   if (surface_ && (client.right != surface_->Width() || client.bottom != surface_->Height())) {
     surface_->Resize(client.right, client.bottom);
-    buffer_drawn_ = false;
+    bufferDrawn_ = false;
   }
   if (!loaded_) return;
   control_->Resize();
-  buffer_drawn_ = true;
+  bufferDrawn_ = true;
 }
 
 void ButtonWindow::SyncWindowText() {

@@ -85,7 +85,7 @@ class ButtonWindow final : public ControlHost {
   std::u16string Caption() const;
   void SetEnabled(bool enabled);
   bool Enabled() const;
-  void SetEventHandler(EventHandler handler) { event_handler_ = std::move(handler); }
+  void SetEventHandler(EventHandler handler) { eventHandler_ = std::move(handler); }
 
   // Sets one of the form's ambient values for this button ("DisplayAsDefault", "BackColor",
   // "Font", ...) and tells the control, as a form does when its own value changes.
@@ -111,12 +111,12 @@ class ButtonWindow final : public ControlHost {
   WindowHandle Window() override { return reinterpret_cast<WindowHandle>(hwnd_); }
   bool WindowEnabled() override;
   void SetWindowEnabled(bool enabled) override;
-  std::int16_t MousePointer() override { return mouse_pointer_; }
-  void SetMousePointer(std::int16_t code) override { mouse_pointer_ = code; }
-  PicturePtr MouseIcon() override { return mouse_icon_; }
-  void SetMouseIcon(PicturePtr picture) override { mouse_icon_ = std::move(picture); }
-  std::u16string AccessKeys() override { return access_keys_; }
-  void SetAccessKeys(std::u16string keys) override { access_keys_ = std::move(keys); }
+  std::int16_t MousePointer() override { return mousePointer_; }
+  void SetMousePointer(std::int16_t code) override { mousePointer_ = code; }
+  PicturePtr MouseIcon() override { return mouseIcon_; }
+  void SetMouseIcon(PicturePtr picture) override { mouseIcon_ = std::move(picture); }
+  std::u16string AccessKeys() override { return accessKeys_; }
+  void SetAccessKeys(std::u16string keys) override { accessKeys_ = std::move(keys); }
   PropertyValue Ambient(std::string_view name) override;
   WindowHandle ContainerWindow() override { return reinterpret_cast<WindowHandle>(form_); }
   PropertyValue ContainerProperty(std::string_view name) override;
@@ -140,8 +140,8 @@ class ButtonWindow final : public ControlHost {
   bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
   PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
   void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
-  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                      WParam wparam, LParam lparam) override;
+  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg, WParam wparam,
+                                      LParam lparam) override;
 
   ~ButtonWindow() override;
 
@@ -176,27 +176,27 @@ class ButtonWindow final : public ControlHost {
   HWND form_;
   int id_;
   // Made by CreateWindowEx or a dialog rather than CreateQuilletButton: loads on WM_CREATE.
-  bool made_by_class_ = false;
-  HFONT font_handle_ = nullptr;
+  bool madeByClass_ = false;
+  HFONT fontHandle_ = nullptr;
   ButtonOptions options_;
   HWND hwnd_ = nullptr;
-  bool window_made_ = false;
+  bool windowMade_ = false;
   std::unique_ptr<WindowBufferSurface> surface_;
   std::unique_ptr<QuilletButton> control_;
   bool loaded_ = false;
-  bool buffer_drawn_ = false;
+  bool bufferDrawn_ = false;
   std::map<std::string, PropertyValue, std::less<>> ambient_;
-  std::int16_t mouse_pointer_ = 0;
-  PicturePtr mouse_icon_;
-  std::u16string access_keys_;
-  EventHandler event_handler_;
+  std::int16_t mousePointer_ = 0;
+  PicturePtr mouseIcon_;
+  std::u16string accessKeys_;
+  EventHandler eventHandler_;
   AnnouncedState announced_;
 };
 
 // Creates the button window on `form` with control id `id`, creates the control and loads
 // it from `properties`. Answers null (and leaves no window) when the window or the load
 // fails. Never throws.
-ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
-                                  const PersistedPropertySet& properties, const ButtonOptions& options = {});
+ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement, const PersistedPropertySet& properties,
+                                  const ButtonOptions& options = {});
 
 }  // namespace quillet::win32

@@ -2,7 +2,6 @@
 // keystrokes and the message pump, and the user32/kernel32 calls hover tracking makes.
 #include <windows.h>
 
-
 #include <string>
 #include <vector>
 
@@ -29,7 +28,8 @@ LPCSTR CursorForCode(std::int16_t code) {
     case 2: return IDC_CROSS;
     case 3: return IDC_IBEAM;
     case 4: return IDC_ICON;
-    case 5: case 15: return IDC_SIZEALL;
+    case 5:
+    case 15: return IDC_SIZEALL;
     case 6: return IDC_SIZENESW;
     case 7: return IDC_SIZENS;
     case 8: return IDC_SIZENWSE;
@@ -85,12 +85,12 @@ PersistedPropertySet ButtonWindow::Save() {
 }
 
 bool ButtonWindow::SetPointerShape() {
-  if (mouse_pointer_ == 99) {
-    if (!mouse_icon_ || mouse_icon_->Type() != PictureType::Icon) return false;
-    ::SetCursor(reinterpret_cast<HCURSOR>(mouse_icon_->Handle()));
+  if (mousePointer_ == 99) {
+    if (!mouseIcon_ || mouseIcon_->Type() != PictureType::Icon) return false;
+    ::SetCursor(reinterpret_cast<HCURSOR>(mouseIcon_->Handle()));
     return true;
   }
-  const LPCSTR shape = CursorForCode(mouse_pointer_);
+  const LPCSTR shape = CursorForCode(mousePointer_);
   if (!shape) {
     // Keep the hand the control sets on every move, rather than flickering to the arrow.
     if (!loaded_ || !control_->HandPointer() || control_->HandCursor() == 0) return false;
@@ -175,7 +175,7 @@ PropertyValue ButtonWindow::ContainerProperty(std::string_view name) {
 // --- Services to the form ---
 
 void ButtonWindow::RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) {
-  if (event_handler_) event_handler_(static_cast<ButtonEvent>(number), arguments);
+  if (eventHandler_) eventHandler_(static_cast<ButtonEvent>(number), arguments);
   if (number == static_cast<std::int32_t>(ButtonEvent::Click) && hwnd_) {
     SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
   } else {

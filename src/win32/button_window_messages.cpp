@@ -129,10 +129,12 @@ void ButtonWindow::Load(const PersistedPropertySet& set) {
   const auto style = ToInt32(set.Read("ButtonStyle", std::int32_t{1}));
   const bool focus_rect = ToBool(set.Read("ShowFocusRect", false));
   const FontPtr font = ToFont(set.Read("Font", Ambient("Font")));
-  const auto back = static_cast<Color>(ToInt32(set.Read("BackColor", static_cast<std::int32_t>(c.ResolveColor(kSysColorButtonFace)))));
+  const auto back = static_cast<Color>(
+      ToInt32(set.Read("BackColor", static_cast<std::int32_t>(c.ResolveColor(kSysColorButtonFace)))));
   const bool enabled = ToBool(set.Read("Enabled", true));
   std::u16string caption = ToText(set.Read("Caption", std::u16string(kCaptionDefault)));
-  const auto fore = static_cast<Color>(ToInt32(set.Read("ForeColor", static_cast<std::int32_t>(c.ResolveColor(kSysColorButtonText)))));
+  const auto fore = static_cast<Color>(
+      ToInt32(set.Read("ForeColor", static_cast<std::int32_t>(c.ResolveColor(kSysColorButtonText)))));
   const bool check_box = ToBool(set.Read("CheckBoxMode", false));
   const bool value = ToBool(set.Read("Value", false));
   const std::int16_t pointer = ToInt16(set.Read("MousePointer", std::int16_t{0}));
@@ -180,13 +182,11 @@ LRESULT ButtonWindow::ClassMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return result;
     }
     case WM_SETFONT:
-      font_handle_ = reinterpret_cast<HFONT>(wparam);
-      if (c) c->Font(FontFromHandle(font_handle_));  // the setter redraws whatever lParam says
+      fontHandle_ = reinterpret_cast<HFONT>(wparam);
+      if (c) c->Font(FontFromHandle(fontHandle_));  // the setter redraws whatever lParam says
       return 0;
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_handle_);
-    case BM_GETCHECK:
-      return c && c->CheckBoxMode() && c->Value() ? BST_CHECKED : BST_UNCHECKED;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_);
+    case BM_GETCHECK: return c && c->CheckBoxMode() && c->Value() ? BST_CHECKED : BST_UNCHECKED;
     case BM_SETCHECK:
       // A push button has no check, as with the system's.
       if (c && c->CheckBoxMode()) c->Value(wparam == BST_CHECKED);
@@ -205,11 +205,11 @@ LRESULT ButtonWindow::ClassMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
       const LONG_PTR type = static_cast<LONG_PTR>(wparam & 0x0F);
       if ((style & 0x0F) != type) SetWindowLongPtrW(hwnd_, GWL_STYLE, (style & ~LONG_PTR{0x0F}) | type);
-      if (c && c->DisplayAsDefault() != (type == BS_DEFPUSHBUTTON)) ChangeAmbient("DisplayAsDefault", type == BS_DEFPUSHBUTTON);
+      if (c && c->DisplayAsDefault() != (type == BS_DEFPUSHBUTTON))
+        ChangeAmbient("DisplayAsDefault", type == BS_DEFPUSHBUTTON);
       return 0;
     }
-    default:
-      return DefWindowProcW(hwnd_, msg, wparam, lparam);
+    default: return DefWindowProcW(hwnd_, msg, wparam, lparam);
   }
 }
 
@@ -226,13 +226,29 @@ LRESULT ButtonWindow::PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return previous;
     }
     case QBM_GETSTYLE: return static_cast<LRESULT>(c->ButtonStyle());
-    case QBM_SETBACKCOLOR: { const LRESULT p = c->BackColor(); c->BackColor(color); return p; }
+    case QBM_SETBACKCOLOR: {
+      const LRESULT p = c->BackColor();
+      c->BackColor(color);
+      return p;
+    }
     case QBM_GETBACKCOLOR: return c->BackColor();
-    case QBM_SETFORECOLOR: { const LRESULT p = c->ForeColor(); c->ForeColor(color); return p; }
+    case QBM_SETFORECOLOR: {
+      const LRESULT p = c->ForeColor();
+      c->ForeColor(color);
+      return p;
+    }
     case QBM_GETFORECOLOR: return c->ForeColor();
-    case QBM_SETMASKCOLOR: { const LRESULT p = c->MaskColor(); c->MaskColor(color); return p; }
+    case QBM_SETMASKCOLOR: {
+      const LRESULT p = c->MaskColor();
+      c->MaskColor(color);
+      return p;
+    }
     case QBM_GETMASKCOLOR: return c->MaskColor();
-    case QBM_SETUSEMASKCOLOR: { const LRESULT p = c->UseMaskColor(); c->UseMaskColor(on); return p; }
+    case QBM_SETUSEMASKCOLOR: {
+      const LRESULT p = c->UseMaskColor();
+      c->UseMaskColor(on);
+      return p;
+    }
     case QBM_GETUSEMASKCOLOR: return c->UseMaskColor();
     case QBM_SETIMAGE:
     case QBM_SETHOVERIMAGE: {
@@ -241,8 +257,10 @@ LRESULT ButtonWindow::PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         picture = CopyPicture(wparam, lparam);
         if (!picture) return FALSE;
       }
-      if (msg == QBM_SETIMAGE) c->Picture(std::move(picture));
-      else c->PictureHover(std::move(picture));
+      if (msg == QBM_SETIMAGE)
+        c->Picture(std::move(picture));
+      else
+        c->PictureHover(std::move(picture));
       return TRUE;
     }
     case QBM_GETIMAGE: return HandleOf(c->Picture(), wparam);
@@ -268,11 +286,23 @@ LRESULT ButtonWindow::PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       return p;
     }
     case QBM_GETPICTURESIZE: return static_cast<LRESULT>(c->PictureSize());
-    case QBM_SETCHECKBOXMODE: { const LRESULT p = c->CheckBoxMode(); c->CheckBoxMode(on); return p; }
+    case QBM_SETCHECKBOXMODE: {
+      const LRESULT p = c->CheckBoxMode();
+      c->CheckBoxMode(on);
+      return p;
+    }
     case QBM_GETCHECKBOXMODE: return c->CheckBoxMode();
-    case QBM_SETFOCUSRECT: { const LRESULT p = c->ShowFocusRect(); c->ShowFocusRect(on); return p; }
+    case QBM_SETFOCUSRECT: {
+      const LRESULT p = c->ShowFocusRect();
+      c->ShowFocusRect(on);
+      return p;
+    }
     case QBM_GETFOCUSRECT: return c->ShowFocusRect();
-    case QBM_SETHANDPOINTER: { const LRESULT p = c->HandPointer(); c->HandPointer(on); return p; }
+    case QBM_SETHANDPOINTER: {
+      const LRESULT p = c->HandPointer();
+      c->HandPointer(on);
+      return p;
+    }
     case QBM_GETHANDPOINTER: return c->HandPointer();
     case QBM_SAVETEXT: {
       const std::u16string text = PropertySetToText(Save());
@@ -300,8 +330,7 @@ LRESULT ButtonWindow::PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       return TRUE;
     }
-    default:
-      return 0;
+    default: return 0;
   }
 }
 

@@ -15,9 +15,7 @@ namespace {
 class FilePicture : public Picture {
  public:
   FilePicture(PictureType type, HANDLE handle, Size pixels)
-      : type_(type),
-        handle_(handle),
-        himetric_(HimetricFromPixels(pixels)) {}
+      : type_(type), handle_(handle), himetric_(HimetricFromPixels(pixels)) {}
   ~FilePicture() override {
     if (type_ == PictureType::Icon) {
       DestroyIcon(static_cast<HICON>(handle_));
@@ -54,11 +52,9 @@ PicturePtr LoadPictureFromFile(const std::wstring& path, std::string& error) {
     error = "cannot open the picture file";
     return nullptr;
   }
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
+  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
-    HANDLE h = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                          LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    HANDLE h = LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
     if (!h) {
       error = "LoadImage cannot read the bitmap";
       return nullptr;

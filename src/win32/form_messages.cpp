@@ -14,7 +14,8 @@ struct KeySearch {
 };
 
 wchar_t Lower(wchar_t c) {
-  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
+  return static_cast<wchar_t>(
+      reinterpret_cast<ULONG_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(c)))));
 }
 
 BOOL CALLBACK MatchAccessKey(HWND child, LPARAM lparam) {
@@ -69,15 +70,13 @@ bool TranslateFormMessage(const MSG& msg) {
       if (msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
       if (DialogCode(GetFocus(), msg) & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
       return MoveFocus(form, GetKeyState(VK_SHIFT) < 0);
-    case WM_SYSCHAR:
-      return AccessKey(form, static_cast<wchar_t>(msg.wParam));
+    case WM_SYSCHAR: return AccessKey(form, static_cast<wchar_t>(msg.wParam));
     case WM_CHAR:
       // Tab and Enter in a window that takes characters are its own; elsewhere a printable
       // key may be an access key.
       if (msg.wParam < 0x20 || (DialogCode(GetFocus(), msg) & DLGC_WANTCHARS)) return false;
       return AccessKey(form, static_cast<wchar_t>(msg.wParam));
-    default:
-      return false;
+    default: return false;
   }
 }
 

@@ -40,8 +40,7 @@ HBITMAP MakeMaskBitmap(const PictureImage& image) {
   for (std::int32_t y = 0; y < image.height; ++y)
     for (std::int32_t x = 0; x < image.width; ++x)
       if (image.mask.empty() || image.mask[static_cast<std::size_t>(y) * image.width + x])
-        bits[static_cast<std::size_t>(y) * row_bytes + x / 8] |=
-            static_cast<std::uint8_t>(0x80 >> (x % 8));
+        bits[static_cast<std::size_t>(y) * row_bytes + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
   if (image.mask.empty()) std::fill(bits.begin(), bits.end(), 0);  // opaque everywhere
   return CreateBitmap(image.width, image.height, 1, 1, bits.data());
 }
@@ -57,8 +56,7 @@ std::shared_ptr<GdiPicture> GdiPicture::FromImage(PictureType type, const Pictur
     info.fIcon = TRUE;
     info.hbmColor = MakeColourBitmap(image);
     info.hbmMask = MakeMaskBitmap(image);
-    if (info.hbmColor && info.hbmMask)
-      handle = reinterpret_cast<std::uintptr_t>(CreateIconIndirect(&info));
+    if (info.hbmColor && info.hbmMask) handle = reinterpret_cast<std::uintptr_t>(CreateIconIndirect(&info));
     if (info.hbmColor) DeleteObject(info.hbmColor);
     if (info.hbmMask) DeleteObject(info.hbmMask);
   }

@@ -37,23 +37,22 @@ HRGN CreateRegion(const RegionShape& s) {
 }
 
 GdiSurface::GdiSurface(HDC dc, std::int32_t width, std::int32_t height, HWND window)
-    : dc_(dc), width_(width), height_(height), window_(window),
-      back_color_(::GetSysColor(COLOR_BTNFACE)) {
+    : dc_(dc), width_(width), height_(height), window_(window), backColor_(::GetSysColor(COLOR_BTNFACE)) {
   SetFont(font_);
 }
 
 GdiSurface::~GdiSurface() { ReleaseObjects(); }
 
 void GdiSurface::ReleaseObjects() {
-  if (previous_font_) SelectObject(dc_, previous_font_);
-  if (font_handle_) DeleteObject(font_handle_);
-  if (clip_region_) {
+  if (previousFont_) SelectObject(dc_, previousFont_);
+  if (fontHandle_) DeleteObject(fontHandle_);
+  if (clipRegion_) {
     SelectClipRgn(dc_, nullptr);
-    DeleteObject(clip_region_);
+    DeleteObject(clipRegion_);
   }
-  previous_font_ = nullptr;
-  font_handle_ = nullptr;
-  clip_region_ = nullptr;
+  previousFont_ = nullptr;
+  fontHandle_ = nullptr;
+  clipRegion_ = nullptr;
 }
 
 Color GdiSurface::SysColor(std::int32_t index) const {
@@ -66,10 +65,9 @@ void GdiSurface::SetDrawMode(std::int32_t mode) {
 
 std::int32_t GdiSurface::DrawMode() const { return GetROP2(dc_); }
 
-void GdiSurface::Cls() { FillRect(Rect{0, 0, width_, height_}, back_color_); }
+void GdiSurface::Cls() { FillRect(Rect{0, 0, width_, height_}, backColor_); }
 
-void GdiSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                          Color color) {
+void GdiSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
   HPEN pen = CreatePen(PS_SOLID, 1, color);
   HGDIOBJ old = SelectObject(dc_, pen);
   MoveToEx(dc_, x1, y1, nullptr);
@@ -92,16 +90,13 @@ void GdiSurface::FrameRect(const Rect& r, Color color) {
   DeleteObject(brush);
 }
 
-void GdiSurface::SetPixel(std::int32_t x, std::int32_t y, Color color) {
-  ::SetPixel(dc_, x, y, color);
-}
+void GdiSurface::SetPixel(std::int32_t x, std::int32_t y, Color color) { ::SetPixel(dc_, x, y, color); }
 
 Color GdiSurface::GetPixel(std::int32_t x, std::int32_t y) const { return ::GetPixel(dc_, x, y); }
 
-std::int32_t GdiSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw,
-                                       std::int32_t dh, std::int32_t sx, std::int32_t sy,
-                                       std::int32_t sw, std::int32_t sh, const DibBits& bits,
-                                       std::uint32_t rop) {
+std::int32_t GdiSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
+                                       std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
+                                       const DibBits& bits, std::uint32_t rop) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = bits.width;
@@ -109,8 +104,7 @@ std::int32_t GdiSurface::StretchDIBits(std::int32_t dx, std::int32_t dy, std::in
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = static_cast<WORD>(bits.bit_count);
   info.bmiHeader.biCompression = BI_RGB;
-  return ::StretchDIBits(dc_, dx, dy, dw, dh, sx, sy, sw, sh, bits.bits, &info, DIB_RGB_COLORS,
-                         rop);
+  return ::StretchDIBits(dc_, dx, dy, dw, dh, sx, sy, sw, sh, bits.bits, &info, DIB_RGB_COLORS, rop);
 }
 
 void GdiSurface::DrawEdge(const Rect& r, std::uint32_t edge, std::uint32_t flags) {
@@ -124,15 +118,15 @@ void GdiSurface::DrawFocusRect(const Rect& r) {
 }
 
 void GdiSurface::SetFontDpi(std::int32_t dpi, std::int32_t layout_dpi) {
-  if (dpi <= 0 || layout_dpi <= 0 || (dpi == font_dpi_ && layout_dpi == layout_dpi_)) return;
-  font_dpi_ = dpi;
-  layout_dpi_ = layout_dpi;
-  if (font_handle_) SetFont(FontDescription(font_));
+  if (dpi <= 0 || layout_dpi <= 0 || (dpi == fontDpi_ && layout_dpi == layoutDpi_)) return;
+  fontDpi_ = dpi;
+  layoutDpi_ = layout_dpi;
+  if (fontHandle_) SetFont(FontDescription(font_));
 }
 
 void GdiSurface::SetFont(const FontDescription& font) {
   LOGFONTW lf{};
-  lf.lfHeight = static_cast<LONG>(std::lround(static_cast<double>(font.height) * font_dpi_ / layout_dpi_));
+  lf.lfHeight = static_cast<LONG>(std::lround(static_cast<double>(font.height) * fontDpi_ / layoutDpi_));
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;
@@ -143,9 +137,9 @@ void GdiSurface::SetFont(const FontDescription& font) {
   HFONT handle = CreateFontIndirectW(&lf);
   if (!handle) return;
   HGDIOBJ old = SelectObject(dc_, handle);
-  if (!previous_font_) previous_font_ = old;
-  if (font_handle_) DeleteObject(font_handle_);
-  font_handle_ = handle;
+  if (!previousFont_) previousFont_ = old;
+  if (fontHandle_) DeleteObject(fontHandle_);
+  fontHandle_ = handle;
   font_ = font;
 }
 
@@ -171,34 +165,30 @@ void GdiSurface::DrawText(std::u16string_view text, const Rect& r, std::uint32_t
   SetBkMode(dc_, old_mode);
 }
 
-bool GdiSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w,
-                          std::int32_t h) {
+bool GdiSurface::DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
   if (icon.Type() != PictureType::Icon) return false;
-  return DrawIconEx(dc_, x, y, reinterpret_cast<HICON>(icon.Handle()), w, h, 0, nullptr,
-                    DI_NORMAL) != FALSE;
+  return DrawIconEx(dc_, x, y, reinterpret_cast<HICON>(icon.Handle()), w, h, 0, nullptr, DI_NORMAL) != FALSE;
 }
 
-bool GdiSurface::StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                   std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                   std::int32_t sy, std::int32_t sw, std::int32_t sh) {
+bool GdiSurface::StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                   std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                   std::int32_t sh) {
   if (bitmap.Type() != PictureType::Bitmap) return false;
   SelectedBitmap src(nullptr, reinterpret_cast<HBITMAP>(bitmap.Handle()));
   return ::StretchBlt(dc_, dx, dy, dw, dh, src.dc(), sx, sy, sw, sh, SRCCOPY) != FALSE;
 }
 
-bool GdiSurface::TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                                       std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                                       std::int32_t sy, std::int32_t sw, std::int32_t sh,
-                                       Color transparent) {
+bool GdiSurface::TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw,
+                                       std::int32_t dh, std::int32_t sx, std::int32_t sy, std::int32_t sw,
+                                       std::int32_t sh, Color transparent) {
   if (bitmap.Type() != PictureType::Bitmap) return false;
   SelectedBitmap src(nullptr, reinterpret_cast<HBITMAP>(bitmap.Handle()));
   // gdi32's own export: msimg32 is not a DLL Windows always takes from the system folder.
   return ::GdiTransparentBlt(dc_, dx, dy, dw, dh, src.dc(), sx, sy, sw, sh, transparent) != FALSE;
 }
 
-bool GdiSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
-                                 std::vector<std::uint8_t>& bits, std::int32_t& width,
-                                 std::int32_t& height) {
+bool GdiSurface::ReadPictureBits(const Picture& picture, PicturePlane plane, std::vector<std::uint8_t>& bits,
+                                 std::int32_t& width, std::int32_t& height) {
   HBITMAP source = nullptr;
   ICONINFO icon{};
   const bool is_icon = GetObjectType(reinterpret_cast<HGDIOBJ>(picture.Handle())) == 0;
@@ -222,8 +212,7 @@ bool GdiSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
     info.bmiHeader.biSizeImage = static_cast<DWORD>(DibBits::RowBytes(width, 24) * height);
     bits.assign(info.bmiHeader.biSizeImage, 0);
     HDC mem = CreateCompatibleDC(dc_);
-    ok = GetDIBits(mem, source, 0, static_cast<UINT>(height), bits.data(), &info,
-                   DIB_RGB_COLORS) != 0;
+    ok = GetDIBits(mem, source, 0, static_cast<UINT>(height), bits.data(), &info, DIB_RGB_COLORS) != 0;
     DeleteDC(mem);
   }
   if (icon.hbmMask) DeleteObject(icon.hbmMask);
@@ -232,11 +221,11 @@ bool GdiSurface::ReadPictureBits(const Picture& picture, PicturePlane plane,
 }
 
 std::uintptr_t GdiSurface::SetWindowRegion(const RegionShape& shape) {
-  if (window_ && window_region_ != 0 && shape == window_shape_) {
+  if (window_ && windowRegion_ != 0 && shape == windowShape_) {
     // The window has this very region already (a resize at an unchanged size): setting it
     // again would only repaint the whole window.
     RECT box;
-    if (GetWindowRgnBox(window_, &box) != ERROR) return window_region_;
+    if (GetWindowRgnBox(window_, &box) != ERROR) return windowRegion_;
   }
   HRGN region = CreateRegion(shape);
   if (!region) return 0;
@@ -245,13 +234,13 @@ std::uintptr_t GdiSurface::SetWindowRegion(const RegionShape& shape) {
       DeleteObject(region);
       return 0;
     }
-    window_shape_ = shape;
-    window_region_ = reinterpret_cast<std::uintptr_t>(region);
-    return window_region_;
+    windowShape_ = shape;
+    windowRegion_ = reinterpret_cast<std::uintptr_t>(region);
+    return windowRegion_;
   }
   SelectClipRgn(dc_, region);
-  if (clip_region_) DeleteObject(clip_region_);
-  clip_region_ = region;
+  if (clipRegion_) DeleteObject(clipRegion_);
+  clipRegion_ = region;
   return reinterpret_cast<std::uintptr_t>(region);
 }
 
@@ -272,12 +261,11 @@ std::unique_ptr<GdiDibSurface> GdiDibSurface::Create(std::int32_t width, std::in
     return nullptr;
   }
   HGDIOBJ previous = SelectObject(dc, bitmap);
-  return std::unique_ptr<GdiDibSurface>(
-      new GdiDibSurface(dc, bitmap, previous, bits, width, height));
+  return std::unique_ptr<GdiDibSurface>(new GdiDibSurface(dc, bitmap, previous, bits, width, height));
 }
 
-GdiDibSurface::GdiDibSurface(HDC dc, HBITMAP bitmap, HGDIOBJ previous, void* bits,
-                             std::int32_t width, std::int32_t height)
+GdiDibSurface::GdiDibSurface(HDC dc, HBITMAP bitmap, HGDIOBJ previous, void* bits, std::int32_t width,
+                             std::int32_t height)
     : GdiSurface(dc, width, height), bitmap_(bitmap), previous_(previous), bits_(bits) {}
 
 GdiDibSurface::~GdiDibSurface() {

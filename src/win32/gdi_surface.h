@@ -23,29 +23,31 @@ class GdiSurface : public Surface {
   // Fonts are made for a monitor of `dpi` while the heights the control gives are for the
   // form's `layout_dpi`; the current font is made again at once.
   void SetFontDpi(std::int32_t dpi, std::int32_t layout_dpi);
-  double DpiScale() const { return static_cast<double>(font_dpi_) / layout_dpi_; }
-  void SetSize(std::int32_t width, std::int32_t height) { width_ = width; height_ = height; }
+  double DpiScale() const { return static_cast<double>(fontDpi_) / layoutDpi_; }
+  void SetSize(std::int32_t width, std::int32_t height) {
+    width_ = width;
+    height_ = height;
+  }
 
   std::int32_t Width() const override { return width_; }
   std::int32_t Height() const override { return height_; }
   std::uintptr_t NativeHandle() const override { return reinterpret_cast<std::uintptr_t>(dc_); }
   Color SysColor(std::int32_t index) const override;
-  void SetBackColor(Color c) override { back_color_ = c; }
-  Color BackColor() const override { return back_color_; }
-  void SetForeColor(Color c) override { fore_color_ = c; }
-  Color ForeColor() const override { return fore_color_; }
+  void SetBackColor(Color c) override { backColor_ = c; }
+  Color BackColor() const override { return backColor_; }
+  void SetForeColor(Color c) override { foreColor_ = c; }
+  Color ForeColor() const override { return foreColor_; }
   void SetDrawMode(std::int32_t mode) override;
   std::int32_t DrawMode() const override;
   void Cls() override;
-  void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                Color color) override;
+  void DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) override;
   void FillRect(const Rect& r, Color color) override;
   void FrameRect(const Rect& r, Color color) override;
   void SetPixel(std::int32_t x, std::int32_t y, Color color) override;
   Color GetPixel(std::int32_t x, std::int32_t y) const override;
-  std::int32_t StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
-                             std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
-                             const DibBits& bits, std::uint32_t rop) override;
+  std::int32_t StretchDIBits(std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh, std::int32_t sx,
+                             std::int32_t sy, std::int32_t sw, std::int32_t sh, const DibBits& bits,
+                             std::uint32_t rop) override;
   void DrawEdge(const Rect& r, std::uint32_t edge, std::uint32_t flags) override;
   void DrawFocusRect(const Rect& r) override;
   void SetFont(const FontDescription& font) override;
@@ -53,17 +55,13 @@ class GdiSurface : public Surface {
   void SetTextColor(Color c) override;
   Size MeasureText(std::u16string_view text) override;
   void DrawText(std::u16string_view text, const Rect& r, std::uint32_t flags) override;
-  bool DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w,
-                std::int32_t h) override;
-  bool StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                         std::int32_t dw, std::int32_t dh, std::int32_t sx, std::int32_t sy,
-                         std::int32_t sw, std::int32_t sh) override;
-  bool TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy,
-                             std::int32_t dw, std::int32_t dh, std::int32_t sx,
-                             std::int32_t sy, std::int32_t sw, std::int32_t sh,
+  bool DrawIcon(const Picture& icon, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override;
+  bool StretchBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
+                         std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh) override;
+  bool TransparentBltPicture(const Picture& bitmap, std::int32_t dx, std::int32_t dy, std::int32_t dw, std::int32_t dh,
+                             std::int32_t sx, std::int32_t sy, std::int32_t sw, std::int32_t sh,
                              Color transparent) override;
-  bool ReadPictureBits(const Picture& picture, PicturePlane plane,
-                       std::vector<std::uint8_t>& bits, std::int32_t& width,
+  bool ReadPictureBits(const Picture& picture, PicturePlane plane, std::vector<std::uint8_t>& bits, std::int32_t& width,
                        std::int32_t& height) override;
   std::uintptr_t SetWindowRegion(const RegionShape& region) override;
 
@@ -76,16 +74,16 @@ class GdiSurface : public Surface {
   std::int32_t width_;
   std::int32_t height_;
   HWND window_;
-  HRGN clip_region_ = nullptr;  // the region clipping a window-less DC
-  RegionShape window_shape_;           // the shape last handed to the window
-  std::uintptr_t window_region_ = 0;   // and its handle, which the window owns
-  HFONT font_handle_ = nullptr;
-  HGDIOBJ previous_font_ = nullptr;
+  HRGN clipRegion_ = nullptr;        // the region clipping a window-less DC
+  RegionShape windowShape_;          // the shape last handed to the window
+  std::uintptr_t windowRegion_ = 0;  // and its handle, which the window owns
+  HFONT fontHandle_ = nullptr;
+  HGDIOBJ previousFont_ = nullptr;
   FontDescription font_;
-  std::int32_t font_dpi_ = 96;
-  std::int32_t layout_dpi_ = 96;
-  Color back_color_;
-  Color fore_color_ = 0;
+  std::int32_t fontDpi_ = 96;
+  std::int32_t layoutDpi_ = 96;
+  Color backColor_;
+  Color foreColor_ = 0;
 };
 
 // A memory DC with a top-down 32-bit DIB section selected, and a GdiSurface on it.
@@ -97,8 +95,7 @@ class GdiDibSurface : public GdiSurface {
   std::uint32_t* Pixels() const;
 
  private:
-  GdiDibSurface(HDC dc, HBITMAP bitmap, HGDIOBJ previous, void* bits, std::int32_t width,
-                std::int32_t height);
+  GdiDibSurface(HDC dc, HBITMAP bitmap, HGDIOBJ previous, void* bits, std::int32_t width, std::int32_t height);
   HBITMAP bitmap_;
   HGDIOBJ previous_;
   void* bits_;

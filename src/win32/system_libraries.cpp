@@ -14,8 +14,7 @@ bool search_flags_available = false;
 
 template <typename Function>
 Function Kernel32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
 }
 
 }  // namespace
@@ -57,8 +56,7 @@ bool InitCommonControlsFromSystem() {
   HMODULE comctl32 = search_flags_available ? LoadSystemLibrary(L"comctl32.dll") : LoadLibraryW(L"comctl32.dll");
   if (!comctl32) return false;
   using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  const auto init = reinterpret_cast<InitFn>(
-      reinterpret_cast<void*>(GetProcAddress(comctl32, "InitCommonControlsEx")));
+  const auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(comctl32, "InitCommonControlsEx")));
   if (!init) return false;
   const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   return init(&controls) != FALSE;

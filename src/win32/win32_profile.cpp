@@ -13,9 +13,8 @@ namespace wendral {
 // The A functions take the path in the ANSI code page; a path that has no such form cannot
 // be named through them, so it reads as a missing file and cannot be written.
 
-std::string Win32ProfileStore::Read(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, std::size_t bufferSize,
-                                    const std::string& path) {
+std::string Win32ProfileStore::Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    std::size_t bufferSize, const std::string& path) {
   const std::optional<std::string> ansiPath = ToAnsiExact(path);
   if (bufferSize == 0) return {};
   if (!ansiPath) return defaultValue.substr(0, bufferSize - 1);
@@ -29,12 +28,11 @@ std::string Win32ProfileStore::Read(const std::string& section, const std::strin
   return std::string(buffer.data());
 }
 
-bool Win32ProfileStore::Write(const std::string& section, const std::string& key,
-                              const std::string& value, const std::string& path) {
+bool Win32ProfileStore::Write(const std::string& section, const std::string& key, const std::string& value,
+                              const std::string& path) {
   const std::optional<std::string> ansiPath = ToAnsiExact(path);
   if (!ansiPath) return false;
-  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                    ansiPath->c_str()) != FALSE;
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), ansiPath->c_str()) != FALSE;
 }
 
 void Win32ProfileStore::Flush(const std::string& path) {

@@ -6,9 +6,8 @@ namespace wendral {
 
 class Win32ProfileStore final : public ProfileStore {
  public:
-  std::string Read(const std::string& section, const std::string& key,
-                   const std::string& defaultValue, std::size_t bufferSize,
-                   const std::string& path) override;
+  std::string Read(const std::string& section, const std::string& key, const std::string& defaultValue,
+                   std::size_t bufferSize, const std::string& path) override;
   bool Write(const std::string& section, const std::string& key, const std::string& value,
              const std::string& path) override;
 

@@ -12,8 +12,7 @@ HBITMAP WindowBufferSurface::MakeBitmap(std::int32_t width, std::int32_t height)
   return bitmap;
 }
 
-std::unique_ptr<WindowBufferSurface> WindowBufferSurface::Create(HWND window, std::int32_t width,
-                                                                 std::int32_t height) {
+std::unique_ptr<WindowBufferSurface> WindowBufferSurface::Create(HWND window, std::int32_t width, std::int32_t height) {
   HDC dc = CreateCompatibleDC(nullptr);
   if (!dc) return nullptr;
   HBITMAP bitmap = MakeBitmap(width, height);
@@ -22,12 +21,11 @@ std::unique_ptr<WindowBufferSurface> WindowBufferSurface::Create(HWND window, st
     return nullptr;
   }
   HGDIOBJ previous = SelectObject(dc, bitmap);
-  return std::unique_ptr<WindowBufferSurface>(
-      new WindowBufferSurface(window, dc, bitmap, previous, width, height));
+  return std::unique_ptr<WindowBufferSurface>(new WindowBufferSurface(window, dc, bitmap, previous, width, height));
 }
 
-WindowBufferSurface::WindowBufferSurface(HWND window, HDC dc, HBITMAP bitmap, HGDIOBJ previous,
-                                         std::int32_t width, std::int32_t height)
+WindowBufferSurface::WindowBufferSurface(HWND window, HDC dc, HBITMAP bitmap, HGDIOBJ previous, std::int32_t width,
+                                         std::int32_t height)
     : GdiSurface(dc, width, height, window), window_(window), dc_(dc), bitmap_(bitmap), previous_(previous) {}
 
 WindowBufferSurface::~WindowBufferSurface() {
@@ -71,7 +69,7 @@ void WindowBufferSurface::CopyTo(HDC target) {
 }
 
 std::optional<RECT> WindowBufferSurface::TakeChangedArea() {
-  present_posted_ = false;
+  presentPosted_ = false;
   std::vector<std::uint32_t> now = ReadPixels();
   const std::int32_t w = Width(), h = Height();
   if (now.empty() || shown_.size() != now.size()) return RECT{0, 0, w, h};  // unknown: all of it
@@ -94,9 +92,9 @@ std::optional<RECT> WindowBufferSurface::TakeChangedArea() {
 
 void WindowBufferSurface::Cls() {
   GdiSurface::Cls();
-  if (!invalidate_on_clear_ || !window_ || present_posted_) return;
-  present_posted_ = PostMessageW(window_, kPresentMessage, 0, 0) != 0;
-  if (!present_posted_) InvalidateRect(window_, nullptr, FALSE);  // no queue room: repaint all
+  if (!invalidateOnClear_ || !window_ || presentPosted_) return;
+  presentPosted_ = PostMessageW(window_, kPresentMessage, 0, 0) != 0;
+  if (!presentPosted_) InvalidateRect(window_, nullptr, FALSE);  // no queue room: repaint all
 }
 
 }  // namespace quillet::win32

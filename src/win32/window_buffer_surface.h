@@ -33,13 +33,12 @@ class WindowBufferSurface : public GdiSurface {
   // last showed, or nothing when the redraws since then changed no pixel.
   std::optional<RECT> TakeChangedArea();
   // While painting, a redraw must not mark the window invalid again.
-  void SetInvalidateOnClear(bool on) { invalidate_on_clear_ = on; }
+  void SetInvalidateOnClear(bool on) { invalidateOnClear_ = on; }
 
   void Cls() override;
 
  private:
-  WindowBufferSurface(HWND window, HDC dc, HBITMAP bitmap, HGDIOBJ previous, std::int32_t width,
-                      std::int32_t height);
+  WindowBufferSurface(HWND window, HDC dc, HBITMAP bitmap, HGDIOBJ previous, std::int32_t width, std::int32_t height);
   static HBITMAP MakeBitmap(std::int32_t width, std::int32_t height);
   std::vector<std::uint32_t> ReadPixels() const;
 
@@ -47,8 +46,8 @@ class WindowBufferSurface : public GdiSurface {
   HDC dc_;
   HBITMAP bitmap_;
   HGDIOBJ previous_;
-  bool invalidate_on_clear_ = true;
-  bool present_posted_ = false;
+  bool invalidateOnClear_ = true;
+  bool presentPosted_ = false;
   std::vector<std::uint32_t> shown_;  // what the screen shows; empty: not known
 };
 

@@ -19,9 +19,9 @@ struct Slot {
   WNDPROC previous = nullptr;
   std::shared_ptr<WindowHook> hook;  // empty once removed: a pass-through
   std::uintptr_t generation = 0;
-  int inside = 0;          // messages currently passing through
+  int inside = 0;  // messages currently passing through
   bool taken = false;
-  bool unlinked = false;   // out of the window's chain; free once `inside` is 0
+  bool unlinked = false;  // out of the window's chain; free once `inside` is 0
 };
 
 std::array<Slot, kSlotCount> slots;
@@ -40,9 +40,7 @@ constexpr std::array<WNDPROC, sizeof...(I)> MakeProcs(std::index_sequence<I...>)
 
 constexpr std::array<WNDPROC, kSlotCount> kProcs = MakeProcs(std::make_index_sequence<kSlotCount>{});
 
-WNDPROC CurrentProc(HWND window) {
-  return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-}
+WNDPROC CurrentProc(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)); }
 
 std::size_t IndexOf(const Slot& s) { return static_cast<std::size_t>(&s - slots.data()); }
 

@@ -32,16 +32,16 @@ class RecordingMessages final : public MessageService {
 
 class WindowValues final : public MainWindowValues {
  public:
-  std::string Text1() const override { return text1; }
-  void SetText1(const std::string& text) override { text1 = text; }
-  std::string Option1Tag() const override { return tag1; }
-  void SetOption1Tag(const std::string& tag) override { tag1 = tag; }
-  std::string Option2Tag() const override { return tag2; }
-  void SetOption2Tag(const std::string& tag) override { tag2 = tag; }
+  std::string NetworkName() const override { return networkName; }
+  void SetNetworkName(const std::string& text) override { networkName = text; }
+  std::string Windows7Slot() const override { return windows7Slot; }
+  void SetWindows7Slot(const std::string& tag) override { windows7Slot = tag; }
+  std::string WindowsXpSlot() const override { return windowsXpSlot; }
+  void SetWindowsXpSlot(const std::string& tag) override { windowsXpSlot = tag; }
 
-  std::string text1 = "TP-LINK_75BCRT";
-  std::string tag1 = "0000";
-  std::string tag2 = "0000";
+  std::string networkName = "TP-LINK_75BCRT";
+  std::string windows7Slot = "0000";
+  std::string windowsXpSlot = "0000";
 };
 
 class AppTest : public ::testing::Test {

@@ -10,12 +10,12 @@ namespace wendral::test {
 namespace {
 
 struct ButtonState final : NoticeView {
-  void SetCommand1Caption(const std::string& utf8) override {
+  void SetNextButtonCaption(const std::string& utf8) override {
     caption = utf8;
     captions.push_back(utf8);
   }
-  void SetCommand1Enabled(bool value) override { enabled = value; }
-  void StopTimer1() override { ++stops; }
+  void SetNextButtonEnabled(bool value) override { enabled = value; }
+  void StopCountdownTimer() override { ++stops; }
 
   std::string caption = "下一步";
   std::vector<std::string> captions;
@@ -25,18 +25,18 @@ struct ButtonState final : NoticeView {
 
 TEST(CountdownTest, CountsThirtyToOneWithTheButtonDisabledThenEnablesIt) {
   ButtonState button;
-  Form2Logic form(button);
-  form.Form_Load();
+  NoticeCountdown form(button);
+  form.OnShown();
   EXPECT_FALSE(button.enabled);
   EXPECT_EQ(button.caption, "下一步");
   for (int tick = 1; tick <= 30; ++tick) {
-    form.Timer1_Timer();
+    form.OnCountdownTick();
     ASSERT_EQ(button.caption, std::to_string(31 - tick) + " 秒") << tick;
     ASSERT_FALSE(button.enabled) << tick;
     ASSERT_EQ(button.stops, 0) << tick;
   }
   EXPECT_EQ(button.captions.front(), "30 秒");
-  form.Timer1_Timer();
+  form.OnCountdownTick();
   EXPECT_EQ(button.caption, "下一步");
   EXPECT_TRUE(button.enabled);
   EXPECT_EQ(button.stops, 1);

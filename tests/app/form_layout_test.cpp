@@ -7,17 +7,17 @@ namespace wendral::test {
 namespace {
 
 TEST(FormLayoutTest, NinetySixDotsPerInchGivesFifteenTwipsPerPixel) {
-  const PixelRect image = ToPixels(layout::kImage1, 96);
+  const PixelRect image = ToPixels(layout::kBanner, 96);
   EXPECT_EQ(image.left, -48);
   EXPECT_EQ(image.top, -16);
   EXPECT_EQ(image.width, 401);
   EXPECT_EQ(image.height, 103);
-  EXPECT_EQ(TwipsToPixels(layout::kForm1ClientWidth, 96), 304);
-  EXPECT_EQ(TwipsToPixels(layout::kForm1ClientHeight, 96), 247);
-  EXPECT_EQ(TwipsToPixels(layout::kForm2ClientWidth, 96), 450);
+  EXPECT_EQ(TwipsToPixels(layout::kMainWindowClientWidth, 96), 304);
+  EXPECT_EQ(TwipsToPixels(layout::kMainWindowClientHeight, 96), 247);
+  EXPECT_EQ(TwipsToPixels(layout::kNoticeWindowClientWidth, 96), 450);
   EXPECT_EQ(TwipsToPixels(1057, 96), 70);  // 70.47
   EXPECT_EQ(FontHeight(layout::kFormFontCentipoints, 96), -12);
-  EXPECT_EQ(FontHeight(layout::kText1FontCentipoints, 96), -21);
+  EXPECT_EQ(FontHeight(layout::kNetworkNameFontCentipoints, 96), -21);
   EXPECT_EQ(FontHeight(layout::kNoticeLabelCentipoints, 96), -14);
 }
 
@@ -33,12 +33,12 @@ TEST(FormLayoutTest, OtherResolutionsScaleAndRoundHalvesToEven) {
   EXPECT_EQ(TwipsToPixels(-110, 144), -11);   // -11.0
   EXPECT_EQ(TwipsToPixels(-115, 144), -12);   // -11.5 -> -12
   EXPECT_EQ(FontHeight(layout::kNoticeLabelCentipoints, 120), -18);  // 17.5 -> 18
-  EXPECT_EQ(FontHeight(layout::kText1FontCentipoints, 120), -26);    // 26.25
+  EXPECT_EQ(FontHeight(layout::kNetworkNameFontCentipoints, 120), -26);    // 26.25
   EXPECT_EQ(FontHeight(layout::kFormFontCentipoints, 144), -18);
 }
 
 TEST(FormLayoutTest, PixelRectHitTestExcludesRightAndBottomEdges) {
-  const PixelRect label = ToPixels(layout::kLabel1, 96);  // 125,200 60x12
+  const PixelRect label = ToPixels(layout::kFeedbackLink, 96);  // 125,200 60x12
   EXPECT_TRUE(label.Contains(125, 200));
   EXPECT_TRUE(label.Contains(184, 211));
   EXPECT_FALSE(label.Contains(185, 205));

@@ -23,7 +23,7 @@ class MainWindowTest : public AppTest {
   }
 
   WindowValues window;
-  Form1Logic form{registry, settings, messages, window};
+  MainWindowLogic form{registry, settings, messages, window};
 };
 
 TEST_F(MainWindowTest, SearchFindsLowestNonEmptySlotFromOneAndSaves) {
@@ -31,11 +31,11 @@ TEST_F(MainWindowTest, SearchFindsLowestNonEmptySlotFromOneAndSaves) {
   PutName(ControlSet001ClassPath, 9, "stick");
   PutName(ControlSet001ClassPath, 42, "second");
   PutName(CurrentControlSetClassPath, 57, "xp");
-  form.Option1_Click();
-  EXPECT_EQ(window.tag1, "0009");
-  EXPECT_EQ(window.tag2, "0000");
-  form.Option2_Click();
-  EXPECT_EQ(window.tag2, "0057");
+  form.OnWindows7Chosen();
+  EXPECT_EQ(window.windows7Slot, "0009");
+  EXPECT_EQ(window.windowsXpSlot, "0000");
+  form.OnWindowsXpChosen();
+  EXPECT_EQ(window.windowsXpSlot, "0057");
   EXPECT_EQ(SettingsFile(), "[SSID]\r\nSSID=TP-LINK_75BCRT\r\nSSIDITEMO=0009\r\nSSIDITEMT=0057\r\n");
   EXPECT_TRUE(messages.shown.empty());
 }
@@ -44,10 +44,10 @@ TEST_F(MainWindowTest, SearchReachesTheLastSlotInBothControlSets) {
   PutName(ControlSet001ClassPath, 99, "last");
   PutName(CurrentControlSetClassPath, 99, "last xp");
   PutName(CurrentControlSetClassPath, 0, "slot 0 is never searched");
-  form.Option1_Click();
-  form.Option2_Click();
-  EXPECT_EQ(window.tag1, "0099");
-  EXPECT_EQ(window.tag2, "0099");
+  form.OnWindows7Chosen();
+  form.OnWindowsXpChosen();
+  EXPECT_EQ(window.windows7Slot, "0099");
+  EXPECT_EQ(window.windowsXpSlot, "0099");
   EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0099", "0099"}));
 }
 
@@ -62,28 +62,28 @@ TEST_F(MainWindowTest, SearchCountsNumbersAndBareTerminatorsButNotEmptyOrOtherTy
   ASSERT_EQ(memory.SetValue(key, "SSID", reg::kExpandSz, reinterpret_cast<const std::uint8_t*>("x"), 2), 0);
   memory.CloseKey(key);
   ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(ControlSet001ClassPath, 7), "SSID", 0, reg::kDword), 0);
-  form.Option1_Click();
-  EXPECT_EQ(window.tag1, "0007");
+  form.OnWindows7Chosen();
+  EXPECT_EQ(window.windows7Slot, "0007");
 
-  window.tag2 = "0031";
+  window.windowsXpSlot = "0031";
   PutName(CurrentControlSetClassPath, 8, "");  // just the terminator: counts
-  form.Option2_Click();
-  EXPECT_EQ(window.tag2, "0008");
+  form.OnWindowsXpChosen();
+  EXPECT_EQ(window.windowsXpSlot, "0008");
 }
 
 TEST_F(MainWindowTest, SearchWithoutAHitKeepsTheTagAndStillSaves) {
-  window.tag1 = "0012";
+  window.windows7Slot = "0012";
   PutName(ControlSet001ClassPath, 0, "only slot 0");
-  form.Option1_Click();
-  EXPECT_EQ(window.tag1, "0012");
+  form.OnWindows7Chosen();
+  EXPECT_EQ(window.windows7Slot, "0012");
   EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0012", "0000"}));
 }
 
 TEST_F(MainWindowTest, ApplyWritesTheSelectedControlSetAtItsTagAndReportsSuccess) {
-  window.text1 = "咖啡馆 WiFi";
-  window.tag1 = "0004";
-  window.tag2 = "0011";
-  form.ApplyNetworkName(SelectedOption::Option2);
+  window.networkName = "咖啡馆 WiFi";
+  window.windows7Slot = "0004";
+  window.windowsXpSlot = "0011";
+  form.ApplyNetworkName(ApplyMode::WindowsXp);
   EXPECT_EQ(NameIn(CurrentControlSetClassPath, 11), "咖啡馆 WiFi");
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 4), "<none>");
   // Stored in GBK with its terminator: 3 Chinese characters of 2 bytes, 5 ASCII, 1.
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, ApplyWritesTheSelectedControlSetAtItsTagAndReportsSuccess
   EXPECT_EQ(type, reg::kSz);
   EXPECT_EQ(size, 12u);
 
-  form.ApplyNetworkName(SelectedOption::Option1);
+  form.ApplyNetworkName(ApplyMode::Windows7);
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 4), "咖啡馆 WiFi");
   ASSERT_EQ(messages.shown.size(), 2u);
   for (const auto& box : messages.shown) {
@@ -108,8 +108,8 @@ TEST_F(MainWindowTest, ApplyWritesTheSelectedControlSetAtItsTagAndReportsSuccess
 
 TEST_F(MainWindowTest, EmptyNameIsWrittenAsAnEmptyText) {
   PutName(ControlSet001ClassPath, 0, "old");
-  window.text1 = "";
-  form.ApplyNetworkName(SelectedOption::Option1);
+  window.networkName = "";
+  form.ApplyNetworkName(ApplyMode::Windows7);
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 0), "");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, texts::kChangeSucceeded);
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, CafeModeWritesAllTwoHundredSlotsKeepingOtherValues) {
   ASSERT_EQ(registry.EnsureRegistryKey(kHklm, Slot(ControlSet001ClassPath, 7)), 0);
   ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(ControlSet001ClassPath, 7), "DriverDesc", "stick", reg::kSz), 0);
   PutName(CurrentControlSetClassPath, 99, "old");
-  window.text1 = "网吧-3号机";
+  window.networkName = "网吧-3号机";
   const WriteTally tally = form.Cafes();
   EXPECT_EQ(tally.total, 200);
   EXPECT_EQ(tally.failed, 0);
@@ -132,14 +132,14 @@ TEST_F(MainWindowTest, CafeModeWritesAllTwoHundredSlotsKeepingOtherValues) {
   EXPECT_FALSE(memory.Snapshot(kHklm, Slot(ControlSet001ClassPath, 100)).has_value());
   EXPECT_EQ(memory.OpenHandleCount(), 0u);
 
-  form.ApplyNetworkName(SelectedOption::Option3);
+  form.ApplyNetworkName(ApplyMode::Cafe);
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].text, texts::kChangeSucceeded);
   EXPECT_EQ(Stored().networkName, "网吧-3号机");
 }
 
 TEST_F(MainWindowTest, NoSelectionWritesNothingShowsNothingButSaves) {
-  form.ApplyNetworkName(SelectedOption::None);
+  form.ApplyNetworkName(std::nullopt);
   EXPECT_FALSE(memory.Snapshot(kHklm, CurrentControlSetClassPath).has_value());
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0000", "0000"}));
@@ -148,9 +148,9 @@ TEST_F(MainWindowTest, NoSelectionWritesNothingShowsNothingButSaves) {
 TEST_F(MainWindowTest, FailedWriteIsReportedAsAFailureNotASuccess) {
   PutName(CurrentControlSetClassPath, 6, "old");
   ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(CurrentControlSetClassPath, 6), true), 0);
-  window.tag2 = "0006";
-  window.text1 = "new";
-  form.ApplyNetworkName(SelectedOption::Option2);
+  window.windowsXpSlot = "0006";
+  window.networkName = "new";
+  form.ApplyNetworkName(ApplyMode::WindowsXp);
   EXPECT_EQ(NameIn(CurrentControlSetClassPath, 6), "<none>");  // reads need write access too
   ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(CurrentControlSetClassPath, 6), false), 0);
   EXPECT_EQ(NameIn(CurrentControlSetClassPath, 6), "old");
@@ -169,8 +169,8 @@ TEST_F(MainWindowTest, CafeModeCountsItsFailedWrites) {
   }
   PutName(CurrentControlSetClassPath, 0, "keep");
   ASSERT_EQ(memory.SetReadOnly(kHklm, Slot(CurrentControlSetClassPath, 0), true), 0);
-  window.text1 = "cafe";
-  form.ApplyNetworkName(SelectedOption::Option3);
+  window.networkName = "cafe";
+  form.ApplyNetworkName(ApplyMode::Cafe);
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 3), "cafe");
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
@@ -180,11 +180,11 @@ TEST_F(MainWindowTest, CafeModeCountsItsFailedWrites) {
 }
 
 TEST_F(MainWindowTest, NamesTheStickCannotBroadcastAreRefusedBeforeAnyWrite) {
-  window.tag1 = "0001";
+  window.windows7Slot = "0001";
   for (const RefusedName& c : RefusedNames()) {
-    for (SelectedOption mode : {SelectedOption::Option1, SelectedOption::Option3}) {
+    for (ApplyMode mode : {ApplyMode::Windows7, ApplyMode::Cafe}) {
       messages.shown.clear();
-      window.text1 = c.name;
+      window.networkName = c.name;
       const std::string before = AllNames();
       form.ApplyNetworkName(mode);
       EXPECT_TRUE(AllNames() == before) << c.name;
@@ -197,8 +197,8 @@ TEST_F(MainWindowTest, NamesTheStickCannotBroadcastAreRefusedBeforeAnyWrite) {
   for (const std::string& name :
        {std::string(32, 'z'), std::string("一二三四五六七八九十一二三四五六"), std::string("café€")}) {
     messages.shown.clear();
-    window.text1 = name;
-    form.ApplyNetworkName(SelectedOption::Option1);
+    window.networkName = name;
+    form.ApplyNetworkName(ApplyMode::Windows7);
     EXPECT_EQ(NameIn(ControlSet001ClassPath, 1), name);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, texts::kChangeSucceeded);
@@ -208,9 +208,9 @@ TEST_F(MainWindowTest, NamesTheStickCannotBroadcastAreRefusedBeforeAnyWrite) {
 TEST_F(MainWindowTest, TagsThatAreNoSlotNeverBecomeARegistryPath) {
   for (const char* tag : {"", "0100", "00a1", "0001\\..", "01", "00001", " 001"}) {
     messages.shown.clear();
-    window.tag1 = tag;
-    window.tag2 = tag;
-    for (SelectedOption mode : {SelectedOption::Option1, SelectedOption::Option2}) {
+    window.windows7Slot = tag;
+    window.windowsXpSlot = tag;
+    for (ApplyMode mode : {ApplyMode::Windows7, ApplyMode::WindowsXp}) {
       form.ApplyNetworkName(mode);
     }
     ASSERT_EQ(messages.shown.size(), 2u) << tag;
@@ -218,8 +218,8 @@ TEST_F(MainWindowTest, TagsThatAreNoSlotNeverBecomeARegistryPath) {
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Warning);
   }
   EXPECT_FALSE(memory.Snapshot(kHklm, "SYSTEM").has_value());
-  window.tag2 = "0099";
-  form.ApplyNetworkName(SelectedOption::Option2);
+  window.windowsXpSlot = "0099";
+  form.ApplyNetworkName(ApplyMode::WindowsXp);
   EXPECT_EQ(NameIn(CurrentControlSetClassPath, 99), "TP-LINK_75BCRT");
 }
 
@@ -227,15 +227,15 @@ TEST_F(MainWindowTest, FailedSaveIsToldOncePerRun) {
   TempDir gone;
   RecordingMessages boxes;
   SettingsKeeper unwritable{profiles, gone.File("missing-dir/360RI.INI"), boxes};
-  Form1Logic lost{registry, unwritable, boxes, window};
-  lost.Option1_Click();
-  lost.ApplyNetworkName(SelectedOption::None);
-  lost.Form_Unload();
+  MainWindowLogic lost{registry, unwritable, boxes, window};
+  lost.OnWindows7Chosen();
+  lost.ApplyNetworkName(std::nullopt);
+  lost.OnClosing();
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, texts::kSettingsNotSaved);
   EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Warning);
 
-  form.Form_Unload();  // a writable file: no box
+  form.OnClosing();  // a writable file: no box
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(Stored(), (SettingsValues{"TP-LINK_75BCRT", "0000", "0000"}));
 }

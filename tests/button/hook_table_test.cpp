@@ -7,13 +7,13 @@ namespace {
 
 class RecordingTarget : public SubclassTarget {
  public:
-  void zSubclass_Proc(bool bBefore, bool& bHandled, MessageResult& lReturn, WindowHandle&, std::uint32_t& uMsg,
+  void OnHookedMessage(bool before, bool& handled, MessageResult& result, WindowHandle&, std::uint32_t& msg,
                       WParam&, LParam&) override {
-    log.push_back(std::string(bBefore ? "before " : "after ") + std::to_string(uMsg) +
-                  (bHandled ? " handled " : " ") + std::to_string(lReturn));
-    if (bBefore && uMsg == handle_message) {
-      bHandled = true;
-      lReturn = 7;
+    log.push_back(std::string(before ? "before " : "after ") + std::to_string(msg) +
+                  (handled ? " handled " : " ") + std::to_string(result));
+    if (before && msg == handle_message) {
+      handled = true;
+      result = 7;
     }
   }
   std::vector<std::string>& log;

@@ -62,7 +62,7 @@ TEST_F(InputTest, ARightPressRaisesOnlyMouseUpAndChangesNoFlag) {
   EXPECT_TRUE(host.events.empty());
   EXPECT_FALSE(button.LeftButtonDown());
   EXPECT_FALSE(button.HasFocus());
-  EXPECT_EQ(button.LastMouseDown().Button, kRightButton);
+  EXPECT_EQ(button.LastMouseDown().button, kRightButton);
   host.ReleaseButton(kRightButton);
   EXPECT_EQ(Events(), (Strings{"MouseUp"}));
   EXPECT_EQ(button.DrawState(), DrawState::Hot);

@@ -52,7 +52,7 @@ class WendralE2eTest : public ::testing::Test {
     return program.WaitForWindow(L"WendralForm1");
   }
   void ReplaceName(HWND form, const std::wstring& name) {
-    ProgramDriver::ClickWindow(Child(form, IDC_TEXT1));
+    ProgramDriver::ClickWindow(Child(form, IDC_NETWORK_NAME));
     ProgramDriver::Key(VK_HOME);
     ProgramDriver::Key(VK_END, false, false, true);
     ProgramDriver::Key(VK_DELETE);

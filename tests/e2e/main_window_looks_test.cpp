@@ -34,10 +34,10 @@ COLORREF Offset(COLORREF c, double amount) {
 }
 
 // Main window places in twips, from the window's layout table.
-constexpr RECT kLabel1Twips{1875, 3000, 1875 + 900, 3000 + 180};
+constexpr RECT kFeedbackLinkTwips{1875, 3000, 1875 + 900, 3000 + 180};
 constexpr POINT kBareTwips{300, 3000};     // left of the label, between apply button and frame
-constexpr POINT kFrameTwips{2250, 3600};   // inside Frame1, below its caption line
-constexpr POINT kBannerTwips{2250, 600};   // on Image1, above the option buttons
+constexpr POINT kFrameTwips{2250, 3600};   // inside the mode frame, below its caption line
+constexpr POINT kBannerTwips{2250, 600};   // on Banner, above the option buttons
 
 int Dpi() {
   HDC screen = GetDC(nullptr);
@@ -66,7 +66,7 @@ class MainWindowLooksTest : public WendralE2eTest {
 TEST_F(MainWindowLooksTest, ApplyButtonShowsRestHotAndPressedLooksOnScreen) {
   HWND form = StartCafeMode();
   ASSERT_TRUE(form);
-  HWND button = Child(form, IDC_QUILLETBUTTON1);
+  HWND button = Child(form, IDC_APPLY_BUTTON);
   RECT client;
   GetClientRect(button, &client);
   const int w = client.right, h = client.bottom;
@@ -175,7 +175,7 @@ TEST_F(MainWindowLooksTest, FeedbackLabelTurnsRedUnderThePointerAndBlueOnlyOverB
   ASSERT_TRUE(pointAtLabel());
 
   // The controls and the banner leave it red.
-  for (int id : {IDC_TEXT1, IDC_OPTION1, IDC_OPTION2, IDC_OPTION3, IDC_QUILLETBUTTON1}) {
+  for (int id : {IDC_NETWORK_NAME, IDC_WINDOWS7_OPTION, IDC_WINDOWSXP_OPTION, IDC_CAFE_OPTION, IDC_APPLY_BUTTON}) {
     HWND control = Child(form, id);
     RECT box;
     GetClientRect(control, &box);

@@ -22,7 +22,7 @@ TEST_F(WendralE2eTest, FirstRunResetsCountsDownAndOpensTheMainWindow) {
   HWND notice = program.WaitForWindow(L"WendralForm2");
   ASSERT_TRUE(notice);
   EXPECT_EQ(WindowText(notice), L" 第二步   此步骤非常重要");
-  HWND next = Child(notice, IDC_COMMAND1);
+  HWND next = Child(notice, IDC_NOTICE_NEXT);
   EXPECT_FALSE(IsWindowEnabled(next));
   for (const wchar_t* classKey : {kCurrentClass, kClass001}) {
     const RegDump dump = QueryClass(classKey);
@@ -43,9 +43,9 @@ TEST_F(WendralE2eTest, FirstRunResetsCountsDownAndOpensTheMainWindow) {
   HWND form = program.WaitForWindow(L"WendralForm1");
   ASSERT_TRUE(form);
   EXPECT_FALSE(IsWindowVisible(notice));
-  EXPECT_EQ(WindowText(Child(form, IDC_TEXT1)), L"TP-LINK_75BCRT");
-  EXPECT_TRUE(Checked(Child(form, IDC_OPTION3)));
-  EXPECT_EQ(program.Focus(), Child(form, IDC_TEXT1));
+  EXPECT_EQ(WindowText(Child(form, IDC_NETWORK_NAME)), L"TP-LINK_75BCRT");
+  EXPECT_TRUE(Checked(Child(form, IDC_CAFE_OPTION)));
+  EXPECT_EQ(program.Focus(), Child(form, IDC_NETWORK_NAME));
   EXPECT_EQ(program.SettingsBytes(), "<no file>");
   CloseWith(form);
   EXPECT_EQ(program.SettingsBytes(), SettingsText(L"TP-LINK_75BCRT", "0000", "0000"));
@@ -72,23 +72,23 @@ TEST_F(WendralE2eTest, LaterRunLoadsSearchesAndAppliesInEachMode) {
   HWND form = StartLater(SettingsText(L"奶茶店", "0003", "0005"));
   ASSERT_TRUE(form);
   EXPECT_EQ(WindowText(form), L"Wendralv1.5.0");
-  EXPECT_EQ(WindowText(Child(form, IDC_TEXT1)), L"奶茶店");
+  EXPECT_EQ(WindowText(Child(form, IDC_NETWORK_NAME)), L"奶茶店");
   EXPECT_FALSE(program.FindVisible(L"#32770", L"提示"));
 
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION2));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWSXP_OPTION));
   EXPECT_TRUE(WaitFor([&] { return program.SettingsBytes() == SettingsText(L"奶茶店", "0003", "0017"); }));
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION1));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWS7_OPTION));
   EXPECT_TRUE(WaitFor([&] { return program.SettingsBytes() == SettingsText(L"奶茶店", "0042", "0017"); }));
 
   ReplaceName(form, L"新名字-5G");
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+  ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
   EXPECT_EQ(ConfirmBox(), kSuccess);
   EXPECT_EQ(QueryClass(kClass001)[L"0042"][L"SSID"], L"新名字-5G");
   EXPECT_EQ(program.SettingsBytes(), SettingsText(L"新名字-5G", "0042", "0017"));
 
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION2));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWSXP_OPTION));
   ReplaceName(form, L"XP 模式");
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+  ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
   EXPECT_EQ(ConfirmBox(), kSuccess);
   EXPECT_EQ(QueryClass(kCurrentClass)[L"0017"][L"SSID"], L"XP 模式");
   EXPECT_EQ(QueryClass(kClass001)[L"0000"][L"SSID"], L"slot zero is not searched");
@@ -100,8 +100,8 @@ TEST_F(WendralE2eTest, CafeModeWritesEverySlotOfBothControlSets) {
   PutString(kClass001, L"0007", L"DriverDesc", L"stick");
   HWND form = StartLater(SettingsText(L"网吧-3号机", "0000", "0000"));
   ASSERT_TRUE(form);
-  EXPECT_TRUE(Checked(Child(form, IDC_OPTION3)));
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+  EXPECT_TRUE(Checked(Child(form, IDC_CAFE_OPTION)));
+  ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
   EXPECT_EQ(ConfirmBox(), kSuccess);
   for (const wchar_t* classKey : {kCurrentClass, kClass001}) {
     RegDump dump = QueryClass(classKey);
@@ -123,18 +123,18 @@ TEST_F(WendralE2eTest, KeyboardAloneReachesEveryControlInTabOrder) {
   HWND form = StartLater(SettingsText(L"", "0000", "0000"));
   ASSERT_TRUE(form);
   ProgramDriver::Activate(form);
-  EXPECT_EQ(program.Focus(), Child(form, IDC_TEXT1));
+  EXPECT_EQ(program.Focus(), Child(form, IDC_NETWORK_NAME));
   ProgramDriver::Type(L"键盘");
   ProgramDriver::Key(VK_TAB);
-  EXPECT_EQ(program.Focus(), Child(form, IDC_QUILLETBUTTON1));
+  EXPECT_EQ(program.Focus(), Child(form, IDC_APPLY_BUTTON));
   ProgramDriver::Key(VK_TAB);
-  EXPECT_EQ(program.Focus(), Child(form, IDC_OPTION3));  // the group is entered at its selection
+  EXPECT_EQ(program.Focus(), Child(form, IDC_CAFE_OPTION));  // the group is entered at its selection
   ProgramDriver::Key(VK_LEFT);
-  EXPECT_EQ(program.Focus(), Child(form, IDC_OPTION2));
-  EXPECT_TRUE(Checked(Child(form, IDC_OPTION2)));
+  EXPECT_EQ(program.Focus(), Child(form, IDC_WINDOWSXP_OPTION));
+  EXPECT_TRUE(Checked(Child(form, IDC_WINDOWSXP_OPTION)));
   EXPECT_TRUE(WaitFor([&] { return program.SettingsBytes() == SettingsText(L"键盘", "0000", "0011"); }));
   ProgramDriver::Key(VK_TAB, false, false, true);
-  EXPECT_EQ(program.Focus(), Child(form, IDC_QUILLETBUTTON1));
+  EXPECT_EQ(program.Focus(), Child(form, IDC_APPLY_BUTTON));
   ProgramDriver::Key(VK_SPACE);
   EXPECT_EQ(ConfirmBox(), kSuccess);
   EXPECT_EQ(QueryClass(kCurrentClass)[L"0011"][L"SSID"], L"键盘");
@@ -147,7 +147,7 @@ TEST_F(WendralE2eTest, UnusableNamesAndUnknownSlotsAreRefusedWithoutWriting) {
   for (const test::RefusedName& refused : test::RefusedNames()) {
     const std::wstring name = test::Utf8ToWide(refused.name);
     ReplaceName(form, name);
-    ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+    ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
     const std::wstring box = ConfirmBox();
     EXPECT_NE(box.find(test::Utf8ToWide(refused.says)), std::wstring::npos)
         << refused.name << ": " << test::WideToUtf8(box);
@@ -157,8 +157,8 @@ TEST_F(WendralE2eTest, UnusableNamesAndUnknownSlotsAreRefusedWithoutWriting) {
   // No stick plugged in: the search keeps the empty tag, and apply must not write at the
   // class key itself.
   ReplaceName(form, L"ok");
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION2));
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWSXP_OPTION));
+  ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
   EXPECT_NE(ConfirmBox().find(L"还没有找到随身WIFI"), std::wstring::npos);
   EXPECT_EQ(SsidCount(QueryClass(kCurrentClass)), 0);
   CloseWith(form);
@@ -172,14 +172,14 @@ TEST_F(WendralE2eTest, FailedWritesAreReportedNotCelebrated) {
   }
   HWND form = StartLater(SettingsText(L"new", "0004", "0004"));
   ASSERT_TRUE(form);
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION1));
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWS7_OPTION));
+  ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
   const std::wstring single = ConfirmBox();
   EXPECT_NE(single, kSuccess);
   EXPECT_NE(single.find(L"管理员身份运行"), std::wstring::npos) << single;
 
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION3));
-  ProgramDriver::ClickWindow(Child(form, IDC_QUILLETBUTTON1));
+  ProgramDriver::ClickWindow(Child(form, IDC_CAFE_OPTION));
+  ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
   const std::wstring cafe = ConfirmBox();
   EXPECT_NE(cafe.find(L"200处写入中有2处"), std::wstring::npos) << cafe;
   EXPECT_EQ(QueryClass(kClass001)[L"0004"][L"SSID"], L"locked");
@@ -195,14 +195,14 @@ TEST_F(WendralE2eTest, AnUnwritableSettingsFileIsToldOnce) {
   ConfirmBox();
   HWND notice = program.WaitForWindow(L"WendralForm2");
   ASSERT_TRUE(notice);
-  HWND next = Child(notice, IDC_COMMAND1);
+  HWND next = Child(notice, IDC_NOTICE_NEXT);
   ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(next) != FALSE; }, 35000));
   ProgramDriver::ClickWindow(next);
   HWND form = program.WaitForWindow(L"WendralForm1");
   ASSERT_TRUE(form);
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION1));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWS7_OPTION));
   EXPECT_NE(ConfirmBox().find(L"设置没有保存成功"), std::wstring::npos);
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION2));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWSXP_OPTION));
   Sleep(500);
   EXPECT_FALSE(program.FindVisible(L"#32770", L"提示"));
   CloseWith(form);

@@ -17,7 +17,7 @@ TEST_F(WendralE2eTest, FocusComesBackToTheApplyButtonAndRefusedAppliesSaveNothin
   const std::string stored = "[SSID]\r\nSSID=old\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n";
   HWND form = StartLater(stored);
   ASSERT_TRUE(form);
-  HWND button = Child(form, IDC_QUILLETBUTTON1);
+  HWND button = Child(form, IDC_APPLY_BUTTON);
 
   ReplaceName(form, std::wstring(33, L'a'));
   ProgramDriver::Key(VK_TAB);
@@ -29,7 +29,7 @@ TEST_F(WendralE2eTest, FocusComesBackToTheApplyButtonAndRefusedAppliesSaveNothin
 
   // TAB goes on from the button: into the option group at its selection.
   ProgramDriver::Key(VK_TAB);
-  EXPECT_EQ(program.Focus(), Child(form, IDC_OPTION3));
+  EXPECT_EQ(program.Focus(), Child(form, IDC_CAFE_OPTION));
   ProgramDriver::Key(VK_TAB, false, false, true);
   ASSERT_EQ(program.Focus(), button);
 
@@ -39,10 +39,10 @@ TEST_F(WendralE2eTest, FocusComesBackToTheApplyButtonAndRefusedAppliesSaveNothin
   EXPECT_NE(ConfirmBox().find(L"无法使用的字符"), std::wstring::npos);
   EXPECT_TRUE(WaitFor([&] { return program.Focus() == button; }, 3000)) << program.Focus();
   EXPECT_EQ(program.SettingsBytes(), stored);
-  ProgramDriver::ClickWindow(Child(form, IDC_OPTION1));
+  ProgramDriver::ClickWindow(Child(form, IDC_WINDOWS7_OPTION));
   EXPECT_TRUE(WaitFor([&] { return program.SettingsBytes() == SettingsText(L"old", "0009", "0000"); }))
       << program.SettingsBytes();
-  EXPECT_EQ(WindowText(Child(form, IDC_TEXT1)), L"Wi\U0001F600Fi");
+  EXPECT_EQ(WindowText(Child(form, IDC_NETWORK_NAME)), L"Wi\U0001F600Fi");
   EXPECT_EQ(SsidCount(QueryClass(kClass001)), 1);
   CloseWith(form);
   EXPECT_EQ(program.SettingsBytes(), SettingsText(L"old", "0009", "0000"));
@@ -54,7 +54,7 @@ TEST_F(WendralE2eTest, CreditFrameCaptionIsDrawnInTheThreeDDarkShadowColour) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
-  // Frame1's caption line: from the left edge, the first 16 points below the frame's top.
+  // the mode frame's caption line: from the left edge, the first 16 points below the frame's top.
   const int top = MulDiv(3360, dpi, 1440);
   const RECT caption{0, top, MulDiv(4560, dpi, 1440), top + MulDiv(16, dpi, 72)};
   ProgramDriver::PointAt(form, 5, 5);  // keep the pointer off the label and the frame

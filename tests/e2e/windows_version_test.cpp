@@ -48,11 +48,11 @@ TEST_P(WindowsVersionTest, LaterRunSearchesAppliesAndHovers) {
   EXPECT_EQ(HIBYTE(LOWORD(reported)), system.minor);
 
   ProgramDriver::ClickWindow(Child(form, system.option));
-  const bool seven = system.option == IDC_OPTION1;
+  const bool seven = system.option == IDC_WINDOWS7_OPTION;
   const std::string searched = SettingsText(L"旧名字", seven ? "0023" : "0000", seven ? "0000" : "0023");
   EXPECT_TRUE(WaitFor([&] { return program.SettingsBytes() == searched; })) << program.SettingsBytes();
 
-  HWND button = Child(form, IDC_QUILLETBUTTON1);
+  HWND button = Child(form, IDC_APPLY_BUTTON);
   RECT client;
   GetClientRect(button, &client);
   ProgramDriver::PointAt(button, 10, client.bottom / 2);
@@ -75,8 +75,8 @@ TEST_P(WindowsVersionTest, LaterRunSearchesAppliesAndHovers) {
 
 INSTANTIATE_TEST_SUITE_P(
     ReportedSystems, WindowsVersionTest,
-    ::testing::Values(ReportedSystem{L"winxp", L"win7", 5, 1, IDC_OPTION2, kCurrentClass, "WindowsXp"},
-                      ReportedSystem{L"win7", L"winxp", 6, 1, IDC_OPTION1, kClass001, "Windows7"}),
+    ::testing::Values(ReportedSystem{L"winxp", L"win7", 5, 1, IDC_WINDOWSXP_OPTION, kCurrentClass, "WindowsXp"},
+                      ReportedSystem{L"win7", L"winxp", 6, 1, IDC_WINDOWS7_OPTION, kClass001, "Windows7"}),
     [](const ::testing::TestParamInfo<ReportedSystem>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -61,7 +61,7 @@ class WindowHooksTest : public ::testing::Test {
     window_ = CreateWindowW(L"HookTestPlain", L"", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(window_);
-    baseline_slots_ = SlotsInUse();
+    baselineSlots_ = SlotsInUse();
   }
   void TearDown() override {
     if (IsWindow(window_)) DestroyWindow(window_);
@@ -84,7 +84,7 @@ class WindowHooksTest : public ::testing::Test {
   WNDPROC Current() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)); }
 
   HWND window_ = nullptr;
-  std::size_t baseline_slots_ = 0;
+  std::size_t baselineSlots_ = 0;
   std::vector<std::string> seen_;
 };
 
@@ -106,7 +106,7 @@ TEST_F(WindowHooksTest, RemovingThreeHooksInEveryOrderLeavesTheOthersInTheChain)
       EXPECT_EQ(LiveHookCount(window_), live.size());
     }
     EXPECT_EQ(Current(), &PlainProc);
-    EXPECT_EQ(SlotsInUse(), baseline_slots_);
+    EXPECT_EQ(SlotsInUse(), baselineSlots_);
   } while (std::next_permutation(order.begin(), order.end()));
 }
 
@@ -123,13 +123,13 @@ TEST_F(WindowHooksTest, AHookUnderAForeignSubclassForwardsUntilItCanLeave) {
   RemoveHook(window_, b->token);
   EXPECT_EQ(Current(), &ForeignProc);
   EXPECT_EQ(Probe(), (Trail{"foreign", "window"}));
-  EXPECT_EQ(SlotsInUse(), baseline_slots_ + 1);
+  EXPECT_EQ(SlotsInUse(), baselineSlots_ + 1);
 
   // Once the foreign subclass is gone, the next message takes the pass-through out.
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(foreign_previous));
   EXPECT_EQ(Probe(), (Trail{"window"}));
   EXPECT_EQ(Current(), &PlainProc);
-  EXPECT_EQ(SlotsInUse(), baseline_slots_);
+  EXPECT_EQ(SlotsInUse(), baselineSlots_);
 }
 
 TEST_F(WindowHooksTest, RemovedHookAboveAnotherOfOursIsSplicedOut) {
@@ -137,7 +137,7 @@ TEST_F(WindowHooksTest, RemovedHookAboveAnotherOfOursIsSplicedOut) {
   auto b = Hook("b");
   auto c = Hook("c");
   RemoveHook(window_, b->token);
-  EXPECT_EQ(SlotsInUse(), baseline_slots_ + 2);  // b left no pass-through behind
+  EXPECT_EQ(SlotsInUse(), baselineSlots_ + 2);  // b left no pass-through behind
   EXPECT_EQ(Probe(), (Trail{"c", "a", "window"}));
   // A stale token, and a token named for another window, change nothing.
   RemoveHook(window_, b->token);
@@ -154,10 +154,10 @@ TEST_F(WindowHooksTest, HooksRemovedWhileTheirMessageIsInsideFinishIt) {
   b->on_probe = [&] {
     RemoveHook(window_, b->token);
     RemoveHook(window_, c->token);
-    EXPECT_EQ(SlotsInUse(), baseline_slots_ + 3);
+    EXPECT_EQ(SlotsInUse(), baselineSlots_ + 3);
   };
   EXPECT_EQ(Probe(), (Trail{"c", "b", "a", "window"}));
-  EXPECT_EQ(SlotsInUse(), baseline_slots_ + 1);
+  EXPECT_EQ(SlotsInUse(), baselineSlots_ + 1);
   EXPECT_EQ(Probe(), (Trail{"a", "window"}));
   EXPECT_EQ(LiveHookCount(window_), 1u);
 }
@@ -171,11 +171,11 @@ TEST_F(WindowHooksTest, DestroyingTheWindowFromInsideAHookFreesEverySlot) {
   seen_.clear();
   SendMessageW(window_, kProbe, 0, 0);
   EXPECT_FALSE(IsWindow(window_));
-  EXPECT_EQ(SlotsInUse(), baseline_slots_);
+  EXPECT_EQ(SlotsInUse(), baselineSlots_);
   // The control's later removal of its hooks finds them gone and does nothing.
   RemoveHook(window_, b->token);
   RemoveHook(window_, c->token);
-  EXPECT_EQ(SlotsInUse(), baseline_slots_);
+  EXPECT_EQ(SlotsInUse(), baselineSlots_);
 }
 
 }  // namespace

@@ -41,16 +41,11 @@ void RenderAmberBox(QuilletButton& b, DrawState state) {
       const std::int32_t n = RoundHalfEven(H / 2.0 + 1);
       b.ApplyButtonRegion();
       b.PaintGradient(0, 0, W, m, QuilletButton::OffsetColor(B, 0.05f), B, 1);
-      b.PaintGradient(0, m, W, n, QuilletButton::OffsetColor(B, -0.01f),
-                      QuilletButton::OffsetColor(B, -0.13f), 1);
+      b.PaintGradient(0, m, W, n, QuilletButton::OffsetColor(B, -0.01f), QuilletButton::OffsetColor(B, -0.13f), 1);
       break;
     }
-    case DrawState::Hot:
-      b.PaintGradient(0, 0, W, H, kHotTop, kHotBottom, 1);
-      break;
-    case DrawState::Pressed:
-      b.PaintGradient(0, 0, W, H, kPressedTop, kPressedBottom, 1);
-      break;
+    case DrawState::Hot: b.PaintGradient(0, 0, W, H, kHotTop, kHotBottom, 1); break;
+    case DrawState::Pressed: b.PaintGradient(0, 0, W, H, kPressedTop, kPressedBottom, 1); break;
   }
   // The frame follows the control's look, which Redraw hands over as `state`.
   if (b.DrawState() != DrawState::Normal) b.PaintFrameRect(0, 0, W, H, kNavy);

@@ -47,14 +47,9 @@ void RenderAmberGloss(QuilletButton& b, DrawState state) {
                             QuilletButton::AverageColors(off(0.07f), B), B, off(0.03f)});
       break;
     }
-    case DrawState::Hot:
-      PaintBands(b, W, H, B, kHot);
-      break;
-    case DrawState::Pressed:
-      PaintBands(b, W, H, B, kPressed);
-      break;
-    default:
-      break;
+    case DrawState::Hot: PaintBands(b, W, H, B, kHot); break;
+    case DrawState::Pressed: PaintBands(b, W, H, B, kPressed); break;
+    default: break;
   }
 }
 

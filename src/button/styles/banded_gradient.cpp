@@ -27,8 +27,7 @@ Bands BandsFor(Color B, DrawState state) {
     case DrawState::Pressed:
       return {off(B, -0.03f), off(avg(B, kWhite), 0.1f), B, off(B, -0.08f), avg(kWhite, off(B, 0.07f))};
     case DrawState::Normal:
-    default:
-      return {B, off(avg(B, kWhite), 0.1f), B, off(B, -0.05f), avg(kWhite, off(B, 0.1f))};
+    default: return {B, off(avg(B, kWhite), 0.1f), B, off(B, -0.05f), avg(kWhite, off(B, 0.1f))};
   }
 }
 

@@ -62,8 +62,7 @@ void RenderEdgeStyles(QuilletButton& b, DrawState state) {
         s.DrawEdge(whole, kEdgeSunken, kBfRect);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 
   if (!b.HasFocus() && !b.DisplayAsDefault()) return;

@@ -39,12 +39,8 @@ void RenderFlatBlueBox(QuilletButton& b, DrawState state) {
       b.PaintGradient(0, 0, W, H, top, B, 1);
       break;
     }
-    case DrawState::Hot:
-      PaintBox(b, W, H, kHotFace, kBlueFrame);
-      break;
-    case DrawState::Pressed:
-      PaintBox(b, W, H, kDeepFace, kSlateFrame);
-      break;
+    case DrawState::Hot: PaintBox(b, W, H, kHotFace, kBlueFrame); break;
+    case DrawState::Pressed: PaintBox(b, W, H, kDeepFace, kSlateFrame); break;
   }
 }
 

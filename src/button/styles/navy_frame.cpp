@@ -15,10 +15,8 @@ constexpr Color kNavy = 0x743C00;
 struct TrimColors {
   Color top2, top1, left1, right1, left2, right2, bottom3, bottom2;
 };
-constexpr TrimColors kHotTrim{0x89D8FD, 0xCFF0FF, 0x49BDF9, 0x49BDF9,
-                              0x7AD2FC, 0x7AD2FC, 0x30B3F8, 0x0097E5};
-constexpr TrimColors kFocusTrim{0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xE6AF8E,
-                                0xF4D1B8, 0xF4D1B8, 0xE4AD89, 0xEE8269};
+constexpr TrimColors kHotTrim{0x89D8FD, 0xCFF0FF, 0x49BDF9, 0x49BDF9, 0x7AD2FC, 0x7AD2FC, 0x30B3F8, 0x0097E5};
+constexpr TrimColors kFocusTrim{0xF6D4BC, 0xFFE7CE, 0xE6AF8E, 0xE6AF8E, 0xF4D1B8, 0xF4D1B8, 0xE4AD89, 0xEE8269};
 
 void PaintTrim(QuilletButton& b, std::int32_t W, std::int32_t H, const TrimColors& c) {
   b.PaintLine(1, 2, W - 2, 2, c.top2);
@@ -33,8 +31,7 @@ void PaintTrim(QuilletButton& b, std::int32_t W, std::int32_t H, const TrimColor
 
 void PaintFace(QuilletButton& b, std::int32_t W, std::int32_t H, Color B) {
   b.PaintGradient(0, 0, W, H, QuilletButton::OffsetColor(B, 0.07f), B, 1);
-  b.PaintGradient(0, 0, W, 5, QuilletButton::OffsetColor(B, 0.2f),
-                  QuilletButton::OffsetColor(B, 0.08f), 1);
+  b.PaintGradient(0, 0, W, 5, QuilletButton::OffsetColor(B, 0.2f), QuilletButton::OffsetColor(B, 0.08f), 1);
 }
 
 // From the focus rectangle on, a failing drawing call is skipped and the next one runs.
@@ -88,8 +85,7 @@ void RenderNavyFrame(QuilletButton& b, DrawState state) {
       b.PaintLine(2, 2, 2, H - 2, off(-0.1f));
       b.PaintLine(W - 2, 2, W - 2, H - 2, off(0.04f));
       break;
-    default:
-      break;
+    default: break;
   }
 
   const bool focus_look = b.ParentActive() && (b.HasFocus() || b.DisplayAsDefault());

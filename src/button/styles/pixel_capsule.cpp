@@ -41,14 +41,9 @@ void RenderPixelCapsule(QuilletButton& b, DrawState state) {
       b.ApplyButtonRegion();
       PaintCapsuleSkin(b, CapsuleNormal);
       break;
-    case DrawState::Hot:
-      PaintCapsuleSkin(b, CapsuleHot);
-      break;
-    case DrawState::Pressed:
-      PaintCapsuleSkin(b, CapsulePressed);
-      break;
-    default:
-      break;
+    case DrawState::Hot: PaintCapsuleSkin(b, CapsuleHot); break;
+    case DrawState::Pressed: PaintCapsuleSkin(b, CapsulePressed); break;
+    default: break;
   }
 }
 

@@ -26,14 +26,9 @@ void RenderSideGradient(QuilletButton& b, DrawState state) {
       b.ApplyButtonRegion();
       b.PaintGradient(0, 0, W, H, B, off(0.08f), kLeftToRight);
       break;
-    case DrawState::Hot:
-      b.PaintGradient(0, 0, W, H, B, off(0.08f), kLeftToRight);
-      break;
-    case DrawState::Pressed:
-      b.PaintGradient(0, 0, W, H, off(-0.05f), off(0.03f), kLeftToRight);
-      break;
-    default:
-      break;
+    case DrawState::Hot: b.PaintGradient(0, 0, W, H, B, off(0.08f), kLeftToRight); break;
+    case DrawState::Pressed: b.PaintGradient(0, 0, W, H, off(-0.05f), off(0.03f), kLeftToRight); break;
+    default: break;
   }
   b.PaintFrameRect(0, 0, W, H, kFrame);
 

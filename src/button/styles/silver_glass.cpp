@@ -68,8 +68,7 @@ void RenderSilverGlass(QuilletButton& b, DrawState state) {
       PaintSideBands(b, W, m, m1, m2, Off(0xE6C891, 0.02f), Off(0xF6E4C2, -0.01f), Off(0xDCAB4E, 0.02f),
                      Off(0xF0D29A, -0.01f));
       break;
-    default:
-      break;
+    default: break;
   }
 
   // Grey and white frames at rest and hot; pressed keeps its dark blue frame.

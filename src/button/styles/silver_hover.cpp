@@ -66,8 +66,7 @@ void RenderSilverHover(QuilletButton& b, DrawState state) {
       b.PaintFrameRect(0, 0, W, H, 0x929D9D);
       b.PaintCornerPixels(Off(0xABB4B5, -0.2f));
       break;
-    default:
-      break;
+    default: break;
   }
 
   // Written straight into the member: no change notification, nothing persisted.

@@ -46,14 +46,11 @@ void RenderTwoToneGloss(QuilletButton& b, DrawState state) {
       // Redraw has set ButtonRect to (0, 0, W, H) from the same size.
       b.ApplyButtonRegion();
       [[fallthrough]];
-    case DrawState::Hot:
-      PaintGloss(b, W, H, GlossColors{B, B, B, off(-0.2f), off(-0.25f)});
-      break;
+    case DrawState::Hot: PaintGloss(b, W, H, GlossColors{B, B, B, off(-0.2f), off(-0.25f)}); break;
     case DrawState::Pressed:
       PaintGloss(b, W, H, GlossColors{off(-0.1f), off(-0.1f), off(-0.05f), off(-0.23f), off(-0.4f)});
       break;
-    default:
-      break;
+    default: break;
   }
   b.PaintCornerPixels(off(0.05f));
 

@@ -1,4 +1,4 @@
-#include "form2.h"
+#include "notice_window.h"
 
 #include <stdexcept>
 
@@ -15,16 +15,16 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"WendralForm2";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kCountdownTimer = 1;
 
 }  // namespace
 
-void Form2::RegisterClassOnce() {
+void NoticeWindow::RegisterClassOnce() {
   static bool registered = false;
   if (registered) return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &Form2::WindowProc;
+  wc.lpfnWndProc = &NoticeWindow::WindowProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -32,24 +32,23 @@ void Form2::RegisterClassOnce() {
   registered = RegisterClassExW(&wc) != 0;
 }
 
-Form2::Form2(Program& program) : program_(program) {
+NoticeWindow::NoticeWindow(Program& program) : program_(program) {
   RegisterClassOnce();
-  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, Widen(texts::kNoticeCaption).c_str(), kStyle,
-                          CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
-                          this);
+  hwnd_ = CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, Widen(texts::kNoticeCaption).c_str(), kStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("notice window");
   const int dpi = program_.dpi();
-  PlaceCentred(hwnd_, layout::kForm2ClientWidth, layout::kForm2ClientHeight, dpi);
+  PlaceCentred(hwnd_, layout::kNoticeWindowClientWidth, layout::kNoticeWindowClientHeight, dpi);
   labelFont_ = CreateSongFont(layout::kNoticeLabelCentipoints, dpi);
-  CreateChild(hwnd_, L"STATIC", Widen(texts::kNoticeText).c_str(), SS_CENTER | SS_NOPREFIX, 0,
-              IDC_NOTICE_LABEL1, layout::kNoticeLabel1, dpi, labelFont_);
-  command1_ = CreateQuilletSlot(hwnd_, IDC_COMMAND1, layout::kCommand1, texts::kNextStep, dpi);
-  if (!command1_) throw std::runtime_error("notice window button");
-  logic_.Form_Load();
-  SetTimer(hwnd_, kTimer1, kTimer1IntervalMs, nullptr);
+  CreateChild(hwnd_, L"STATIC", Widen(texts::kNoticeText).c_str(), SS_CENTER | SS_NOPREFIX, 0, IDC_NOTICE_TEXT,
+              layout::kNoticeText, dpi, labelFont_);
+  nextButton_ = CreateQuilletSlot(hwnd_, IDC_NOTICE_NEXT, layout::kNextButton, texts::kNextStep, dpi);
+  if (!nextButton_) throw std::runtime_error("notice window button");
+  logic_.OnShown();
+  SetTimer(hwnd_, kCountdownTimer, kCountdownIntervalMs, nullptr);
 }
 
-Form2::~Form2() {
+NoticeWindow::~NoticeWindow() {
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
@@ -57,33 +56,33 @@ Form2::~Form2() {
   if (labelFont_) DeleteObject(labelFont_);
 }
 
-void Form2::Show() {
+void NoticeWindow::Show() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
 }
 
-void Form2::SetCommand1Caption(const std::string& utf8) { SetSlotCaption(command1_, utf8); }
-void Form2::SetCommand1Enabled(bool enabled) { SetSlotEnabled(command1_, enabled); }
-void Form2::StopTimer1() { KillTimer(hwnd_, kTimer1); }
+void NoticeWindow::SetNextButtonCaption(const std::string& utf8) { SetSlotCaption(nextButton_, utf8); }
+void NoticeWindow::SetNextButtonEnabled(bool enabled) { SetSlotEnabled(nextButton_, enabled); }
+void NoticeWindow::StopCountdownTimer() { KillTimer(hwnd_, kCountdownTimer); }
 
-LRESULT CALLBACK Form2::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK NoticeWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_NCCREATE) {
-    auto* created = static_cast<Form2*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    auto* created = static_cast<NoticeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     created->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
-  auto* form = reinterpret_cast<Form2*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* form = reinterpret_cast<NoticeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form) return DefWindowProcW(hwnd, msg, wparam, lparam);
   return form->HandleMessage(msg, wparam, lparam);
 }
 
-LRESULT Form2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT NoticeWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_TIMER:
-      if (wparam == kTimer1) logic_.Timer1_Timer();
+      if (wparam == kCountdownTimer) logic_.OnCountdownTick();
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wparam) == IDC_COMMAND1 && HIWORD(wparam) == BN_CLICKED) {
+      if (LOWORD(wparam) == IDC_NOTICE_NEXT && HIWORD(wparam) == BN_CLICKED) {
         // The main window first, so the program always has a visible window.
         program_.ShowInitialMainWindow();
         ShowWindow(hwnd_, SW_HIDE);
@@ -97,7 +96,7 @@ LRESULT Form2::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
-      KillTimer(hwnd_, kTimer1);
+      KillTimer(hwnd_, kCountdownTimer);
       hwnd_ = nullptr;
       PostQuitMessage(0);
       return 0;

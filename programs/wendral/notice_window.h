@@ -9,19 +9,19 @@ namespace wendral::win32 {
 
 class Program;
 
-class Form2 final : public NoticeView {
+class NoticeWindow final : public NoticeView {
  public:
-  explicit Form2(Program& program);  // throws when the window cannot be made
-  ~Form2() override;
-  Form2(const Form2&) = delete;
-  Form2& operator=(const Form2&) = delete;
+  explicit NoticeWindow(Program& program);  // throws when the window cannot be made
+  ~NoticeWindow() override;
+  NoticeWindow(const NoticeWindow&) = delete;
+  NoticeWindow& operator=(const NoticeWindow&) = delete;
 
   void Show();
 
   // NoticeView.
-  void SetCommand1Caption(const std::string& utf8) override;
-  void SetCommand1Enabled(bool enabled) override;
-  void StopTimer1() override;
+  void SetNextButtonCaption(const std::string& utf8) override;
+  void SetNextButtonEnabled(bool enabled) override;
+  void StopCountdownTimer() override;
 
  private:
   static void RegisterClassOnce();
@@ -29,9 +29,9 @@ class Form2 final : public NoticeView {
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
 
   Program& program_;
-  Form2Logic logic_{*this};
+  NoticeCountdown logic_{*this};
   HWND hwnd_ = nullptr;
-  HWND command1_ = nullptr;
+  HWND nextButton_ = nullptr;
   HFONT labelFont_ = nullptr;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
 // The main window: the network name, the three modes, the apply button and the feedback
-// link. Events go to Form1Logic; the window keeps only what it shows.
+// link. Events go to MainWindowLogic; the window keeps only what it shows.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "app/main_window_logic.h"
@@ -13,26 +14,26 @@ namespace wendral::win32 {
 
 class Program;
 
-class Form1 final : public MainWindowValues {
+class MainWindow final : public MainWindowValues {
  public:
-  explicit Form1(Program& program);  // throws when the window cannot be made
-  ~Form1() override;
-  Form1(const Form1&) = delete;
-  Form1& operator=(const Form1&) = delete;
+  explicit MainWindow(Program& program);  // throws when the window cannot be made
+  ~MainWindow() override;
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
 
   void Show();
   HWND hwnd() const { return hwnd_; }
 
   // MainWindowValues.
-  std::string Text1() const override;
-  void SetText1(const std::string& text) override;
-  std::string Option1Tag() const override { return option1Tag_; }
-  void SetOption1Tag(const std::string& tag) override { option1Tag_ = tag; }
-  std::string Option2Tag() const override { return option2Tag_; }
-  void SetOption2Tag(const std::string& tag) override { option2Tag_ = tag; }
+  std::string NetworkName() const override;
+  void SetNetworkName(const std::string& text) override;
+  std::string Windows7Slot() const override { return windows7Slot_; }
+  void SetWindows7Slot(const std::string& tag) override { windows7Slot_ = tag; }
+  std::string WindowsXpSlot() const override { return windowsXpSlot_; }
+  void SetWindowsXpSlot(const std::string& tag) override { windowsXpSlot_ = tag; }
 
  private:
-  enum class Target { None, Label1, Image1 };
+  enum class Target { None, FeedbackLink, Banner };
 
   static void RegisterClassOnce();
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
@@ -43,22 +44,22 @@ class Form1 final : public MainWindowValues {
   void OnPaint();
   Target HitTest(int x, int y) const;
   void SetLabelColor(COLORREF color);
-  SelectedOption Selected() const;
-  void KeepTabStopOnSelectedOption();
+  std::optional<ApplyMode> Selected() const;
+  void KeepTabStopOnSelectedMode();
   void OpenFeedbackPage();
 
   Program& program_;
-  Form1Logic logic_;
+  MainWindowLogic logic_;
   HWND hwnd_ = nullptr;
-  HWND text1_ = nullptr;
+  HWND networkNameEdit_ = nullptr;
   HWND button_ = nullptr;
   HWND options_[3] = {};
   HWND focusBeforeDeactivation_ = nullptr;
   HFONT formFont_ = nullptr;
-  HFONT text1Font_ = nullptr;
+  HFONT networkNameFont_ = nullptr;
   BannerPicture banner_;
-  std::string option1Tag_;
-  std::string option2Tag_;
+  std::string windows7Slot_;
+  std::string windowsXpSlot_;
   COLORREF labelColor_;
   Target pressed_ = Target::None;
 };

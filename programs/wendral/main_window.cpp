@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "main_window.h"
 
 #include <stdexcept>
 
@@ -54,13 +54,13 @@ void FillOwnBackground(HWND control) {
 
 }  // namespace
 
-void Form1::RegisterClassOnce() {
+void MainWindow::RegisterClassOnce() {
   static bool registered = false;
   if (registered) return;
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &Form1::WindowProc;
+  wc.lpfnWndProc = &MainWindow::WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -72,92 +72,87 @@ void Form1::RegisterClassOnce() {
   registered = RegisterClassExW(&wc) != 0;
 }
 
-Form1::Form1(Program& program)
+MainWindow::MainWindow(Program& program)
     : program_(program),
       logic_(program.registry(), program.settings(), program.messages(), *this),
       banner_(IDR_BANNER),
-      option1Tag_(texts::kInitialSlot),
-      option2Tag_(texts::kInitialSlot),
+      windows7Slot_(texts::kInitialSlot),
+      windowsXpSlot_(texts::kInitialSlot),
       labelColor_(layout::kLabelIdleColor) {
   RegisterClassOnce();
-  hwnd_ = CreateWindowExW(0, kClassName, Widen(texts::kMainCaption).c_str(), kStyle, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(0, kClassName, Widen(texts::kMainCaption).c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100,
+                          100, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd_) throw std::runtime_error("main window");
-  PlaceCentred(hwnd_, layout::kForm1ClientWidth, layout::kForm1ClientHeight, program_.dpi());
+  PlaceCentred(hwnd_, layout::kMainWindowClientWidth, layout::kMainWindowClientHeight, program_.dpi());
   formFont_ = CreateSongFont(layout::kFormFontCentipoints, program_.dpi());
-  text1Font_ = CreateSongFont(layout::kText1FontCentipoints, program_.dpi());
+  networkNameFont_ = CreateSongFont(layout::kNetworkNameFontCentipoints, program_.dpi());
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(formFont_), FALSE);
   CreateControls();
 }
 
-Form1::~Form1() {
+MainWindow::~MainWindow() {
   if (hwnd_) {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     DestroyWindow(hwnd_);
   }
   if (formFont_) DeleteObject(formFont_);
-  if (text1Font_) DeleteObject(text1Font_);
+  if (networkNameFont_) DeleteObject(networkNameFont_);
 }
 
-void Form1::CreateControls() {
+void MainWindow::CreateControls() {
   const int dpi = program_.dpi();
   // Created in tab order, which is also the order TAB follows.
-  text1_ = CreateChild(hwnd_, L"EDIT", Widen(texts::kInitialNetworkName).c_str(),
-                       WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, IDC_TEXT1,
-                       layout::kText1, dpi, text1Font_);
-  button_ = CreateQuilletSlot(hwnd_, IDC_QUILLETBUTTON1, layout::kQuilletButton1, texts::kApplyCaption,
-                              dpi);
-  HWND frame = CreateChild(hwnd_, L"BUTTON", Widen(texts::kCredit).c_str(), BS_GROUPBOX | WS_GROUP, 0,
-                           IDC_FRAME1, layout::kFrame1, dpi, formFont_);
+  networkNameEdit_ = CreateChild(hwnd_, L"EDIT", Widen(texts::kInitialNetworkName).c_str(),
+                                 WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL | ES_LEFT, WS_EX_CLIENTEDGE, IDC_NETWORK_NAME,
+                                 layout::kNetworkName, dpi, networkNameFont_);
+  button_ = CreateQuilletSlot(hwnd_, IDC_APPLY_BUTTON, layout::kApplyButton, texts::kApplyCaption, dpi);
+  HWND frame = CreateChild(hwnd_, L"BUTTON", Widen(texts::kCredit).c_str(), BS_GROUPBOX | WS_GROUP, 0, IDC_MODE_FRAME,
+                           layout::kModeFrame, dpi, formFont_);
   DrawWithoutVisualStyle(frame);
   FillOwnBackground(frame);
-  options_[0] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindows7).c_str(), BS_AUTORADIOBUTTON | WS_GROUP,
-                            0, IDC_OPTION1, layout::kOption1, dpi, formFont_);
+  options_[0] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindows7).c_str(), BS_AUTORADIOBUTTON | WS_GROUP, 0,
+                            IDC_WINDOWS7_OPTION, layout::kWindows7Option, dpi, formFont_);
   options_[1] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kWindowsXp).c_str(), BS_AUTORADIOBUTTON, 0,
-                            IDC_OPTION2, layout::kOption2, dpi, formFont_);
-  options_[2] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kCafeMode).c_str(), BS_AUTORADIOBUTTON, 0,
-                            IDC_OPTION3, layout::kOption3, dpi, formFont_);
-  if (!text1_ || !button_ || !options_[0] || !options_[1] || !options_[2]) {
+                            IDC_WINDOWSXP_OPTION, layout::kWindowsXpOption, dpi, formFont_);
+  options_[2] = CreateChild(hwnd_, L"BUTTON", Widen(texts::kCafeMode).c_str(), BS_AUTORADIOBUTTON, 0, IDC_CAFE_OPTION,
+                            layout::kCafeOption, dpi, formFont_);
+  if (!networkNameEdit_ || !button_ || !options_[0] || !options_[1] || !options_[2]) {
     throw std::runtime_error("main window controls");
   }
   SendMessageW(options_[2], BM_SETCHECK, BST_CHECKED, 0);
-  KeepTabStopOnSelectedOption();
+  KeepTabStopOnSelectedMode();
 }
 
-void Form1::Show() {
+void MainWindow::Show() {
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   SetForegroundWindow(hwnd_);
-  SetFocus(text1_);
+  SetFocus(networkNameEdit_);
 }
 
-std::string Form1::Text1() const {
-  const int length = GetWindowTextLengthW(text1_);
+std::string MainWindow::NetworkName() const {
+  const int length = GetWindowTextLengthW(networkNameEdit_);
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(text1_, text.data(), length + 1)));
+  text.resize(static_cast<std::size_t>(GetWindowTextW(networkNameEdit_, text.data(), length + 1)));
   return Narrow(text);
 }
 
-void Form1::SetText1(const std::string& text) { SetWindowTextW(text1_, Widen(text).c_str()); }
+void MainWindow::SetNetworkName(const std::string& text) { SetWindowTextW(networkNameEdit_, Widen(text).c_str()); }
 
-LRESULT CALLBACK Form1::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   if (msg == WM_NCCREATE) {
-    auto* created = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    auto* created = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     created->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
-  auto* form = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* form = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form) return DefWindowProcW(hwnd, msg, wparam, lparam);
   return form->HandleMessage(msg, wparam, lparam);
 }
 
-LRESULT Form1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wparam), HIWORD(wparam));
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
-      return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wparam), HIWORD(wparam)); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam))); return 0;
     case WM_LBUTTONDOWN:
       pressed_ = HitTest(static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
       return 0;
@@ -167,14 +162,12 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       pressed_ = Target::None;
       return 0;
     }
-    case WM_PAINT:
-      OnPaint();
-      return 0;
+    case WM_PAINT: OnPaint(); return 0;
     case WM_CTLCOLORSTATIC: {
       // Option buttons and the frame sit on the window's face colour; the frame's caption
       // is drawn in the 3-D dark shadow colour.
       HDC dc = reinterpret_cast<HDC>(wparam);
-      if (GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) == IDC_FRAME1) {
+      if (GetDlgCtrlID(reinterpret_cast<HWND>(lparam)) == IDC_MODE_FRAME) {
         SetTextColor(dc, GetSysColor(static_cast<int>(layout::kFrameTextColor & 0xFF)));
       }
       SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
@@ -190,13 +183,13 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       if (!HIWORD(wparam)) {
         HWND focus = focusBeforeDeactivation_ && IsChild(hwnd_, focusBeforeDeactivation_) ? focusBeforeDeactivation_
-                                                                                           : text1_;
+                                                                                          : networkNameEdit_;
         SetFocus(focus);
         return 0;
       }
       break;
     case WM_CLOSE:
-      logic_.Form_Unload();
+      logic_.OnClosing();
       DestroyWindow(hwnd_);
       return 0;
     case WM_DESTROY:
@@ -207,37 +200,32 @@ LRESULT Form1::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(hwnd_, msg, wparam, lparam);
 }
 
-void Form1::OnCommand(int id, int code) {
+void MainWindow::OnCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   switch (id) {
-    case IDC_OPTION1:
-      KeepTabStopOnSelectedOption();
-      logic_.Option1_Click();
+    case IDC_WINDOWS7_OPTION:
+      KeepTabStopOnSelectedMode();
+      logic_.OnWindows7Chosen();
       break;
-    case IDC_OPTION2:
-      KeepTabStopOnSelectedOption();
-      logic_.Option2_Click();
+    case IDC_WINDOWSXP_OPTION:
+      KeepTabStopOnSelectedMode();
+      logic_.OnWindowsXpChosen();
       break;
-    case IDC_OPTION3:
-      KeepTabStopOnSelectedOption();
-      break;
-    case IDC_QUILLETBUTTON1:
-      logic_.QuilletButton1_Click(Selected());
-      break;
+    case IDC_CAFE_OPTION: KeepTabStopOnSelectedMode(); break;
+    case IDC_APPLY_BUTTON: logic_.OnApplyClicked(Selected()); break;
   }
 }
 
-SelectedOption Form1::Selected() const {
-  constexpr SelectedOption kOptions[] = {SelectedOption::Option1, SelectedOption::Option2,
-                                         SelectedOption::Option3};
+std::optional<ApplyMode> MainWindow::Selected() const {
+  constexpr ApplyMode kOptions[] = {ApplyMode::Windows7, ApplyMode::WindowsXp, ApplyMode::Cafe};
   for (int i = 0; i < 3; ++i) {
     if (SendMessageW(options_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) return kOptions[i];
   }
-  return SelectedOption::None;
+  return std::nullopt;
 }
 
 // TAB enters the option group at the selected option, the arrow keys move within it.
-void Form1::KeepTabStopOnSelectedOption() {
+void MainWindow::KeepTabStopOnSelectedMode() {
   for (HWND option : options_) {
     const LONG style = GetWindowLongW(option, GWL_STYLE);
     const bool checked = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -245,41 +233,36 @@ void Form1::KeepTabStopOnSelectedOption() {
   }
 }
 
-Form1::Target Form1::HitTest(int x, int y) const {
+MainWindow::Target MainWindow::HitTest(int x, int y) const {
   const int dpi = program_.dpi();
-  if (ToPixels(layout::kLabel1, dpi).Contains(x, y)) return Target::Label1;
-  if (ToPixels(layout::kImage1, dpi).Contains(x, y)) return Target::Image1;
+  if (ToPixels(layout::kFeedbackLink, dpi).Contains(x, y)) return Target::FeedbackLink;
+  if (ToPixels(layout::kBanner, dpi).Contains(x, y)) return Target::Banner;
   return Target::None;
 }
 
 // Only the bare window (and the frame, which lets the pointer through) turns the label blue
 // again; the picture and the other controls leave it as it is.
-void Form1::OnMouseMove(int x, int y) {
+void MainWindow::OnMouseMove(int x, int y) {
   switch (HitTest(x, y)) {
-    case Target::Label1:
-      SetLabelColor(layout::kLabelHoverColor);
-      break;
-    case Target::Image1:
-      break;
-    case Target::None:
-      SetLabelColor(layout::kLabelIdleColor);
-      break;
+    case Target::FeedbackLink: SetLabelColor(layout::kLabelHoverColor); break;
+    case Target::Banner: break;
+    case Target::None: SetLabelColor(layout::kLabelIdleColor); break;
   }
 }
 
-void Form1::SetLabelColor(COLORREF color) {
+void MainWindow::SetLabelColor(COLORREF color) {
   if (color == labelColor_) return;
   labelColor_ = color;
-  const RECT box = ToRect(ToPixels(layout::kLabel1, program_.dpi()));
+  const RECT box = ToRect(ToPixels(layout::kFeedbackLink, program_.dpi()));
   InvalidateRect(hwnd_, &box, TRUE);
 }
 
-void Form1::OnPaint() {
+void MainWindow::OnPaint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   const int dpi = program_.dpi();
-  banner_.Draw(dc, ToRect(ToPixels(layout::kImage1, dpi)));
-  RECT label = ToRect(ToPixels(layout::kLabel1, dpi));
+  banner_.Draw(dc, ToRect(ToPixels(layout::kBanner, dpi)));
+  RECT label = ToRect(ToPixels(layout::kFeedbackLink, dpi));
   HGDIOBJ oldFont = SelectObject(dc, formFont_);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, labelColor_);
@@ -290,7 +273,7 @@ void Form1::OnPaint() {
 }
 
 // shell32 comes in with the first click on the link: the window does not need it to show.
-void Form1::OpenFeedbackPage() {
+void MainWindow::OpenFeedbackPage() {
   using ShellExecuteAFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
   static const auto shellExecute = [] {
     HMODULE shell32 = LoadSystemLibrary(L"shell32.dll");
