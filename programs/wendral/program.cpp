@@ -14,18 +14,18 @@ Program::~Program() = default;
 
 bool Program::SettingsFileFound() { return NormalFileExists(SettingsProbePath(exeDirectory_)); }
 
-MainWindow& Program::MainWindow() {
+MainWindow& Program::MadeMainWindow() {
   if (!mainWindow_) mainWindow_ = std::make_unique<MainWindow>(*this);
   return *mainWindow_;
 }
 
 void Program::ShowMainWindow(const SettingsValues& loaded) {
-  MainWindow& form = MainWindow();
+  MainWindow& form = MadeMainWindow();
   FillValues(form, loaded);
   form.Show();
 }
 
-void Program::ShowInitialMainWindow() { MainWindow().Show(); }
+void Program::ShowInitialMainWindow() { MadeMainWindow().Show(); }
 
 void Program::ShowNoticeWindow() {
   if (!noticeWindow_) noticeWindow_ = std::make_unique<NoticeWindow>(*this);

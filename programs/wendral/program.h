@@ -38,7 +38,7 @@ class Program final : public StartUpHost {
   int dpi() const { return dpi_; }
 
  private:
-  MainWindow& MainWindow();
+  MainWindow& MadeMainWindow();  // made on first use
 
   std::string exeDirectory_;
   Win32Registry api_;
