@@ -1,5 +1,5 @@
 // the property setters, each doing its steps in the stated order, and
-// mFont_FontChanged. Getters that only return a member are inline in quillet_button.h.
+// OnFontChanged. Getters that only return a member are inline in quillet_button.h.
 #include <limits>
 #include <stdexcept>
 

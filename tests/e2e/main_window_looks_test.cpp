@@ -139,7 +139,7 @@ struct LabelInk {
 };
 
 LabelInk InkOf(HWND form) {
-  const RECT box{Px(kLabel1Twips.left), Px(kLabel1Twips.top), Px(kLabel1Twips.right), Px(kLabel1Twips.bottom)};
+  const RECT box{Px(kFeedbackLinkTwips.left), Px(kFeedbackLinkTwips.top), Px(kFeedbackLinkTwips.right), Px(kFeedbackLinkTwips.bottom)};
   const ScreenShot label = ScreenShot::OfClient(form, box);
   LabelInk ink;
   for (int y = 0; y < label.height(); ++y) {
@@ -168,8 +168,8 @@ TEST_F(MainWindowLooksTest, FeedbackLabelTurnsRedUnderThePointerAndBlueOnlyOverB
   EXPECT_TRUE(WaitFor([&] { return ShowsBlue(form); }, 2000));
 
   auto pointAtLabel = [&] {
-    ProgramDriver::PointAt(form, (Px(kLabel1Twips.left) + Px(kLabel1Twips.right)) / 2,
-                           (Px(kLabel1Twips.top) + Px(kLabel1Twips.bottom)) / 2);
+    ProgramDriver::PointAt(form, (Px(kFeedbackLinkTwips.left) + Px(kFeedbackLinkTwips.right)) / 2,
+                           (Px(kFeedbackLinkTwips.top) + Px(kFeedbackLinkTwips.bottom)) / 2);
     return WaitFor([&] { return ShowsRed(form); }, 2000);
   };
   ASSERT_TRUE(pointAtLabel());
@@ -283,8 +283,8 @@ TEST_F(MainWindowLooksTest, LabelAndBannerOpenTheFeedbackPageInTheBrowser) {
   ProgramDriver::LeftButton(true);
   ProgramDriver::LeftButton(false);
   ASSERT_TRUE(WaitFor([&] { return RecordedLines(record).size() >= 1; }, 15000)) << "no browser started";
-  ProgramDriver::PointAt(form, (Px(kLabel1Twips.left) + Px(kLabel1Twips.right)) / 2,
-                         (Px(kLabel1Twips.top) + Px(kLabel1Twips.bottom)) / 2);
+  ProgramDriver::PointAt(form, (Px(kFeedbackLinkTwips.left) + Px(kFeedbackLinkTwips.right)) / 2,
+                         (Px(kFeedbackLinkTwips.top) + Px(kFeedbackLinkTwips.bottom)) / 2);
   ProgramDriver::LeftButton(true);
   ProgramDriver::LeftButton(false);
   EXPECT_TRUE(WaitFor([&] { return RecordedLines(record).size() >= 2; }, 15000));
