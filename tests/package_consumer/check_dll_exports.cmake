@@ -1,7 +1,8 @@
 # QuilletButton.dll exports the header's C functions and nothing else, by the names the .def
 # gives them (no decoration, no C++ symbol); imports known DLLs only (any other would be
-# looked for beside the program first); carries no debug sections.
-# Arguments: OBJDUMP, DLL, DEF (the built, public one), HEADER, KNOWN_DLLS.
+# looked for beside the program first); carries no debug sections, and a version resource
+# of the project's version.
+# Arguments: OBJDUMP, DLL, DEF (the built, public one), HEADER, KNOWN_DLLS, VERSION.
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${OBJDUMP} -h ${DLL} OUTPUT_VARIABLE sections COMMAND_ERROR_IS_FATAL ANY)
@@ -36,6 +37,10 @@ foreach(dll IN LISTS imported)
 endforeach()
 if(sections MATCHES " \\.debug_")
   message(FATAL_ERROR "${DLL} carries debug sections")
+endif()
+file(STRINGS ${DLL} version_info ENCODING UTF-16LE REGEX "^VS_VERSION_INFO$|^[0-9]+\\.[0-9]+\\.[0-9]+$")
+if(NOT version_info STREQUAL "VS_VERSION_INFO;${VERSION};${VERSION}")
+  message(FATAL_ERROR "${DLL} has no version resource of version ${VERSION} (read: ${version_info})")
 endif()
 file(SIZE ${DLL} size)
 message(STATUS "exports ${exported}; imports ${imported}; ${size} bytes")
