@@ -26,19 +26,12 @@ static HWND CreateButton(HWND parent) {
 
 /* `owner`: the module the class must belong to, the one whose code its procedure is. */
 static int Lifecycle(RegisterFn reg, UnregisterFn unreg, GetVersionFn version, HMODULE owner) {
+  static WNDCLASSW wc; /* zeroed without memset, which a program without C runtime lacks */
   HINSTANCE program = GetModuleHandleW(NULL);
-  WNDCLASSW wc;
   HWND parent, button;
   ATOM atom;
-  wc.style = 0;
   wc.lpfnWndProc = ParentProc;
-  wc.cbClsExtra = 0;
-  wc.cbWndExtra = 0;
   wc.hInstance = program;
-  wc.hIcon = NULL;
-  wc.hCursor = NULL;
-  wc.hbrBackground = NULL;
-  wc.lpszMenuName = NULL;
   wc.lpszClassName = L"LifecycleParent";
   if (!reg || !unreg || !version || !owner) return 10;
   if (version() != QUILLETBUTTON_VERSION) return 11;
