@@ -21,6 +21,10 @@
  * Link with the library: find_package(QuilletButton CONFIG) and QuilletButton::QuilletButton,
  * or libQuilletButton.a with user32 and gdi32, linked -static (it holds C++ code: the C++
  * runtime comes into the program, and no MinGW DLL is needed beside it).
+ * Or use QuilletButton.dll: define QUILLETBUTTON_DLL before including this header and link
+ * QuilletButton.lib (Visual C++) or libQuilletButton.dll.a (MinGW); QuilletButton::Shared
+ * does both. The DLL owns the class it registers: destroy the buttons and call
+ * QuilletButton_Unregister before unloading it.
  */
 #ifndef QUILLETBUTTON_H
 #define QUILLETBUTTON_H
@@ -35,15 +39,33 @@
 #define QUILLETBUTTON_CLASS QUILLETBUTTON_CLASSA
 #endif
 
+/* 0x00MMmmpp: major, minor, patch. */
+#define QUILLETBUTTON_VERSION 0x010500
+
 /* Resource scripts see the names and numbers only. */
 #ifndef RC_INVOKED
 #ifdef __cplusplus
 extern "C" {
 #endif
 
+#ifdef QUILLETBUTTON_DLL
+#define QUILLETBUTTON_API __declspec(dllimport)
+#else
+#define QUILLETBUTTON_API
+#endif
+
 /* Registers the window class (CS_GLOBALCLASS, so dialogs of any module in the process
- * find it) and answers its atom; 0 on failure. Calling it again answers the same atom. */
-ATOM WINAPI QuilletButton_Register(HINSTANCE instance);
+ * find it) and answers its atom; 0 on failure. Calling it again answers the same atom.
+ * The DLL registers it for its own module, whatever `instance` says. */
+QUILLETBUTTON_API ATOM WINAPI QuilletButton_Register(HINSTANCE instance);
+
+/* Unregisters the class registered for `instance` (the DLL: for itself); FALSE while
+ * buttons of the class exist, as UnregisterClass. */
+QUILLETBUTTON_API BOOL WINAPI QuilletButton_Unregister(HINSTANCE instance);
+
+/* The library's version as QUILLETBUTTON_VERSION encodes it: a program can tell an older
+ * DLL than the header it was built with. */
+QUILLETBUTTON_API DWORD WINAPI QuilletButton_GetVersion(void);
 
 #ifdef __cplusplus
 }

@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libfreetype-dev libpng-dev fontconfig libfontconfig-dev fonts-wqy-microhei
   g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm lld
   wine wine32:i386 wine64
   xvfb xauth x11-utils xdotool imagemagick locales
 )
