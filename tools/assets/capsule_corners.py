@@ -129,6 +129,8 @@ def main():
     print("// Corner tables: top-left (x, y); top-right (k, y) at (W-k, y); bottom-left (x, k) at")
     print("// (x, H-k); bottom-right (k, j) at (W-k, H-j). Pixels not listed keep what lies beneath.")
     print('#include "button/styles/pixel_capsule_skins.h"\n')
+    print("// Generated tables keep the generator's layout.")
+    print("// clang-format off")
     print("namespace quillet {")
     print("namespace {\n")
     for name, s in SKINS.items():
@@ -169,6 +171,7 @@ def main():
             print(f"    {{{colours(s[edge])}}},")
         print("};\n")
     print("}  // namespace quillet")
+    print("// clang-format on")
 
 
 if __name__ == "__main__":

@@ -3,6 +3,8 @@
 // (x, H-k); bottom-right (k, j) at (W-k, H-j). Pixels not listed keep what lies beneath.
 #include "button/styles/pixel_capsule_skins.h"
 
+// Generated tables keep the generator's layout.
+// clang-format off
 namespace quillet {
 namespace {
 
@@ -511,3 +513,4 @@ const CapsuleSkin CapsulePressed{
 };
 
 }  // namespace quillet
+// clang-format on
