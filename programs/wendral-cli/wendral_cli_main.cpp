@@ -1,4 +1,4 @@
-// wendral-cli.exe: status, set and restore of the stick's network name from a console or a
+// wendral-cli.exe: status, set, restore and restart of the stick's network name from a console or a
 // script. Asks for no elevation; without administrator rights it says so and exits with 3.
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 #include "cli/cli_commands.h"
 #include "cli_files.h"
 #include "console_output.h"
+#include "setupapi_devices.h"
 #include "wide_ssid.h"
 #include "win32/settings_probe.h"
 #include "win32/wide_text.h"
@@ -24,7 +25,8 @@ int wmain(int argc, wchar_t** argv) {
   wendral::win32::Win32CliFiles files;
   wendral::win32::ConsoleOutput output;
   wendral::win32::Win32SsidAccess ssid;
-  wendral::cli::CliEnvironment env{registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()),
-                                   files,    output,   &ssid};
+  wendral::win32::SetupApiDevices devices;
+  wendral::cli::CliEnvironment env{
+      registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()), files, output, &ssid, &devices};
   return wendral::cli::RunCli(args, env);
 }

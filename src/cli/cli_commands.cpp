@@ -13,6 +13,7 @@
 #include "cli/command_line.h"
 #include "cli/slot_values.h"
 #include "cli/ssid_backup.h"
+#include "cli/stick_restart.h"
 
 namespace wendral::cli {
 namespace {
@@ -105,6 +106,7 @@ int Conclude(CliOutput& out, const WriteTally& tally, const std::string& success
 int RunStatus(CliEnvironment& env, SsidAccess& ssid) {
   CliOutput& out = env.output;
   const SlotScan scan = ScanSlots(ssid);
+  const SlotOwners owners(env.devices, out);
   const char* const labels[] = {"Windows7", "Windows XP"};
   for (std::size_t c = 0; c < 2; ++c) {
     out.Out(std::string("[") + labels[c] + "] " + KeyName(ClassPaths()[c]) + "\n");
@@ -113,7 +115,7 @@ int RunStatus(CliEnvironment& env, SsidAccess& ssid) {
       const SlotValue& slot = scan.slots[n];
       if (!slot.hasValue) continue;
       any = true;
-      out.Out("  " + slot.suffix + "  SSID = " + DescribeValue(slot.type, slot.data) + "\n");
+      out.Out("  " + slot.suffix + "  SSID = " + DescribeValue(slot.type, slot.data) + owners.Note(slot.suffix) + "\n");
     }
     if (!any) out.Out("  (没有 \"SSID\" 值)\n");
   }
@@ -183,6 +185,7 @@ int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
     for (const std::string& path : paths) out.Out("  " + KeyName(path) + "  SSID = " + Quote(command.name) + "\n");
     out.Out("将保存 " + env.settingsPath + ":\n");
     PrintSettings(out, CurrentValues(window));
+    if (command.restart) RestartSticks(env.devices, paths, true, out, kExitOk);
     out.Out("(--dry-run:没有做任何修改)\n");
     return kExitOk;
   }
@@ -214,9 +217,14 @@ int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
   // Nothing written, nothing to remember: the settings keep describing the registry.
   const bool saved = tally.failed == tally.total || settings.Save(CurrentValues(window));
   const std::string where = paths.size() == 1 ? KeyName(paths[0]) : std::to_string(paths.size()) + " 处位置";
-  const int status = Conclude(
-      out, tally, "已把网络名称 " + Quote(command.name) + " 写入 " + where + "。请重新拨插随身WIFI,让新名称生效。\n");
-  return status == kExitOk && !saved ? kExitWritesFailed : status;
+  const int status = Conclude(out, tally,
+                              "已把网络名称 " + Quote(command.name) + " 写入 " + where +
+                                  (command.restart ? "。\n" : "。请重新拨插随身WIFI,让新名称生效。\n"));
+  // Once every slot holds the name, whether or not the settings file took it.
+  const int restarted =
+      status == kExitOk && command.restart ? RestartSticks(env.devices, paths, false, out, kExitOk) : kExitOk;
+  if (status != kExitOk) return status;
+  return saved ? restarted : kExitWritesFailed;
 }
 
 int RunRestore(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
@@ -266,6 +274,17 @@ int RunRestore(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
   return status == kExitOk && !saved ? kExitWritesFailed : status;
 }
 
+// The devices of the slots that hold "SSID" now, in either control set.
+int RunRestart(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
+  const SlotScan scan = ScanSlots(ssid);
+  if (scan.failure != 0) return ReadFailure(env.output, scan, "无法确定要重启的设备,没有重启任何设备。", kExitRefused);
+  std::vector<std::string> named;
+  for (const SlotValue& slot : scan.slots) {
+    if (slot.hasValue) named.push_back(slot.path);
+  }
+  return RestartSticks(env.devices, named, command.dryRun, env.output, kExitNoStick);
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
@@ -283,6 +302,7 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
       case Action::Status: return RunStatus(env, ssid);
       case Action::Set: return RunSet(*parsed.command, env, ssid);
       case Action::Restore: return RunRestore(*parsed.command, env, ssid);
+      case Action::Restart: return RunRestart(*parsed.command, env, ssid);
     }
   } catch (const std::exception& failure) {
     env.output.Err(std::string("wendral-cli: ") + failure.what() + "\n");

@@ -21,7 +21,9 @@ inline constexpr int kExitWritesFailed = 1;  // writes failed for another reason
 inline constexpr int kExitRefused = 2;       // usage or input refused: nothing changed
 inline constexpr int kExitAccessDenied = 3;  // no rights: nothing changed
 inline constexpr int kExitNoStick = 4;       // no stick found: nothing changed
+inline constexpr int kExitNotRestarted = 5;  // written, but a stick could not be restarted: re-plug it
 
+class NetworkDevices;
 class SsidAccess;
 
 class CliOutput {
@@ -54,6 +56,8 @@ struct CliEnvironment {
   CliOutput& output;
   // The wide registry calls for "SSID" values; null: the ANSI calls of `registry`.
   SsidAccess* ssid = nullptr;
+  // The network-class devices, for --restart and status; null: none.
+  NetworkDevices* devices = nullptr;
 };
 
 // Runs one command line (the arguments after the program's name) and returns the exit status.

@@ -27,6 +27,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
   std::optional<std::string> backup;
   std::optional<std::string> slotTag;
   bool dryRun = false;
+  bool restart = false;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -40,10 +41,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     const std::size_t equals = arg.find('=');
     const std::string option = arg.substr(0, equals);
-    if (option == "--dry-run") {
-      if (equals != std::string::npos) return Fail("--dry-run 不带参数。");
-      if (dryRun) return Fail("--dry-run 只能给一次。");
-      dryRun = true;
+    if (option == "--dry-run" || option == "--restart") {
+      bool& flag = option == "--dry-run" ? dryRun : restart;
+      if (equals != std::string::npos) return Fail(option + " 不带参数。");
+      if (flag) return Fail(option + " 只能给一次。");
+      flag = true;
       continue;
     }
     if (option == "--mode" || option == "--backup" || option == "--slot") {
@@ -63,7 +65,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     return Fail("未知的选项: " + arg);
   }
-  if (positional.empty()) return Fail("缺少命令(status、set 或 restore)。");
+  if (positional.empty()) return Fail("缺少命令(status、set、restore 或 restart)。");
+  if (restart && positional[0] != "set") return Fail("--restart 只用于 set。");
 
   Command command;
   command.dryRun = dryRun;
@@ -92,11 +95,16 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
     command.action = Action::Set;
     command.name = positional[1];
     command.backupFile = backup.value_or("");
+    command.restart = restart;
   } else if (verb == "restore") {
     if (positional.size() != 2) return Fail("restore 需要正好一个备份文件(.reg)。");
     if (mode || backup || slotTag) return Fail("restore 不接受 --mode、--backup 或 --slot。");
     command.action = Action::Restore;
     command.restoreFile = positional[1];
+  } else if (verb == "restart") {
+    if (positional.size() > 1) return Fail("restart 不带参数。");
+    if (mode || backup || slotTag) return Fail("restart 不接受 --mode、--backup 或 --slot。");
+    command.action = Action::Restart;
   } else {
     return Fail("未知的命令: " + verb);
   }

@@ -1,5 +1,5 @@
 #pragma once
-// wendral-cli's arguments: a command (status, set, restore) with its options, or --help and
+// wendral-cli's arguments: a command (status, set, restore, restart) with its options, or --help and
 // --version. Arguments arrive as UTF-8.
 #include <optional>
 #include <string>
@@ -9,7 +9,7 @@
 
 namespace wendral::cli {
 
-enum class Action { Help, Version, Status, Set, Restore };
+enum class Action { Help, Version, Status, Set, Restore, Restart };
 
 using wendral::ApplyMode;
 
@@ -21,6 +21,7 @@ struct Command {
   std::string slot;         // set in windows7/xp mode: the slot named by --slot, else empty
   std::string restoreFile;  // restore
   bool dryRun = false;
+  bool restart = false;  // set: restart the sticks that took the name
 };
 
 struct ParsedCommandLine {

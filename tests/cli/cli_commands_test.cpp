@@ -102,6 +102,10 @@ TEST_F(CliTest, RefusalsAndUsageErrorsExitWithTwoAndChangeNothing) {
       {{}, 2, "缺少命令"},
       {{"restore"}, 2, "正好一个备份文件"},
       {{"restore", dir.File("missing.reg")}, 2, "无法读取备份文件"},
+      {{"status", "--restart"}, 2, "--restart 只用于 set"},
+      {{"set", "ok", "--mode", "cafe", "--restart", "--restart"}, 2, "--restart 只能给一次"},
+      {{"restart", "x"}, 2, "restart 不带参数"},
+      {{"restart", "--slot", "0042"}, 2, "restart 不接受"},
   });
   for (const auto& [args, status, says] : cases) {
     EXPECT_EQ(Run(args), status) << says;
@@ -267,8 +271,11 @@ class FlakyRegistry final : public RegistryApi {
 
 TEST_F(CliTest, SomeFailedWritesExitWithOneAndSayHowMany) {
   FlakyRegistry flaky(memory, "0050");
-  cli::CliEnvironment env{flaky, profiles, settingsPath, files, output};
-  EXPECT_EQ(cli::RunCli({"set", "cafe", "--mode", "cafe"}, env), 1);
+  devices.listed = {{"USB\\VID_0BDA&PID_8179\\1", "stick", "{4d36e972-e325-11ce-bfc1-08002be10318}\\0051", true}};
+  cli::CliEnvironment env{flaky, profiles, settingsPath, files, output, nullptr, &devices};
+  // No restart after an incomplete write: the status stays the write's.
+  EXPECT_EQ(cli::RunCli({"set", "cafe", "--mode", "cafe", "--restart"}, env), 1);
+  EXPECT_TRUE(devices.restarted.empty());
   EXPECT_EQ(output.err, "200 处写入中有 2 处没有成功(第一个错误代码 8)。\n");
   EXPECT_EQ(adapters.QueryValue(kHklm, std::string(ControlSet001ClassPath) + "0051", "SSID").ToText(),
             std::string("cafe") + '\0');

@@ -2,6 +2,7 @@
 // redirected) and exit status, the prefix's registry read back with reg.exe and exported
 // with regedit, and 360RI.INI byte for byte.
 #include <windows.h>
+#include <setupapi.h>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,40 @@ class CliExeTest : public ::testing::Test {
   std::wstring dir_;
 };
 
+// A network-class device of the prefix, made through SetupAPI as an installer makes one, its
+// driver key the given slot; removed again when it goes.
+class PrefixDevice {
+ public:
+  PrefixDevice(const std::wstring& instanceId, const wchar_t* description, const wchar_t* slot) : id_(instanceId) {
+    Remove(id_);  // left by a run that did not end
+    const HDEVINFO set = SetupDiCreateDeviceInfoList(&kNetClass, nullptr);
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    const std::wstring driver = L"{4d36e972-e325-11ce-bfc1-08002be10318}\\" + std::wstring(slot);
+    made_ = SetupDiCreateDeviceInfoW(set, id_.c_str(), &kNetClass, description, nullptr, 0, &device) &&
+            SetupDiRegisterDeviceInfo(set, &device, 0, nullptr, nullptr, nullptr) &&
+            SetupDiSetDeviceRegistryPropertyW(set, &device, SPDRP_DRIVER, reinterpret_cast<const BYTE*>(driver.c_str()),
+                                              static_cast<DWORD>((driver.size() + 1) * sizeof(wchar_t)));
+    SetupDiDestroyDeviceInfoList(set);
+  }
+  ~PrefixDevice() { Remove(id_); }
+  PrefixDevice(const PrefixDevice&) = delete;
+  PrefixDevice& operator=(const PrefixDevice&) = delete;
+  bool made() const { return made_; }
+
+ private:
+  static constexpr GUID kNetClass = {0x4d36e972, 0xe325, 0x11ce, {0xbf, 0xc1, 0x08, 0x00, 0x2b, 0xe1, 0x03, 0x18}};
+  static void Remove(const std::wstring& id) {
+    const HDEVINFO set = SetupDiCreateDeviceInfoList(&kNetClass, nullptr);
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    if (SetupDiOpenDeviceInfoW(set, id.c_str(), nullptr, 0, &device)) SetupDiRemoveDevice(set, &device);
+    SetupDiDestroyDeviceInfoList(set);
+  }
+  std::wstring id_;
+  bool made_ = false;
+};
+
 TEST_F(CliExeTest, StatusSetAndTheirOutputInUtf8) {
   PutString(kClass001, L"0007", L"SSID", L"老名字");
   PutString(kCurrentClass, L"0099", L"SSID", L"末位\t");
@@ -113,6 +148,8 @@ TEST_F(CliExeTest, RefusalsExitWithTwoAndChangeNothing) {
       // The backup's file name forgotten: once all 200 slots, with exit 0.
       {L"set X --mode cafe --backup --dry-run", 2, "--backup 后面缺少参数"},
       {L"set X --mode cafe --backup taken.reg", 2, "已经存在"},
+      {L"status --restart", 2, "--restart 只用于 set"},
+      {L"restart", 4, "没有找到使用这些位置、已接入的 USB 网络设备"},
   });
   for (const auto& [args, status, says] : cases) {
     const ProcessOutcome run = Cli(args);
@@ -364,6 +401,41 @@ TEST_F(CliExeTest, RestoreRefusesAFileThatTouchesOtherValues) {
   const ProcessOutcome run = Cli(L"restore evil.reg");
   EXPECT_EQ(run.exit_code, 2u);
   EXPECT_EQ(run.err, "拒绝恢复 evil.reg:第 5 行: 文件要修改 \"SSID\" 以外的值。 没有做任何修改。\r\n");
+  EXPECT_EQ(Export(), before);
+}
+
+// Wine's class installer cannot restart a device (its class install parameters are not
+// implemented): the USB stick is tried and named, the wired card never, and the write stands.
+TEST_F(CliExeTest, RestartTriesOnlyTheUsbDeviceOfAWrittenSlotAndExitsWithFiveUnderWine) {
+  const PrefixDevice stick(L"USB\\VID_0BDA&PID_8179\\WENDRAL", L"360随身WIFI", L"0042");
+  const PrefixDevice wired(L"PCI\\VEN_8086&DEV_100E\\WENDRAL", L"有线网卡", L"0001");
+  ASSERT_TRUE(stick.made() && wired.made());
+  PutString(kCurrentClass, L"0042", L"SSID", L"老名字");
+  PutString(kCurrentClass, L"0001", L"SSID", L"wired");
+  const std::string named = "\"360随身WIFI\"(USB\\VID_0BDA&PID_8179\\WENDRAL)";
+
+  ProcessOutcome run = Cli(L"status");
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
+  EXPECT_NE(run.out.find("  0001  SSID = \"wired\"  设备: \"有线网卡\"(PCI\\VEN_8086&DEV_100E\\WENDRAL,其他总线,已接入)\r\n"
+                         "  0042  SSID = \"老名字\"  设备: \"360随身WIFI\"(USB\\VID_0BDA&PID_8179\\WENDRAL,USB,已接入)\r\n"),
+            std::string::npos)
+      << run.out;
+
+  const std::string before = Export();
+  run = Cli(L"set 网吧-3号机 --mode cafe --restart --dry-run");
+  EXPECT_EQ(run.exit_code, 0u) << run.err;
+  EXPECT_NE(run.out.find("\r\n将重启设备 " + named + "\r\n(--dry-run:没有做任何修改)\r\n"), std::string::npos) << run.out;
+  EXPECT_EQ(Export(), before);
+
+  run = Cli(L"set 网吧-3号机 --mode cafe --restart --backup b.reg");
+  EXPECT_EQ(run.exit_code, 5u);
+  EXPECT_EQ(run.out, "已把 \"SSID\" 值备份到 b.reg\r\n已把网络名称 \"网吧-3号机\" 写入 200 处位置。\r\n");
+  EXPECT_EQ(run.err, "无法重启设备 " + named + "。请重新拨插这个随身WIFI,让新名称生效。\r\n");
+  for (const wchar_t* classKey : {kClass001, kCurrentClass}) EXPECT_EQ(SsidCount(QueryClass(classKey)), 100);
+  EXPECT_EQ(QueryClass(kCurrentClass)[L"0042"][L"SSID"], L"网吧-3号机");
+
+  // The backup holds the names from before the write.
+  EXPECT_EQ(Cli(L"restore b.reg").exit_code, 0u);
   EXPECT_EQ(Export(), before);
 }
 

@@ -9,6 +9,7 @@
 
 #include "app/adapter_registry.h"
 #include "cli/cli_commands.h"
+#include "cli/network_devices.h"
 #include "formats/ini_profile.h"
 #include "formats/memory_registry.h"
 #include "formats/reg_file.h"
@@ -44,13 +45,33 @@ class DiskFiles final : public cli::CliFiles {
   }
 };
 
+// The device manager as a table: what it lists, what every restart answers, which devices
+// were asked to restart.
+class FakeDevices final : public cli::NetworkDevices {
+ public:
+  std::optional<std::vector<cli::NetworkDevice>> List(std::uint32_t* error) override {
+    if (listError == 0) return listed;
+    *error = listError;
+    return std::nullopt;
+  }
+  cli::RestartResult Restart(const cli::NetworkDevice& device) override {
+    restarted.push_back(device.instanceId);
+    return answer;
+  }
+  std::vector<cli::NetworkDevice> listed;
+  std::uint32_t listError = 0;
+  cli::RestartResult answer{cli::RestartOutcome::Restarted, 0};
+  std::vector<std::string> restarted;
+};
+
 class CliTest : public ::testing::Test {
  protected:
   static constexpr RegKey kHklm = reg::kHkeyLocalMachine;
 
   int Run(const std::vector<std::string>& args) {
     output = RecordingOutput{};
-    cli::CliEnvironment env{memory, profiles, settingsPath, files, output};
+    devices.restarted.clear();
+    cli::CliEnvironment env{memory, profiles, settingsPath, files, output, nullptr, &devices};
     return cli::RunCli(args, env);
   }
   void Put(std::string_view classPath, const char* slot, const std::string& name) {
@@ -68,6 +89,7 @@ class CliTest : public ::testing::Test {
   TempDir dir;
   std::string settingsPath = dir.File("360RI.INI");
   RecordingOutput output;
+  FakeDevices devices;
 };
 
 }  // namespace wendral::test
