@@ -9,29 +9,14 @@
 
 #include "fuzz_check.h"
 #include "formats/reg_file.h"
-#include "formats/utf32.h"
+#include "formats/utf16.h"
 
 using namespace wendral;
 
 namespace {
 
 #ifdef FUZZ_AS_UTF16
-std::string AsUtf16File(std::string_view text) {
-  std::string out = "\xFF\xFE";
-  for (char32_t cp : DecodeUtf8(text)) {
-    auto unit = [&](std::uint32_t u) {
-      out += static_cast<char>(u & 0xFF);
-      out += static_cast<char>(u >> 8);
-    };
-    if (cp >= 0x10000) {
-      unit(0xD800 + ((cp - 0x10000) >> 10));
-      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    } else {
-      unit(cp);
-    }
-  }
-  return out;
-}
+std::string AsUtf16File(std::string_view text) { return "\xFF\xFE" + Utf8ToUtf16Le(text); }
 #endif
 
 }  // namespace

@@ -9,23 +9,12 @@
 #include <vector>
 
 #include "fuzz_check.h"
-#include "formats/utf32.h"
+#include "formats/utf16.h"
 #include "render_options.h"
 
 using namespace quillet::render;
 
 namespace {
-
-std::string Utf16ToUtf8(const std::u16string& text) {
-  std::u32string cps;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = text[i];
-    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF)
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-    cps.push_back(c);
-  }
-  return wendral::EncodeUtf8(cps);
-}
 
 std::string Hex(std::uint32_t v) {
   char s[16];
@@ -40,7 +29,7 @@ std::vector<std::string> Arguments(const RenderOptions& o) {
                                 "--enabled", o.enabled ? "1" : "0", "--focus", o.focus ? "1" : "0",
                                 "--default", o.display_as_default ? "1" : "0", "--active", o.active ? "1" : "0",
                                 "--checkbox", o.checkbox ? "1" : "0", "--value", o.value ? "1" : "0",
-                                "--caption", Utf16ToUtf8(o.caption), "--out", o.out};
+                                "--caption", wendral::Utf16ToUtf8(o.caption), "--out", o.out};
   auto add = [&](const char* name, std::string value) {
     a.push_back(name);
     a.push_back(std::move(value));
@@ -55,7 +44,7 @@ std::vector<std::string> Arguments(const RenderOptions& o) {
   if (o.picture_size) add("--picture-size", std::to_string(*o.picture_size));
   if (o.mask_color) add("--mask-color", Hex(*o.mask_color));
   if (o.use_mask_color) add("--use-mask-color", *o.use_mask_color ? "1" : "0");
-  if (o.font) add("--font", Utf16ToUtf8(*o.font));
+  if (o.font) add("--font", wendral::Utf16ToUtf8(*o.font));
   if (o.font_size) {
     char s[40];
     std::snprintf(s, sizeof s, "%.17g", *o.font_size);

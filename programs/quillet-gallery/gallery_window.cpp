@@ -29,8 +29,8 @@ struct GalleryWindow {
 
 RECT PixelsOf(const TwipsBox& box) {
   const win32::ScreenDpi dpi = win32::CurrentScreenDpi();
-  const int left = win32::TwipsToPixels(box.left, dpi.x), top = win32::TwipsToPixels(box.top, dpi.y);
-  return RECT{left, top, left + win32::TwipsToPixels(box.width, dpi.x), top + win32::TwipsToPixels(box.height, dpi.y)};
+  const int left = TwipsToPixels(box.left, dpi.x), top = TwipsToPixels(box.top, dpi.y);
+  return RECT{left, top, left + TwipsToPixels(box.width, dpi.x), top + TwipsToPixels(box.height, dpi.y)};
 }
 
 // The properties that follow the options, in the order a form's code would set them.

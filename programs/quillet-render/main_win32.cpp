@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "formats/utf16.h"
 #include "win32/file_picture.h"
 #include "win32/gdi_surface.h"
 #include "builtin_text_surface.h"
@@ -27,7 +28,7 @@ std::string ToUtf8(const wchar_t* text) {
 }
 
 std::wstring ToWide(const std::string& utf8) {
-  const std::u16string u = Utf8ToUtf16(utf8);
+  const std::u16string u = wendral::Utf8ToUtf16(utf8);
   return std::wstring(u.begin(), u.end());
 }
 

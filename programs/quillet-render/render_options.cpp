@@ -1,6 +1,6 @@
 #include "render_options.h"
 
-#include "formats/utf32.h"
+#include "formats/utf16.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -40,20 +40,6 @@ std::optional<bool> ParseFlag(const std::string& s) {
 }
 
 }  // namespace
-
-std::u16string Utf8ToUtf16(const std::string& text) {
-  std::u16string out;
-  for (char32_t cp : wendral::DecodeUtf8(text)) {
-    if (cp >= 0x10000) {
-      cp -= 0x10000;
-      out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-      out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    } else {
-      out.push_back(static_cast<char16_t>(cp));
-    }
-  }
-  return out;
-}
 
 std::string RenderUsage() {
   return "usage: quillet-render [options] --out FILE.png\n"
@@ -144,7 +130,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
       {"--forecolor", colour(o.fore_color)},
       {"--caption",
        [&](const std::string& v) {
-         o.caption = Utf8ToUtf16(v);
+         o.caption = wendral::Utf8ToUtf16(v);
          return true;
        }},
       {"--caption-align", integer(o.caption_align)},
@@ -156,7 +142,7 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args) {
       {"--use-mask-color", optional_flag(o.use_mask_color)},
       {"--font",
        [&](const std::string& v) {
-         o.font = Utf8ToUtf16(v);
+         o.font = wendral::Utf8ToUtf16(v);
          return !v.empty();
        }},
       {"--font-size",

@@ -53,7 +53,4 @@ ParseResult ParseRenderOptions(const std::vector<std::string>& args);
 
 std::string RenderUsage();
 
-// UTF-8 to UTF-16 (invalid sequences become U+FFFD).
-std::u16string Utf8ToUtf16(const std::string& text);
-
 }  // namespace quillet::render

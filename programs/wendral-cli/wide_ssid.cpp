@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/adapter_registry.h"
 #include "win32/wide_text.h"
 
 namespace wendral::win32 {
@@ -12,13 +13,14 @@ Status Win32SsidAccess::Read(cli::SlotValue* slot) {
   if (status == ERROR_FILE_NOT_FOUND) return 0;
   if (status != ERROR_SUCCESS) return status;
   slot->keyExists = true;
+  const std::wstring name = Widen(SsidValueName);
   DWORD type = 0;
   DWORD size = 0;
-  status = RegQueryValueExW(key, L"SSID", nullptr, &type, nullptr, &size);
+  status = RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size);
   if (status == ERROR_SUCCESS) {
     std::string data(size, '\0');
     DWORD read = size;
-    status = RegQueryValueExW(key, L"SSID", nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read);
+    status = RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &read);
     if (status == ERROR_SUCCESS) {
       data.resize(read <= size ? read : size);
       slot->hasValue = true;
@@ -38,7 +40,7 @@ Status Win32SsidAccess::Write(const std::string& path, std::uint32_t type, std::
   LONG status = RegCreateKeyExW(HKEY_LOCAL_MACHINE, Widen(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                 reg::kAdapterKeyAccess, nullptr, &key, nullptr);
   if (status != ERROR_SUCCESS) return status;
-  status = RegSetValueExW(key, L"SSID", 0, type, reinterpret_cast<const BYTE*>(data.data()),
+  status = RegSetValueExW(key, Widen(SsidValueName).c_str(), 0, type, reinterpret_cast<const BYTE*>(data.data()),
                           static_cast<DWORD>(data.size()));
   RegCloseKey(key);
   return status;

@@ -13,6 +13,18 @@ namespace wendral {
 
 std::string SlotSuffix(int n) { return (n <= 9 ? "000" : "00") + std::to_string(n); }
 
+std::string SearchSlots(std::string_view classPath, const std::function<bool(const std::string&)>& readsAsText) {
+  for (int n = kFirstSearchedSlot; n <= kLastSlot; ++n) {
+    const std::string suffix = SlotSuffix(n);
+    if (readsAsText(std::string(classPath) + suffix)) return suffix;
+  }
+  return {};
+}
+
+bool ReadsAsText(std::uint32_t type, std::size_t size) {
+  return (type == reg::kSz && size != 0) || (type == reg::kDword && size <= 4);
+}
+
 std::string QueryResult::ToText() const {
   if (IsText()) return text();
   if (IsNumber()) return std::to_string(number());

@@ -5,7 +5,9 @@
 //
 // The program's callers drop the statuses; every operation still hands back the status it
 // reached, so code that cares can tell a success from a failure.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -24,9 +26,28 @@ inline constexpr std::string_view ControlSet001ClassPath =
 // The value every caller reads and writes.
 inline constexpr std::string_view SsidValueName = "SSID";
 
+// The slots the program forms below each class key, "0000" to "0099": the only instance keys
+// the stick's driver uses.
+inline constexpr int kFirstSlot = 0;
+inline constexpr int kLastSlot = 99;
+inline constexpr int kSlotsPerClassKey = kLastSlot - kFirstSlot + 1;
+// The search for the stick leaves out "0000", the wired card's: it starts at the first
+// instance the driver adds.
+inline constexpr int kFirstSearchedSlot = 1;
+
 // The instance key name of slot n: "000" and the digit for n up to 9, "00" and the digits
-// from 10 on ("0000" to "0099" for n in 0..99, the only slots the program forms).
+// from 10 on ("0000" to "0099" for n from kFirstSlot to kLastSlot).
 std::string SlotSuffix(int n);
+
+// The search of the window and the command line alike: the suffix of the first slot from
+// kFirstSearchedSlot to kLastSlot below classPath (with its trailing backslash) whose "SSID"
+// value reads as a non-empty text, as `readsAsText(slot key path)` tells; empty when none.
+std::string SearchSlots(std::string_view classPath, const std::function<bool(const std::string&)>& readsAsText);
+
+// Whether a value of this type and size reads as a non-empty text through
+// AdapterRegistry::QueryValueEx: a REG_SZ of any size but zero (its terminator alone counts)
+// or a REG_DWORD of at most 4 bytes. For a search over values already read.
+bool ReadsAsText(std::uint32_t type, std::size_t size);
 
 // The value a read gives: empty, a text (UTF-8) or a 32-bit signed number.
 class QueryResult {

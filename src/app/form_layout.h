@@ -3,6 +3,8 @@
 // their conversion to pixels at the screen's resolution.
 #include <cstdint>
 
+#include "button/twips.h"
+
 namespace wendral {
 
 struct TwipRect {
@@ -45,8 +47,8 @@ inline constexpr TwipRect kNoticeText{0, 240, 6855, 255};
 inline constexpr TwipRect kNextButton{2280, 840, 2055, 375};
 }  // namespace layout
 
-// twips * dpi / 1440, to the nearest pixel, halves to even.
-int TwipsToPixels(int twips, int dpi);
+// twips * dpi / 1440, to the nearest pixel, halves to even: the control's conversion.
+using quillet::TwipsToPixels;
 PixelRect ToPixels(const TwipRect& rect, int dpi);
 // The LOGFONT height (negative: character height) of a font of that size.
 int FontHeight(int centipoints, int dpi);

@@ -25,6 +25,31 @@ void WriteTally::Add(Status ensureStatus, Status writeStatus) {
   }
 }
 
+std::optional<ApplyResult> RefuseName(std::string_view name) {
+  const NameCheck check = CheckNetworkName(name);
+  ApplyResult refused;
+  switch (check.problem) {
+    case NameProblem::None: return std::nullopt;
+    case NameProblem::TooLong:
+      refused.outcome = ApplyOutcome::NameTooLong;
+      refused.nameBytes = check.ansiBytes;
+      break;
+    case NameProblem::Unrepresentable: refused.outcome = ApplyOutcome::NameUnrepresentable; break;
+  }
+  return refused;
+}
+
+std::string RefusalText(const ApplyResult& refused) {
+  switch (refused.outcome) {
+    case ApplyOutcome::NameTooLong: return texts::NameTooLong(refused.nameBytes);
+    case ApplyOutcome::NameUnrepresentable: return std::string(texts::kNameUnrepresentable);
+    case ApplyOutcome::SlotUnknown: return std::string(texts::kSlotUnknown);
+    case ApplyOutcome::Written:
+    case ApplyOutcome::NothingSelected: break;
+  }
+  return {};
+}
+
 void MainWindowLogic::OnWindows7Chosen() {
   const std::string slot = FindAdapterSlot(ControlSet001ClassPath);
   if (!slot.empty()) window_.SetWindows7Slot(slot);
@@ -40,46 +65,26 @@ void MainWindowLogic::OnWindowsXpChosen() {
 void MainWindowLogic::OnClosing() { Save(); }
 
 std::string MainWindowLogic::FindAdapterSlot(std::string_view classPath) {
-  // Slot "0000" is left out: the search starts at the first instance the driver adds.
-  for (int n = 1; n <= 99; ++n) {
-    const std::string suffix = SlotSuffix(n);
-    if (!registry_.QueryValue(kRoot, Join(classPath, suffix), SsidValueName).ToText().empty()) {
-      return suffix;
-    }
-  }
-  return {};
+  return SearchSlots(classPath, [this](const std::string& path) {
+    return !registry_.QueryValue(kRoot, path, SsidValueName).ToText().empty();
+  });
 }
 
 void MainWindowLogic::ApplyNetworkName(std::optional<ApplyMode> selected) {
   const ApplyResult result = WriteNetworkName(selected);
-  switch (result.outcome) {
-    case ApplyOutcome::Written: Report(result, selected == ApplyMode::Cafe); break;
-    case ApplyOutcome::NameTooLong:
-      messages_.Show(texts::NameTooLong(result.nameBytes), texts::kBoxTitle, MessageIcon::Warning);
-      break;
-    case ApplyOutcome::NameUnrepresentable:
-      messages_.Show(texts::kNameUnrepresentable, texts::kBoxTitle, MessageIcon::Warning);
-      break;
-    case ApplyOutcome::SlotUnknown: messages_.Show(texts::kSlotUnknown, texts::kBoxTitle, MessageIcon::Warning); break;
-    case ApplyOutcome::NothingSelected: break;
+  if (result.Refused()) {
+    // A refused apply leaves everything as it was, the settings file included.
+    messages_.Show(RefusalText(result), texts::kBoxTitle, MessageIcon::Warning);
+    return;
   }
-  // A refused apply leaves everything as it was, the settings file included.
-  if (!result.Refused()) Save();
+  if (result.outcome == ApplyOutcome::Written) Report(result, selected == ApplyMode::Cafe);
+  Save();
 }
 
 ApplyResult MainWindowLogic::WriteNetworkName(std::optional<ApplyMode> selected) {
   ApplyResult result;
   if (!selected) return result;
-  const NameCheck check = CheckNetworkName(window_.NetworkName());
-  if (check.problem == NameProblem::TooLong) {
-    result.outcome = ApplyOutcome::NameTooLong;
-    result.nameBytes = check.ansiBytes;
-    return result;
-  }
-  if (check.problem == NameProblem::Unrepresentable) {
-    result.outcome = ApplyOutcome::NameUnrepresentable;
-    return result;
-  }
+  if (const std::optional<ApplyResult> refused = RefuseName(window_.NetworkName())) return *refused;
   const std::vector<std::string> paths = WritePaths(selected);
   if (paths.empty()) {
     result.outcome = ApplyOutcome::SlotUnknown;
@@ -103,7 +108,7 @@ std::vector<std::string> MainWindowLogic::WritePaths(std::optional<ApplyMode> se
     const std::string tag = xp ? window_.WindowsXpSlot() : window_.Windows7Slot();
     if (IsSlotSuffix(tag)) paths.push_back(Join(xp ? CurrentControlSetClassPath : ControlSet001ClassPath, tag));
   } else if (selected == ApplyMode::Cafe) {
-    for (int n = 0; n <= 99; ++n) {
+    for (int n = kFirstSlot; n <= kLastSlot; ++n) {
       const std::string suffix = SlotSuffix(n);
       for (std::string_view classPath : {CurrentControlSetClassPath, ControlSet001ClassPath}) {
         paths.push_back(Join(classPath, suffix));

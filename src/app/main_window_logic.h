@@ -45,6 +45,12 @@ struct ApplyResult {
   }
 };
 
+// The refusal of a name an apply would write: too long, or not held by code page 936 (or with
+// a line break). Nothing when the name may be written.
+std::optional<ApplyResult> RefuseName(std::string_view name);
+// What the user reads about a refused apply.
+std::string RefusalText(const ApplyResult& refused);
+
 class MainWindowLogic {
  public:
   MainWindowLogic(AdapterRegistry& registry, SettingsKeeper& settings, MessageService& messages,
@@ -56,7 +62,7 @@ class MainWindowLogic {
   void OnApplyClicked(std::optional<ApplyMode> selected) { ApplyNetworkName(selected); }
   void OnClosing();  // save before the program ends
 
-  // Searches slots "0001" to "0099" below classPath for a non-empty "SSID" value. Returns
+  // SearchSlots below classPath, reading each "SSID" value as the apply writes it. Returns
   // the first slot found, or an empty text (the caller's tag then keeps its value).
   std::string FindAdapterSlot(std::string_view classPath);
 

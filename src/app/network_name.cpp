@@ -1,5 +1,6 @@
 #include "app/network_name.h"
 
+#include "app/adapter_registry.h"
 #include "app/ansi_text.h"
 
 namespace wendral {
@@ -16,8 +17,13 @@ NameCheck CheckNetworkName(std::string_view utf8) {
 }
 
 bool IsSlotSuffix(std::string_view tag) {
-  auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  return tag.size() == 4 && tag[0] == '0' && tag[1] == '0' && digit(tag[2]) && digit(tag[3]);
+  if (tag.size() != 4) return false;
+  int n = 0;
+  for (char c : tag) {
+    if (c < '0' || c > '9') return false;
+    n = n * 10 + (c - '0');
+  }
+  return n >= kFirstSlot && n <= kLastSlot;
 }
 
 }  // namespace wendral

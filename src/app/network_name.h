@@ -22,8 +22,9 @@ bool HasLineBreak(std::string_view utf8);
 // or one with a line break, is Unrepresentable.
 NameCheck CheckNetworkName(std::string_view utf8);
 
-// True for "0000" to "0099", the only instance keys the stick's driver uses. Anything else
-// (an empty or hand-edited settings value) must never become part of a registry path.
+// True for the suffixes of the slots the program forms ("0000" to "0099", kFirstSlot to
+// kLastSlot). Anything else (an empty or hand-edited settings value) must never become part
+// of a registry path.
 bool IsSlotSuffix(std::string_view tag);
 
 }  // namespace wendral

@@ -8,6 +8,9 @@
 namespace wendral {
 
 inline constexpr char kSettingsFileName[] = "360RI.INI";
+// The name the first-run test looks the file up by: the same file, since Windows file names
+// ignore case.
+inline constexpr char kSettingsProbeName[] = "360RI.ini";
 inline constexpr char kSettingsSection[] = "SSID";
 inline constexpr char kNetworkNameKey[] = "SSID";
 inline constexpr char kWindows7SlotKey[] = "SSIDITEMO";

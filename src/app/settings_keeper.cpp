@@ -4,9 +4,9 @@
 
 namespace wendral {
 
-std::string SettingsPath(const std::string& exeDirectory) { return exeDirectory + "\\360RI.INI"; }
+std::string SettingsPath(const std::string& exeDirectory) { return exeDirectory + "\\" + kSettingsFileName; }
 
-std::string SettingsProbePath(const std::string& exeDirectory) { return exeDirectory + "\\360RI.ini"; }
+std::string SettingsProbePath(const std::string& exeDirectory) { return exeDirectory + "\\" + kSettingsProbeName; }
 
 bool SettingsKeeper::Save(const SettingsValues& values) {
   const bool saved = SaveSettings(store_, path_, values);

@@ -7,7 +7,7 @@
 namespace wendral {
 
 void ResetStoredNames(AdapterRegistry& registry) {
-  for (int n = 0; n <= 99; ++n) {
+  for (int n = kFirstSlot; n <= kLastSlot; ++n) {
     const std::string suffix = SlotSuffix(n);
     // Missing keys, values or rights are expected here and change nothing.
     registry.DeleteRegistryValue(reg::kHkeyLocalMachine, std::string(CurrentControlSetClassPath) + suffix,

@@ -111,7 +111,8 @@ int RunStatus(CliEnvironment& env, SsidAccess& ssid) {
   for (std::size_t c = 0; c < 2; ++c) {
     out.Out(std::string("[") + labels[c] + "] " + KeyName(ClassPaths()[c]) + "\n");
     bool any = false;
-    for (std::size_t n = c * 100; n < c * 100 + 100; ++n) {
+    const std::size_t count = kSlotsPerClassKey, first = c * count;
+    for (std::size_t n = first; n < first + count; ++n) {
       const SlotValue& slot = scan.slots[n];
       if (!slot.hasValue) continue;
       any = true;
@@ -119,7 +120,7 @@ int RunStatus(CliEnvironment& env, SsidAccess& ssid) {
     }
     if (!any) out.Out("  (没有 \"SSID\" 值)\n");
   }
-  out.Out("[360RI.INI] " + env.settingsPath + "\n");
+  out.Out("[" + std::string(kSettingsFileName) + "] " + env.settingsPath + "\n");
   if (env.files.NormalFileExists(env.settingsPath)) {
     PrintSettings(out, LoadSettings(env.profiles, env.settingsPath));
   } else {
@@ -129,102 +130,137 @@ int RunStatus(CliEnvironment& env, SsidAccess& ssid) {
   return kExitOk;
 }
 
-int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
-  CliOutput& out = env.output;
-  const NameCheck check = CheckNetworkName(command.name);
-  if (check.problem == NameProblem::TooLong) {
-    out.Err(wendral::texts::NameTooLong(check.ansiBytes) + "\n");
-    return kExitRefused;
-  }
-  if (check.problem == NameProblem::Unrepresentable) {
-    out.Err(std::string(wendral::texts::kNameUnrepresentable) + "\n");
-    return kExitRefused;
+// One set run: the window's values as the run changes them, and the main window's logic over
+// them, which writes the name and the settings as its apply button does.
+class SetRun {
+ public:
+  SetRun(const Command& command, CliEnvironment& env)
+      : command_(command),
+        env_(env),
+        out_(env.output),
+        stored_(StoredSettings(env)),
+        window_(stored_.value_or(SettingsValues{std::string(wendral::texts::kInitialNetworkName),
+                                                std::string(wendral::texts::kInitialSlot),
+                                                std::string(wendral::texts::kInitialSlot)})),
+        registry_(env.registry),
+        messages_(env.output),
+        settings_(env.profiles, env.settingsPath, messages_),
+        logic_(registry_, settings_, messages_, window_) {
+    window_.SetNetworkName(command.name);
   }
 
-  // The values the window would show: the stored ones, or its initial ones before a first save.
-  const bool haveSettings = env.files.NormalFileExists(env.settingsPath);
-  const SettingsValues stored = haveSettings ? LoadSettings(env.profiles, env.settingsPath)
-                                             : SettingsValues{std::string(wendral::texts::kInitialNetworkName),
-                                                              std::string(wendral::texts::kInitialSlot),
-                                                              std::string(wendral::texts::kInitialSlot)};
-  StoredWindowValues window(stored);
-  window.SetNetworkName(command.name);
-  AdapterRegistry registry(env.registry);
-  ErrorStreamMessages messages(out);
-  SettingsKeeper settings(env.profiles, env.settingsPath, messages);
-  MainWindowLogic logic(registry, settings, messages, window);
+  int Run(SsidAccess& ssid) {
+    // One read-only scan serves the search, the preview and the backup alike, so a user
+    // without rights sees what an administrator's run would write.
+    const SlotScan scan = ScanSlots(ssid);
+    if (const std::optional<int> refused = PlanSlot(scan)) return *refused;
+    const std::vector<std::string> paths = logic_.WritePaths(command_.mode);
+    if (command_.dryRun) return Preview(paths);
+    if (!MayWrite(env_.registry, paths)) return NoRights(out_);
+    if (!command_.backupFile.empty()) {
+      if (const int status = Backup(scan); status != kExitOk) return status;
+    }
+    return Write(paths);
+  }
 
-  // One read-only scan serves the search, the preview and the backup alike, so a user
-  // without rights sees what an administrator's run would write.
-  const SlotScan scan = ScanSlots(ssid);
-  const ApplyMode selected = command.mode;
-  if (selected != ApplyMode::Cafe) {
-    const bool xp = selected == ApplyMode::WindowsXp;
-    // Only where the stick is now, or where the user says: the stored slot may be the wired
-    // card's by now.
-    const std::string slot =
-        command.slot.empty() ? FoundSlot(scan, xp ? CurrentControlSetClassPath : ControlSet001ClassPath) : command.slot;
+ private:
+  // The values the window would show: the stored ones; nothing before its first save.
+  static std::optional<SettingsValues> StoredSettings(CliEnvironment& env) {
+    if (!env.files.NormalFileExists(env.settingsPath)) return std::nullopt;
+    return LoadSettings(env.profiles, env.settingsPath);
+  }
+
+  // In windows7/xp mode, the slot to write: only where the stick is now, or where the user
+  // says, since the stored slot may be the wired card's by now. An exit status when there is
+  // none.
+  std::optional<int> PlanSlot(const SlotScan& scan) {
+    if (command_.mode == ApplyMode::Cafe) return std::nullopt;
+    const bool xp = command_.mode == ApplyMode::WindowsXp;
+    const std::string slot = command_.slot.empty()
+                                 ? FoundSlot(scan, xp ? CurrentControlSetClassPath : ControlSet001ClassPath)
+                                 : command_.slot;
     if (slot.empty()) {
-      if (scan.failure != 0) return ReadFailure(out, scan, "无法查找随身WIFI,本次没有修改。", kExitRefused);
-      out.Err(std::string(texts::kNoStick) + "\n");
+      if (scan.failure != 0) return ReadFailure(out_, scan, "无法查找随身WIFI,本次没有修改。", kExitRefused);
+      out_.Err(std::string(texts::kNoStick) + "\n");
       return kExitNoStick;
     }
     if (xp) {
-      window.SetWindowsXpSlot(slot);
+      window_.SetWindowsXpSlot(slot);
     } else {
-      window.SetWindows7Slot(slot);
+      window_.SetWindows7Slot(slot);
     }
+    return std::nullopt;
   }
-  const std::vector<std::string> paths = logic.WritePaths(selected);
 
-  if (command.dryRun) {
-    if (!command.backupFile.empty()) {
-      out.Out("将先把两个控制集的 \"SSID\" 值备份到 " + command.backupFile + "\n");
+  int Preview(const std::vector<std::string>& paths) {
+    if (!command_.backupFile.empty()) {
+      out_.Out("将先把两个控制集的 \"SSID\" 值备份到 " + command_.backupFile + "\n");
     }
-    out.Out("将写入 " + std::to_string(paths.size()) + " 处:\n");
-    for (const std::string& path : paths) out.Out("  " + KeyName(path) + "  SSID = " + Quote(command.name) + "\n");
-    out.Out("将保存 " + env.settingsPath + ":\n");
-    PrintSettings(out, CurrentValues(window));
-    if (command.restart) RestartSticks(env.devices, paths, true, out, kExitOk);
-    out.Out("(--dry-run:没有做任何修改)\n");
+    out_.Out("将写入 " + std::to_string(paths.size()) + " 处:\n");
+    for (const std::string& path : paths) out_.Out("  " + KeyName(path) + "  SSID = " + Quote(command_.name) + "\n");
+    out_.Out("将保存 " + env_.settingsPath + ":\n");
+    PrintSettings(out_, CurrentValues(window_));
+    if (command_.restart) RestartSticks(env_.devices, paths, true, out_, kExitOk);
+    out_.Out("(--dry-run:没有做任何修改)\n");
     return kExitOk;
   }
 
-  if (!MayWrite(env.registry, paths)) return NoRights(out);
-  if (!command.backupFile.empty()) {
-    if (scan.failure != 0) return ReadFailure(out, scan, "无法备份,本次没有修改。", kExitRefused);
+  // Every "SSID" value and the settings as they were, into a new file.
+  int Backup(const SlotScan& scan) {
+    if (scan.failure != 0) return ReadFailure(out_, scan, "无法备份,本次没有修改。", kExitRefused);
     const std::string refusal = BackupRefusal(scan.slots);
     if (!refusal.empty()) {
-      out.Err(refusal + "本次没有修改。\n");
+      out_.Err(refusal + "本次没有修改。\n");
       return kExitRefused;
     }
-    const std::optional<SettingsValues> kept = haveSettings ? std::optional<SettingsValues>(stored) : std::nullopt;
-    switch (env.files.WriteNew(command.backupFile, BackupText(scan.slots, kept))) {
+    switch (env_.files.WriteNew(command_.backupFile, BackupText(scan.slots, stored_))) {
       case CliFiles::NewFile::Written: break;
       case CliFiles::NewFile::Exists:
-        out.Err("备份文件 " + command.backupFile +
-                " 已经存在,本次没有修改。它可能是唯一记得原来名称的备份:请用 --backup 指定另一个文件名。\n");
+        out_.Err("备份文件 " + command_.backupFile +
+                 " 已经存在,本次没有修改。它可能是唯一记得原来名称的备份:请用 --backup 指定另一个文件名。\n");
         return kExitRefused;
       case CliFiles::NewFile::Failed:
-        out.Err("备份文件 " + command.backupFile + " 无法写入,本次没有修改。\n");
+        out_.Err("备份文件 " + command_.backupFile + " 无法写入,本次没有修改。\n");
         return kExitRefused;
     }
-    out.Out("已把 \"SSID\" 值备份到 " + command.backupFile + "\n");
+    out_.Out("已把 \"SSID\" 值备份到 " + command_.backupFile + "\n");
+    return kExitOk;
   }
 
-  const ApplyResult result = logic.WriteNetworkName(selected);
-  const WriteTally& tally = result.tally;
-  // Nothing written, nothing to remember: the settings keep describing the registry.
-  const bool saved = tally.failed == tally.total || settings.Save(CurrentValues(window));
-  const std::string where = paths.size() == 1 ? KeyName(paths[0]) : std::to_string(paths.size()) + " 处位置";
-  const int status = Conclude(out, tally,
-                              "已把网络名称 " + Quote(command.name) + " 写入 " + where +
-                                  (command.restart ? "。\n" : "。请重新拨插随身WIFI,让新名称生效。\n"));
-  // Once every slot holds the name, whether or not the settings file took it.
-  const int restarted =
-      status == kExitOk && command.restart ? RestartSticks(env.devices, paths, false, out, kExitOk) : kExitOk;
-  if (status != kExitOk) return status;
-  return saved ? restarted : kExitWritesFailed;
+  int Write(const std::vector<std::string>& paths) {
+    const ApplyResult result = logic_.WriteNetworkName(command_.mode);
+    const WriteTally& tally = result.tally;
+    // Nothing written, nothing to remember: the settings keep describing the registry.
+    const bool saved = tally.failed == tally.total || settings_.Save(CurrentValues(window_));
+    const std::string where = paths.size() == 1 ? KeyName(paths[0]) : std::to_string(paths.size()) + " 处位置";
+    const int status = Conclude(out_, tally,
+                                "已把网络名称 " + Quote(command_.name) + " 写入 " + where +
+                                    (command_.restart ? "。\n" : "。请重新拨插随身WIFI,让新名称生效。\n"));
+    // Once every slot holds the name, whether or not the settings file took it.
+    const int restarted =
+        status == kExitOk && command_.restart ? RestartSticks(env_.devices, paths, false, out_, kExitOk) : kExitOk;
+    if (status != kExitOk) return status;
+    return saved ? restarted : kExitWritesFailed;
+  }
+
+  const Command& command_;
+  CliEnvironment& env_;
+  CliOutput& out_;
+  const std::optional<SettingsValues> stored_;
+  StoredWindowValues window_;
+  AdapterRegistry registry_;
+  ErrorStreamMessages messages_;
+  SettingsKeeper settings_;
+  MainWindowLogic logic_;
+};
+
+int RunSet(const Command& command, CliEnvironment& env, SsidAccess& ssid) {
+  // The window's own check and message; nothing is read before it.
+  if (const std::optional<ApplyResult> refused = RefuseName(command.name)) {
+    env.output.Err(RefusalText(*refused) + "\n");
+    return kExitRefused;
+  }
+  return SetRun(command, env).Run(ssid);
 }
 
 int RunRestore(const Command& command, CliEnvironment& env, SsidAccess& ssid) {

@@ -4,63 +4,14 @@
 
 #include "app/adapter_registry.h"
 #include "app/ansi_text.h"
-#include "formats/utf32.h"
+#include "formats/utf16.h"
 
 namespace wendral::cli {
 namespace {
 
 constexpr RegKey kHklm = reg::kHkeyLocalMachine;
 
-char16_t UnitAt(std::string_view bytes, std::size_t i) {
-  return static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
-}
-
-// Every unit of the bytes (an odd last byte dropped) as UTF-8, NULs included; a lone
-// surrogate becomes U+FFFD.
-std::string Utf16ToUtf8Lossy(std::string_view bytes, bool* exact) {
-  std::string out;
-  *exact = bytes.size() % 2 == 0;
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    char32_t unit = UnitAt(bytes, i);
-    if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-      const char32_t low = UnitAt(bytes, i + 2);
-      if (low >= 0xDC00 && low <= 0xDFFF) {
-        unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
-        i += 2;
-      }
-    }
-    if (unit >= 0xD800 && unit <= 0xDFFF) *exact = false;
-    AppendUtf8(out, unit);
-  }
-  return out;
-}
-
 }  // namespace
-
-std::string ToUtf16(std::string_view utf8) {
-  std::string out;
-  for (char32_t c : DecodeUtf8(utf8)) {
-    auto put = [&out](char32_t unit) {
-      out += static_cast<char>(unit & 0xFF);
-      out += static_cast<char>((unit >> 8) & 0xFF);
-    };
-    if (c >= 0x10000) {
-      put(0xD800 + ((c - 0x10000) >> 10));
-      put(0xDC00 + ((c - 0x10000) & 0x3FF));
-    } else {
-      put(c);
-    }
-  }
-  return out + std::string(2, '\0');
-}
-
-std::optional<std::string> FromUtf16(std::string_view bytes) {
-  if (bytes.size() < 2 || bytes.size() % 2 != 0 || UnitAt(bytes, bytes.size() - 2) != 0) return std::nullopt;
-  bool exact = false;
-  std::string text = Utf16ToUtf8Lossy(bytes.substr(0, bytes.size() - 2), &exact);
-  if (!exact || text.find('\0') != std::string::npos) return std::nullopt;
-  return text;
-}
 
 Status AnsiSsidAccess::Read(SlotValue* slot) {
   RegKey key = 0;
@@ -68,13 +19,14 @@ Status AnsiSsidAccess::Read(SlotValue* slot) {
   if (opened == reg::kErrorFileNotFound) return 0;
   if (opened != reg::kErrorSuccess) return opened;
   slot->keyExists = true;
+  const std::string ssid(SsidValueName);
   std::uint32_t type = 0;
   std::uint32_t size = 0;
-  Status status = api_.QueryValue(key, "SSID", &type, nullptr, &size);
+  Status status = api_.QueryValue(key, ssid.c_str(), &type, nullptr, &size);
   if (status == reg::kErrorSuccess) {
     std::string data(size, '\0');
     std::uint32_t read = size;
-    status = api_.QueryValue(key, "SSID", &type, reinterpret_cast<std::uint8_t*>(data.data()), &read);
+    status = api_.QueryValue(key, ssid.c_str(), &type, reinterpret_cast<std::uint8_t*>(data.data()), &read);
     if (status == reg::kErrorSuccess) {
       data.resize(read <= size ? read : size);
       slot->hasValue = true;
@@ -82,7 +34,7 @@ Status AnsiSsidAccess::Read(SlotValue* slot) {
       if (type == reg::kSz) {
         const bool terminated = !data.empty() && data.back() == '\0';
         if (terminated) data.pop_back();
-        data = ToUtf16(FromAnsi(data));
+        data = ToTerminatedUtf16Le(FromAnsi(data));
         if (!terminated) data.resize(data.size() - 2);
       }
       slot->data = std::move(data);
@@ -96,15 +48,12 @@ Status AnsiSsidAccess::Read(SlotValue* slot) {
 
 Status AnsiSsidAccess::Write(const std::string& path, std::uint32_t type, std::string_view data) {
   std::string bytes(data);
-  if (type == reg::kSz) {
-    bool exact = false;
-    bytes = ToAnsi(Utf16ToUtf8Lossy(data, &exact));
-  }
+  if (type == reg::kSz) bytes = ToAnsi(Utf16LeToUtf8(data));
   RegKey key = 0;
   Status status = api_.CreateKey(kHklm, path.c_str(), 0, reg::kAdapterKeyAccess, &key, nullptr);
   if (status != 0) return status;
-  status = api_.SetValue(key, "SSID", type, reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                         static_cast<std::uint32_t>(bytes.size()));
+  status = api_.SetValue(key, std::string(SsidValueName).c_str(), type,
+                         reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::uint32_t>(bytes.size()));
   api_.CloseKey(key);
   return status;
 }
@@ -114,7 +63,7 @@ std::vector<std::string_view> ClassPaths() { return {ControlSet001ClassPath, Cur
 SlotScan ScanSlots(SsidAccess& access) {
   SlotScan scan;
   for (std::string_view classPath : ClassPaths()) {
-    for (int n = 0; n <= 99; ++n) {
+    for (int n = kFirstSlot; n <= kLastSlot; ++n) {
       SlotValue slot;
       slot.suffix = SlotSuffix(n);
       slot.path = std::string(classPath) + slot.suffix;
@@ -130,16 +79,12 @@ SlotScan ScanSlots(SsidAccess& access) {
 }
 
 std::string FoundSlot(const SlotScan& scan, std::string_view classPath) {
-  for (const SlotValue& slot : scan.slots) {
-    if (slot.suffix == "0000" || slot.path.compare(0, classPath.size(), classPath) != 0) continue;
-    // What the window's search reads as text: a REG_SZ of any size but zero (its terminator
-    // alone counts), or a REG_DWORD.
-    if (slot.hasValue &&
-        ((slot.type == reg::kSz && !slot.data.empty()) || (slot.type == reg::kDword && slot.data.size() <= 4))) {
-      return slot.suffix;
+  return SearchSlots(classPath, [&scan](const std::string& path) {
+    for (const SlotValue& slot : scan.slots) {
+      if (slot.path == path) return slot.hasValue && ReadsAsText(slot.type, slot.data.size());
     }
-  }
-  return {};
+    return false;
+  });
 }
 
 std::string Quote(std::string_view utf8) {
@@ -201,8 +146,7 @@ std::optional<std::string> Unquote(std::string_view quoted) {
 
 std::string DescribeValue(std::uint32_t type, std::string_view data) {
   if (type == reg::kSz) {
-    bool exact = false;
-    std::string text = Utf16ToUtf8Lossy(data, &exact);
+    std::string text = Utf16LeToUtf8(data);
     if (!text.empty() && text.back() == '\0') text.pop_back();
     return Quote(text);
   }

@@ -55,16 +55,9 @@ struct SlotScan {
 
 SlotScan ScanSlots(SsidAccess& access);
 
-// The slot the main window's search would pick below classPath ("0001" to "0099"; "0000" is
-// the wired card's), from a scan: the first whose "SSID" reads as a non-empty text or a
-// number. Empty when none.
+// The slot the main window's search would pick below classPath, from a scan (SearchSlots
+// over the values read). Empty when none.
 std::string FoundSlot(const SlotScan& scan, std::string_view classPath);
-
-// UTF-8 <-> the UTF-16LE bytes of a REG_SZ value. ToUtf16 appends the terminator.
-std::string ToUtf16(std::string_view utf8);
-// Nothing unless the bytes are whole UTF-16 units ending in one terminator and none before
-// it, with every surrogate paired.
-std::optional<std::string> FromUtf16(std::string_view bytes);
 
 // A value as the tool prints it (UTF-8): a text in quotes with \ " and control characters
 // escaped, a number in decimal, anything else by its type and size.

@@ -1,21 +1,20 @@
 #include "cli/ssid_backup.h"
 
-#include <cstdio>
 #include <set>
 
 #include "app/adapter_registry.h"
 #include "app/ansi_text.h"
 #include "app/network_name.h"
-#include "formats/utf32.h"
+#include "formats/reg_syntax.h"
+#include "formats/utf16.h"
 
 namespace wendral::cli {
 namespace {
 
 constexpr RegKey kHklm = reg::kHkeyLocalMachine;
 constexpr std::string_view kRootName = "HKEY_LOCAL_MACHINE";
-constexpr std::string_view kHeader4 = "REGEDIT4";
-constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
-// The comments a restore reads; regedit skips every line that starts with ';'.
+// The comments a restore reads; regedit skips every line that starts with ';'. A stored
+// format: backups written before keep being read whatever the settings file is called.
 constexpr std::string_view kSettingsMark = "; 360RI.INI ";
 constexpr std::string_view kNoSettings = "; 360RI.INI (none)";
 constexpr std::string_view kCreatedMark = "; created [";
@@ -44,88 +43,14 @@ bool HasLineBreak(std::string_view utf16) {
 
 // A REG_SZ that REGEDIT4 can carry as "text": whole, and held by code page 936 exactly.
 std::optional<std::string> PlainAnsiText(std::string_view utf16) {
-  std::optional<std::string> text = FromUtf16(utf16);
+  std::optional<std::string> text = FromTerminatedUtf16Le(utf16);
   if (!text) return std::nullopt;
   const std::optional<std::string> ansi = ToAnsiExact(*text);
   if (!ansi || FromAnsi(*ansi) != *text) return std::nullopt;
   return text;
 }
 
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\\' || c == '"') out += '\\';
-    out += c;
-  }
-  return out;
-}
-
-std::string HexList(std::string_view bytes) {
-  std::string out;
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    char byte[4];
-    std::snprintf(byte, sizeof byte, "%02x", static_cast<unsigned>(static_cast<unsigned char>(bytes[i])));
-    if (i > 0) out += ',';
-    out += byte;
-  }
-  return out;
-}
-
 // ---- Reading ----
-
-bool ValidUtf8(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const Utf8Char c = ReadUtf8Char(bytes);
-    if (!c.wellFormed) return false;
-    bytes.remove_prefix(c.length);
-  }
-  return true;
-}
-
-// The file as UTF-8; *unicode when it is in regedit's UTF-16 format.
-std::string DecodeFile(std::string_view bytes, bool* unicode) {
-  *unicode = false;
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
-    *unicode = true;
-    std::string units(bytes.substr(2));
-    if (units.size() % 2 != 0) units.pop_back();
-    // Decoded with a terminator of its own, which FromUtf16 wants; lone surrogates show as
-    // U+FFFD and nothing in a backup holds one outside a hex list.
-    std::optional<std::string> text = FromUtf16(units + std::string(2, '\0'));
-    if (text) return *text;
-    std::string out;
-    for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
-      AppendUtf8(out, static_cast<char32_t>(static_cast<unsigned char>(units[i]) |
-                                            (static_cast<unsigned char>(units[i + 1]) << 8)));
-    }
-    return out;
-  }
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return std::string(bytes.substr(3));
-  // A file re-saved as UTF-8 without a byte-order mark: Chinese text in code page 936 is
-  // almost never well-formed UTF-8 as well.
-  if (ValidUtf8(bytes)) return std::string(bytes);
-  return FromAnsi(bytes);
-}
-
-std::vector<std::string_view> SplitLines(std::string_view text) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    if (end == text.size()) break;
-    start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
-  }
-  return lines;
-}
-
-std::string_view Trimmed(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-  return s;
-}
 
 // The slot key a key line names ("HKEY_LOCAL_MACHINE\...\{...}\0007", the short root "HKLM"
 // too, letters in any case) as the path the program uses. Nothing for any other key.
@@ -143,77 +68,47 @@ std::optional<std::string> SlotKeyOf(std::string_view keyPath) {
   return std::nullopt;
 }
 
-std::optional<std::string> HexBytes(std::string_view list) {
-  std::string out;
-  list = Trimmed(list);
-  if (list.empty()) return out;
-  while (true) {
-    const std::size_t comma = list.find(',');
-    const std::string_view token = Trimmed(list.substr(0, comma));
-    if (token.empty() || token.size() > 2) return std::nullopt;
-    unsigned value = 0;
-    for (char h : token) {
-      const int digit = h >= '0' && h <= '9'   ? h - '0'
-                        : h >= 'a' && h <= 'f' ? h - 'a' + 10
-                        : h >= 'A' && h <= 'F' ? h - 'A' + 10
-                                               : -1;
-      if (digit < 0) return std::nullopt;
-      value = value * 16 + static_cast<unsigned>(digit);
-    }
-    out += static_cast<char>(value);
-    if (comma == std::string_view::npos) return out;
-    list.remove_prefix(comma + 1);
-    if (Trimmed(list).empty()) return out;  // regedit leaves no trailing comma, but allows one
+constexpr std::string_view kOnlyTextDwordOrBinary = "\"SSID\" 值只能是文本、dword 或二进制数据。";
+
+// Why the data of an "SSID" line cannot be read.
+std::string DataRefusal(RegSyntaxError error) {
+  switch (error) {
+    case RegSyntaxError::MissingData: return "\"SSID\" 后面缺少数据。";
+    case RegSyntaxError::UnterminatedText: return "文本缺少结尾的引号。";
+    case RegSyntaxError::BadEscape: return "文本中有无法识别的 \\。";
+    case RegSyntaxError::TextAfterText: return "文本中有多余的引号。";
+    case RegSyntaxError::BadDword: return "dword 值应为 8 位十六进制数。";
+    case RegSyntaxError::BadHexData: return "十六进制数据无法读取。";
+    default: return std::string(kOnlyTextDwordOrBinary);
   }
 }
 
-// The data of an "SSID" line, as a restore step; an empty refusal when it parses.
-std::string ReadData(std::string_view data, bool unicode, RestoreStep* step) {
-  if (data == "-") {
-    step->kind = RestoreStep::Kind::DeleteValue;
-    return {};
-  }
+// The data of an "SSID" line as a restore step; an empty refusal when a backup may hold it.
+std::string ReadData(const RegData& data, bool unicode, RestoreStep* step) {
   step->kind = RestoreStep::Kind::SetValue;
-  if (data.front() == '"') {
-    if (data.size() < 2 || data.back() != '"') return "文本缺少结尾的引号。";
-    std::string text;
-    for (std::size_t i = 1; i + 1 < data.size(); ++i) {
-      char c = data[i];
-      if (c == '\\') {
-        if (i + 2 >= data.size() || (data[i + 1] != '\\' && data[i + 1] != '"')) return "文本中有无法识别的 \\。";
-        c = data[++i];
-      } else if (c == '"') {
-        return "文本中有多余的引号。";
+  switch (data.kind) {
+    case RegData::Kind::Delete: step->kind = RestoreStep::Kind::DeleteValue; return {};
+    case RegData::Kind::Text:
+      step->type = reg::kSz;
+      step->data = ToTerminatedUtf16Le(data.text);
+      break;
+    case RegData::Kind::Dword:
+      step->type = reg::kDword;
+      for (int i = 0; i < 4; ++i) step->data += static_cast<char>((data.number >> (8 * i)) & 0xFF);
+      break;
+    case RegData::Kind::Hex:
+      if (data.hexType != reg::kSz && data.hexType != reg::kBinary) return std::string(kOnlyTextDwordOrBinary);
+      step->type = data.hexType;
+      step->data = data.bytes;
+      if (data.hexType == reg::kSz && !unicode) {
+        // REGEDIT4 gives a text's code page 936 bytes.
+        std::string ansi = data.bytes;
+        const bool terminated = !ansi.empty() && ansi.back() == '\0';
+        if (terminated) ansi.pop_back();
+        step->data = ToTerminatedUtf16Le(FromAnsi(ansi));
+        if (!terminated) step->data.resize(step->data.size() - 2);
       }
-      text += c;
-    }
-    step->type = reg::kSz;
-    step->data = ToUtf16(text);
-  } else if (data.substr(0, 6) == "dword:") {
-    const std::string_view digits = data.substr(6);
-    if (digits.size() != 8) return "dword 值应为 8 位十六进制数。";
-    const std::optional<std::string> bytes =
-        HexBytes(std::string(digits.substr(6, 2)) + "," + std::string(digits.substr(4, 2)) + "," +
-                 std::string(digits.substr(2, 2)) + "," + std::string(digits.substr(0, 2)));
-    if (!bytes) return "dword 值应为 8 位十六进制数。";
-    step->type = reg::kDword;
-    step->data = *bytes;
-  } else if (data.substr(0, 4) == "hex:" || data.substr(0, 7) == "hex(1):") {
-    const bool text = data[3] == '(';
-    const std::optional<std::string> bytes = HexBytes(data.substr(text ? 7 : 4));
-    if (!bytes) return "十六进制数据无法读取。";
-    step->type = text ? reg::kSz : reg::kBinary;
-    step->data = *bytes;
-    if (text && !unicode) {
-      // REGEDIT4 gives a text's code page 936 bytes.
-      std::string ansi = *bytes;
-      const bool terminated = !ansi.empty() && ansi.back() == '\0';
-      if (terminated) ansi.pop_back();
-      step->data = ToUtf16(FromAnsi(ansi));
-      if (!terminated) step->data.resize(step->data.size() - 2);
-    }
-  } else {
-    return "\"SSID\" 值只能是文本、dword 或二进制数据。";
+      break;
   }
   if (step->data.size() > kMaxValueBytes) {
     return "\"SSID\" 值有 " + std::to_string(step->data.size()) + " 字节,超过 " + std::to_string(kMaxValueBytes) +
@@ -223,7 +118,127 @@ std::string ReadData(std::string_view data, bool unicode, RestoreStep* step) {
   return {};
 }
 
-std::string Refuse(std::size_t line, const std::string& why) { return "第 " + std::to_string(line) + " 行: " + why; }
+// A backup's records, checked one at a time: "SSID" values of slot keys and the comments a
+// backup writes, in any order regedit would take, and nothing after the end record.
+class RestoreReader {
+ public:
+  explicit RestoreReader(bool unicode) : unicode_(unicode) {}
+
+  // Why the file is refused at this record, or empty.
+  std::string Take(const RegRecord& record) {
+    if (endCount_) return "备份结尾的记录之后还有内容。";
+    switch (record.kind) {
+      case RegRecord::Kind::Comment: return record.text.front() == ';' ? Comment(record.text) : std::string();
+      case RegRecord::Kind::Key: return Key(record);
+      case RegRecord::Kind::Value: return Value(record);
+      case RegRecord::Kind::Malformed: break;
+    }
+    if (record.error == RegSyntaxError::KeyWithoutBracket) return "键名缺少 ']'。";
+    const char first = record.text.front();
+    return first == '"' || first == '@' ? "文件要修改 \"SSID\" 以外的值。" : "无法识别的内容。";
+  }
+
+  // The plan once every record was taken.
+  RestorePlan Finish() {
+    if (!endCount_) return Refused("文件不完整:缺少结尾的 \"" + std::string(kEndMark) + "\" 记录。");
+    if (plan_.steps.empty()) return Refused("文件中没有任何位置的记录。");
+    if (*endCount_ != plan_.steps.size()) {
+      return Refused("文件不完整:结尾记录了 " + std::to_string(*endCount_) + " 个位置,文件中有 " +
+                     std::to_string(plan_.steps.size()) + " 个。");
+    }
+    if (noSettings_ == (settingsSeen_ == 3) || (settingsSeen_ != 0 && settingsSeen_ != 3)) {
+      return Refused("文件中 360RI.INI 的记录不完整。");
+    }
+    if (!noSettings_) plan_.settings = settings_;
+    return std::move(plan_);
+  }
+
+ private:
+  static RestorePlan Refused(std::string why) {
+    RestorePlan plan;
+    plan.refusal = std::move(why);
+    return plan;
+  }
+
+  std::string Comment(std::string_view line) {
+    if (line.substr(0, kEndMark.size()) == kEndMark && line.size() > kEndMark.size() + kEndUnit.size() &&
+        line.substr(line.size() - kEndUnit.size()) == kEndUnit) {
+      return EndRecord(line.substr(kEndMark.size(), line.size() - kEndMark.size() - kEndUnit.size()));
+    }
+    if (line == kNoSettings) {
+      noSettings_ = true;
+    } else if (line.substr(0, kSettingsMark.size()) == kSettingsMark) {
+      return SettingsRecord(line.substr(kSettingsMark.size()));
+    } else if (line.substr(0, kCreatedMark.size()) == kCreatedMark) {
+      if (line.back() != ']') return "键名缺少 ']'。";
+      const std::optional<std::string> slot =
+          SlotKeyOf(line.substr(kCreatedMark.size(), line.size() - kCreatedMark.size() - 1));
+      if (!slot) return "记录的键不是随身WIFI位置 0000 到 0099。";
+      return AddStep(RestoreStep{RestoreStep::Kind::DeleteCreatedKey, *slot, 0, {}});
+    }
+    return {};
+  }
+
+  std::string EndRecord(std::string_view digits) {
+    if (digits.empty() || digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
+      return "无法识别备份结尾的记录。";
+    }
+    std::size_t count = 0;
+    for (char digit : digits) count = count * 10 + static_cast<std::size_t>(digit - '0');
+    endCount_ = count;
+    return {};
+  }
+
+  std::string SettingsRecord(std::string_view entry) {
+    const std::size_t equals = entry.find('=');
+    const std::string_view key = entry.substr(0, equals);
+    const std::optional<std::string> value =
+        equals == std::string_view::npos ? std::nullopt : Unquote(entry.substr(equals + 1));
+    std::string* field = key == kNetworkNameKey     ? &settings_.networkName
+                         : key == kWindows7SlotKey  ? &settings_.windows7Slot
+                         : key == kWindowsXpSlotKey ? &settings_.windowsXpSlot
+                                                    : nullptr;
+    if (!field || !value) return "无法识别 360RI.INI 的记录。";
+    *field = *value;
+    ++settingsSeen_;
+    return {};
+  }
+
+  std::string Key(const RegRecord& record) {
+    if (record.deleteKey) return "文件要删除键: " + record.keyPath;
+    current_ = SlotKeyOf(record.keyPath);
+    if (!current_) return "文件要修改随身WIFI位置 0000 到 0099 以外的键: " + record.keyPath;
+    return {};
+  }
+
+  std::string Value(const RegRecord& record) {
+    if (record.defaultValue || !EqualsNoCase(record.valueName, SsidValueName)) return "文件要修改 \"SSID\" 以外的值。";
+    if (!current_) return "\"SSID\" 值不在随身WIFI位置 0000 到 0099 的键中。";
+    if (record.error != RegSyntaxError::None) return DataRefusal(record.error);
+    RestoreStep step;
+    step.path = *current_;
+    const std::string why = ReadData(record.data, unicode_, &step);
+    if (!why.empty()) return why;
+    current_.reset();  // one value a key
+    return AddStep(std::move(step));
+  }
+
+  std::string AddStep(RestoreStep step) {
+    if (!seen_.insert(step.path).second) return "同一个位置记录了两次: " + step.path;
+    plan_.steps.push_back(std::move(step));
+    if (plan_.steps.size() > kMaxSlots) return "备份最多记录 " + std::to_string(kMaxSlots) + " 个位置。";
+    return {};
+  }
+
+  bool unicode_;
+  RestorePlan plan_;
+  std::set<std::string> seen_;
+  std::optional<std::string> current_;  // the slot key of the last key line
+  std::optional<std::size_t> endCount_;
+  bool noSettings_ = false;
+  SettingsValues settings_;
+  int settingsSeen_ = 0;
+};
 
 }  // namespace
 
@@ -246,7 +261,7 @@ std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<
   for (const SlotValue& slot : slots) {
     if (slot.hasValue && slot.type == reg::kSz && !PlainAnsiText(slot.data)) unicode = true;
   }
-  std::string text = std::string(unicode ? kHeader5 : kHeader4) +
+  std::string text = std::string(unicode ? kRegedit5Header : kRegedit4Header) +
                      "\r\n\r\n"
                      "; wendral-cli backup of the \"SSID\" values of slots 0000 to 0099 and of 360RI.INI.\r\n"
                      "; Put it back with: wendral-cli restore <this file>\r\n";
@@ -262,21 +277,20 @@ std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<
   for (const SlotValue& slot : slots) {
     if (!slot.keyExists) continue;
     ++count;
-    text += KeyLine(slot.path) + "\r\n\"SSID\"=";
+    text += KeyLine(slot.path) + "\r\n\"" + std::string(SsidValueName) + "\"=";
     if (!slot.hasValue) {
       text += "-";
     } else if (slot.type == reg::kDword) {
-      char number[16];
-      std::snprintf(number, sizeof number, "dword:%02x%02x%02x%02x", static_cast<unsigned char>(slot.data[3]),
-                    static_cast<unsigned char>(slot.data[2]), static_cast<unsigned char>(slot.data[1]),
-                    static_cast<unsigned char>(slot.data[0]));
-      text += number;
+      std::uint32_t number = 0;
+      for (int i = 3; i >= 0; --i)
+        number = (number << 8) | static_cast<unsigned char>(slot.data[static_cast<std::size_t>(i)]);
+      text += RegDword(number);
     } else if (slot.type == reg::kBinary) {
-      text += "hex:" + HexList(slot.data);
-    } else if (const std::optional<std::string> plain = FromUtf16(slot.data)) {
-      text += "\"" + Escaped(*plain) + "\"";
+      text += "hex:" + RegHexList(slot.data);
+    } else if (const std::optional<std::string> plain = FromTerminatedUtf16Le(slot.data)) {
+      text += "\"" + RegEscaped(*plain, RegEncoding::Utf8) + "\"";
     } else {
-      text += "hex(1):" + HexList(slot.data);  // only in the UTF-16 format: the stored units
+      text += "hex(1):" + RegHexList(slot.data);  // only in the UTF-16 format: the stored units
     }
     text += "\r\n\r\n";
   }
@@ -287,125 +301,25 @@ std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<
   }
   text += "\r\n" + std::string(kEndMark) + std::to_string(count) + std::string(kEndUnit) + "\r\n";
   if (!unicode) return ToAnsi(text);
-  const std::string units = ToUtf16(text);
-  return "\xFF\xFE" + units.substr(0, units.size() - 2);
+  return "\xFF\xFE" + Utf8ToUtf16Le(text);
 }
 
 RestorePlan ReadRestoreFile(std::string_view bytes) {
-  RestorePlan plan;
-  bool unicode = false;
-  const std::string text = DecodeFile(bytes, &unicode);
-  const std::vector<std::string_view> lines = SplitLines(text);
-  if (lines[0] != kHeader4 && lines[0] != kHeader5) {
-    plan.refusal = "这不是 regedit 的注册表文件(第一行应为 REGEDIT4 或 Windows Registry Editor Version 5.00)。";
-    return plan;
+  const RegRecords file = ReadRegRecords(bytes, RegUtf8WithoutMark::AsUtf8WhenWellFormed);
+  RestorePlan refused;
+  if (!file.header) {
+    refused.refusal = "这不是 regedit 的注册表文件(第一行应为 REGEDIT4 或 Windows Registry Editor Version 5.00)。";
+    return refused;
   }
-  const auto fail = [&plan](std::size_t line, const std::string& why) {
-    plan.steps.clear();
-    plan.settings.reset();
-    plan.refusal = Refuse(line, why);
-    return plan;
-  };
-  std::set<std::string> seen;
-  std::optional<std::string> current;  // the slot key of the last key line
-  std::optional<std::size_t> endCount;
-  bool noSettings = false;
-  SettingsValues settings;
-  int settingsSeen = 0;
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::size_t lineNumber = i + 1;
-    std::string_view line = Trimmed(lines[i]);
-    if (line.empty()) continue;
-    if (endCount) return fail(lineNumber, "备份结尾的记录之后还有内容。");
-    if (line.front() == ';') {
-      if (line.substr(0, kEndMark.size()) == kEndMark && line.size() > kEndMark.size() + kEndUnit.size() &&
-          line.substr(line.size() - kEndUnit.size()) == kEndUnit) {
-        const std::string_view digits = line.substr(kEndMark.size(), line.size() - kEndMark.size() - kEndUnit.size());
-        if (digits.empty() || digits.size() > 4 || digits.find_first_not_of("0123456789") != std::string_view::npos) {
-          return fail(lineNumber, "无法识别备份结尾的记录。");
-        }
-        std::size_t count = 0;
-        for (char digit : digits) count = count * 10 + static_cast<std::size_t>(digit - '0');
-        endCount = count;
-      } else if (line == kNoSettings) {
-        noSettings = true;
-      } else if (line.substr(0, kSettingsMark.size()) == kSettingsMark) {
-        const std::string_view entry = line.substr(kSettingsMark.size());
-        const std::size_t equals = entry.find('=');
-        const std::string_view key = entry.substr(0, equals);
-        const std::optional<std::string> value =
-            equals == std::string_view::npos ? std::nullopt : Unquote(entry.substr(equals + 1));
-        std::string* field = key == kNetworkNameKey     ? &settings.networkName
-                             : key == kWindows7SlotKey  ? &settings.windows7Slot
-                             : key == kWindowsXpSlotKey ? &settings.windowsXpSlot
-                                                        : nullptr;
-        if (!field || !value) return fail(lineNumber, "无法识别 360RI.INI 的记录。");
-        *field = *value;
-        ++settingsSeen;
-      } else if (line.substr(0, kCreatedMark.size()) == kCreatedMark) {
-        if (line.back() != ']') return fail(lineNumber, "键名缺少 ']'。");
-        const std::optional<std::string> slot =
-            SlotKeyOf(line.substr(kCreatedMark.size(), line.size() - kCreatedMark.size() - 1));
-        if (!slot) return fail(lineNumber, "记录的键不是随身WIFI位置 0000 到 0099。");
-        if (!seen.insert(*slot).second) return fail(lineNumber, "同一个位置记录了两次: " + *slot);
-        plan.steps.push_back(RestoreStep{RestoreStep::Kind::DeleteCreatedKey, *slot, 0, {}});
-      }
-      continue;
+  RestoreReader reader(file.encoding == RegEncoding::Utf16);
+  for (const RegRecord& record : file.records) {
+    const std::string why = reader.Take(record);
+    if (!why.empty()) {
+      refused.refusal = "第 " + std::to_string(record.line) + " 行: " + why;
+      return refused;
     }
-    if (line.front() == '[') {
-      if (line.back() != ']') return fail(lineNumber, "键名缺少 ']'。");
-      const std::string_view path = line.substr(1, line.size() - 2);
-      if (!path.empty() && path.front() == '-') return fail(lineNumber, "文件要删除键: " + std::string(path.substr(1)));
-      current = SlotKeyOf(path);
-      if (!current) return fail(lineNumber, "文件要修改随身WIFI位置 0000 到 0099 以外的键: " + std::string(path));
-      continue;
-    }
-    const bool ssid =
-        line.size() > 6 && EqualsNoCase(line.substr(0, 6), "\"SSID\"") && Trimmed(line.substr(6)).substr(0, 1) == "=";
-    if (!ssid) {
-      return fail(lineNumber,
-                  line.front() == '"' || line.front() == '@' ? "文件要修改 \"SSID\" 以外的值。" : "无法识别的内容。");
-    }
-    if (!current) return fail(lineNumber, "\"SSID\" 值不在随身WIFI位置 0000 到 0099 的键中。");
-    std::string data(Trimmed(Trimmed(line.substr(6)).substr(1)));
-    // A hex list goes on over the lines that follow a trailing backslash.
-    while (!data.empty() && data.back() == '\\' && data.front() != '"' && i + 1 < lines.size()) {
-      data.pop_back();
-      data += Trimmed(lines[++i]);
-    }
-    if (data.empty()) return fail(lineNumber, "\"SSID\" 后面缺少数据。");
-    RestoreStep step;
-    step.path = *current;
-    const std::string why = ReadData(data, unicode, &step);
-    if (!why.empty()) return fail(lineNumber, why);
-    if (!seen.insert(*current).second) return fail(lineNumber, "同一个位置记录了两次: " + *current);
-    plan.steps.push_back(std::move(step));
-    current.reset();  // one value a key
-    if (plan.steps.size() > kMaxSlots)
-      return fail(lineNumber, "备份最多记录 " + std::to_string(kMaxSlots) + " 个位置。");
   }
-  if (!endCount) {
-    plan.steps.clear();
-    plan.refusal = "文件不完整:缺少结尾的 \"" + std::string(kEndMark) + "\" 记录。";
-    return plan;
-  }
-  if (plan.steps.empty()) {
-    plan.refusal = "文件中没有任何位置的记录。";
-    return plan;
-  }
-  if (*endCount != plan.steps.size()) {
-    plan.refusal = "文件不完整:结尾记录了 " + std::to_string(*endCount) + " 个位置,文件中有 " +
-                   std::to_string(plan.steps.size()) + " 个。";
-    plan.steps.clear();
-    return plan;
-  }
-  if (noSettings == (settingsSeen == 3) || (settingsSeen != 0 && settingsSeen != 3)) {
-    plan.steps.clear();
-    plan.refusal = "文件中 360RI.INI 的记录不完整。";
-    return plan;
-  }
-  if (!noSettings) plan.settings = settings;
-  return plan;
+  return reader.Finish();
 }
 
 WriteTally ApplyRestore(RegistryApi& api, SsidAccess& access, const std::vector<RestoreStep>& steps) {
@@ -425,14 +339,15 @@ WriteTally ApplyRestore(RegistryApi& api, SsidAccess& access, const std::vector<
       tally.Add(opened, 0);
       continue;
     }
-    const bool hasSsid = api.QueryValue(key, "SSID", nullptr, nullptr, nullptr) == 0;
+    const std::string ssid(SsidValueName);
+    const bool hasSsid = api.QueryValue(key, ssid.c_str(), nullptr, nullptr, nullptr) == 0;
     std::uint32_t subKeys = 1, values = 1;
     // A key the driver has filled since it was created stays; only the name goes.
     const bool onlySsid = step.kind == RestoreStep::Kind::DeleteCreatedKey &&
                           api.QueryKeyCounts(key, &subKeys, &values) == 0 && subKeys == 0 &&
                           values == (hasSsid ? 1u : 0u);
     Status done = 0;
-    if (!onlySsid && hasSsid) done = api.DeleteValue(key, "SSID");
+    if (!onlySsid && hasSsid) done = api.DeleteValue(key, ssid.c_str());
     api.CloseKey(key);
     if (onlySsid) done = api.DeleteKey(kHklm, step.path.c_str());
     tally.Add(0, done);

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/adapter_registry.h"
 #include "app/main_window_logic.h"
 #include "app/registry_api.h"
 #include "app/settings.h"
@@ -22,7 +23,7 @@ namespace wendral::cli {
 
 // What one value may be to be backed up and restored.
 inline constexpr std::size_t kMaxValueBytes = 256;
-inline constexpr std::size_t kMaxSlots = 200;
+inline constexpr std::size_t kMaxSlots = 2 * kSlotsPerClassKey;  // both class keys
 
 // Why these values cannot go into a backup (UTF-8), or empty when they can.
 std::string BackupRefusal(const std::vector<SlotValue>& slots);

@@ -14,14 +14,14 @@
 // dword:xxxxxxxx for a 4-byte REG_DWORD, hex: for REG_BINARY and hex(n): for every other
 // case (string types' bytes in the ANSI code page), with regedit's 80-column line wrapping.
 //
-// Loading takes REGEDIT4 (ANSI) and "Windows Registry Editor Version 5.00" in UTF-16LE with a
-// byte-order mark, which is what regedit /e exports (Wine's too), and applies it as
-// `regedit /s` does, through the store's own RegistryApi calls: each key line creates the key
-// (an unknown root or a read-only key skips the values below it), "[-KEY]" deletes a tree,
-// "name"=- deletes a value, a line that does not parse is skipped and reported. Strings
-// escape \\ \" \r \n. As Wine's regedit does, a hex(1), hex(2) or hex(7) value whose data does
-// not end in a zero character gets one added, so an unterminated string value does not
-// survive a .reg file.
+// Loading reads REGEDIT4 (ANSI) and "Windows Registry Editor Version 5.00" in UTF-16LE with a
+// byte-order mark, which is what regedit /e exports (Wine's too), by the rules of
+// formats/reg_syntax.h, and applies it as `regedit /s` does, through the store's own
+// RegistryApi calls: each key line creates the key (an unknown root or a read-only key skips
+// the values below it), "[-KEY]" deletes a tree, "name"=- deletes a value, a line that does
+// not parse is skipped and reported. As Wine's regedit does, a hex(1), hex(2) or hex(7) value
+// whose data does not end in a zero character gets one added, so an unterminated string value
+// does not survive a .reg file.
 #include <cstddef>
 #include <optional>
 #include <string>

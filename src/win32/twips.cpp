@@ -18,10 +18,6 @@ ScreenDpi CurrentScreenDpi() {
   return dpi;
 }
 
-std::int32_t TwipsToPixels(std::int32_t twips, std::int32_t dpi) {
-  return RoundHalfEven(static_cast<double>(twips) * dpi / 1440.0);
-}
-
 std::int32_t PixelsToTwips(std::int32_t pixels, std::int32_t dpi) {
   return RoundHalfEven(static_cast<double>(pixels) * 1440.0 / dpi);
 }

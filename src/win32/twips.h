@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "button/twips.h"
+
 namespace quillet::win32 {
 
 struct ScreenDpi {
@@ -13,8 +15,7 @@ struct ScreenDpi {
 
 ScreenDpi CurrentScreenDpi();
 
-// Rounded to nearest, halves to even.
-std::int32_t TwipsToPixels(std::int32_t twips, std::int32_t dpi);
+// Rounded to nearest, halves to even; the other way is quillet::TwipsToPixels.
 std::int32_t PixelsToTwips(std::int32_t pixels, std::int32_t dpi);
 
 }  // namespace quillet::win32

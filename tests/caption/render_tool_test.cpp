@@ -7,6 +7,7 @@
 
 #include "formats/picture_file.h"
 #include "formats/png_encode.h"
+#include "formats/utf16.h"
 #include "render_button.h"
 #include "render_options.h"
 
@@ -43,11 +44,11 @@ TEST(RenderOptions, ValuesArriveAndDefaultsStand) {
 TEST(RenderOptions, CaptionTextBeyondTheBmpAndBrokenUtf8) {
   // A character past U+FFFF becomes a surrogate pair; overlong forms, encoded surrogates and
   // lead bytes past U+10FFFF are not characters and each become one U+FFFD per broken piece.
-  EXPECT_EQ(Utf8ToUtf16("\xf0\x9f\x93\xb6"), u"\U0001F4F6");
-  EXPECT_EQ(Utf8ToUtf16("a\xc0\xaf" "b"), u"a\uFFFD\uFFFDb");
-  EXPECT_EQ(Utf8ToUtf16("\xed\xa0\x80"), u"\uFFFD\uFFFD\uFFFD");
-  EXPECT_EQ(Utf8ToUtf16("\xf4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
-  EXPECT_EQ(Utf8ToUtf16("\xe7\xa1"), u"\uFFFD");
+  EXPECT_EQ(wendral::Utf8ToUtf16("\xf0\x9f\x93\xb6"), u"\U0001F4F6");
+  EXPECT_EQ(wendral::Utf8ToUtf16("a\xc0\xaf" "b"), u"a\uFFFD\uFFFDb");
+  EXPECT_EQ(wendral::Utf8ToUtf16("\xed\xa0\x80"), u"\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(wendral::Utf8ToUtf16("\xf4\x90\x80\x80"), u"\uFFFD\uFFFD\uFFFD\uFFFD");
+  EXPECT_EQ(wendral::Utf8ToUtf16("\xe7\xa1"), u"\uFFFD");
 }
 
 TEST(RenderOptions, MalformedOrUnknownArgumentsAreRefusedWithAReason) {

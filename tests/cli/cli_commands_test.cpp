@@ -356,11 +356,12 @@ TEST_F(CliTest, RestoreRefusesAFileThatTouchesAnythingButTheStoredNames) {
       {value("hex(2):61,00"), "只能是文本、dword 或二进制数据"},
       {value("hex(ffffffff):61,00"), "只能是文本、dword 或二进制数据"},
       {value("hex(4):01,00,00,00"), "只能是文本、dword 或二进制数据"},
-      {value("dword:0001"), "8 位十六进制数"},
+      {value("dword:123456789"), "8 位十六进制数"},  // regedit takes 1 to 8 digits
       {value("hex(1):61,0d,0a,62,00"), "不能有换行"},
       {value("hex:" + bytes257), "257 字节"},
       {value("\"" + std::string(300, 'x') + "\""), "602 字节"},  // as stored: UTF-16
-      {value("\"a\\nb\""), "无法识别的 \\"},
+      {value("\"a\\nb\""), "不能有换行"},
+      {value("\"a\\tb\""), "无法识别的 \\"},
       {"REGEDIT4\r\n" + slot + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Wendral]\r\n", "SOFTWARE\\Wendral"},
       {"REGEDIT4\r\n" + slot + "\"DriverDesc\"=\"x\"\r\n", "\"SSID\" 以外的值"},
       {"REGEDIT4\r\n" + slot + "@=\"x\"\r\n", "\"SSID\" 以外的值"},
@@ -389,6 +390,10 @@ TEST_F(CliTest, RestoreRefusesAFileThatTouchesAnythingButTheStoredNames) {
   EXPECT_EQ(Run({"restore", dir.File("r.reg")}), 0) << output.err;
   EXPECT_EQ(adapters.QueryValue(kHklm, std::string(CurrentControlSetClassPath) + "0099", "SSID").ToText(),
             std::string("abcdefghijklmnopqrstuvw") + '\0');
+  // A dword of fewer digits and a comment after a value, as regedit takes them.
+  WriteBytes(dir.File("r.reg"), value("dword:1a ; a comment"));
+  EXPECT_EQ(Run({"restore", dir.File("r.reg")}), 0) << output.err;
+  EXPECT_EQ(adapters.QueryValue(kHklm, std::string(ControlSet001ClassPath) + "0007", "SSID"), QueryResult::Number(26));
 }
 
 TEST_F(CliTest, DryRunSaysWhatWouldBeWrittenAndWritesNothing) {

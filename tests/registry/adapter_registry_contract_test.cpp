@@ -74,6 +74,8 @@ TEST_P(AdapterRegistryContract, ReadsEachStoredFormAsTheLayerDefines) {
     Status status = 99;
     EXPECT_EQ(Read(path, &status), c.expected) << "case " << slot;
     EXPECT_EQ(status, c.status) << "case " << slot;
+    // The rule a search over values already read (wendral-cli's) uses instead.
+    EXPECT_EQ(ReadsAsText(c.type, c.data.size()), !c.expected.ToText().empty()) << "case " << slot;
   }
   // What a caller compares with the empty text.
   EXPECT_EQ(Read(base_ + SlotSuffix(2)).ToText(), kNul);

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "formats/reg_file.h"
+#include "formats/reg_syntax.h"
 #include "registry/registry_backends.h"
 
 namespace wendral::testing {
@@ -138,6 +139,89 @@ TEST(RegFile, LoadsRegedit4AsRegeditImportsIt) {
   EXPECT_EQ(store.CloseKey(doomed), kErrorSuccess);
   EXPECT_EQ(store.OpenHandleCount(), 0u);
   EXPECT_FALSE(ImportRegText(store, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\X]\r\n").header);
+}
+
+// A record as one line of text: its kind, and what a value holds or why it cannot be read.
+std::string Describe(const RegRecord& record) {
+  static const char* const kErrors[] = {"",           "unrecognised", "no ]",         "bad name",   "no =",
+                                        "no data",    "after -",      "unterminated", "bad escape", "after text",
+                                        "bad dword",  "bad hex type", "no :",         "bad hex",    "unknown type"};
+  const std::string error = kErrors[static_cast<int>(record.error)];
+  switch (record.kind) {
+    case RegRecord::Kind::Comment: return "comment";
+    case RegRecord::Kind::Key: return (record.deleteKey ? "delete [" : "[") + record.keyPath + "]";
+    case RegRecord::Kind::Malformed: return "malformed: " + error;
+    case RegRecord::Kind::Value: break;
+  }
+  std::string out = (record.defaultValue ? "@" : record.valueName) + " = ";
+  if (!error.empty()) return out + error;
+  const RegData& data = record.data;
+  switch (data.kind) {
+    case RegData::Kind::Delete: return out + "-";
+    case RegData::Kind::Text: return out + "text " + data.text;
+    case RegData::Kind::Dword: return out + "dword " + std::to_string(data.number);
+    case RegData::Kind::Hex: break;
+  }
+  out += "hex(" + std::to_string(data.hexType) + ")";
+  for (char byte : data.bytes) out += " " + std::to_string(static_cast<unsigned char>(byte));
+  return out;
+}
+
+TEST(RegSyntax, ReadsEachLineByRegeditsRules) {
+  const std::vector<std::pair<std::string, std::string>> lines = {
+      {"\"a\"=dword:1", "a = dword 1"},
+      {"\"a\" = DWORD:ffffffff ; comment", "a = dword 4294967295"},
+      {"\"a\"=dword:123456789", "a = bad dword"},
+      {"\"a\"=dword:", "a = bad dword"},
+      {"\"a\"=dword:12 x", "a = bad dword"},
+      {"@=\"x\\\\y\\\"z\\r\\n\"  ; comment", "@ = text x\\y\"z\r\n"},
+      {"\"a\\\"b\"=\"\"", "a\"b = text "},
+      {"\"a\"=\"x\\ty\"", "a = bad escape"},
+      {"\"a\"=\"x", "a = unterminated"},
+      {"\"a\"=\"x\"y\"", "a = after text"},
+      {"\"a\"=-", "a = -"},
+      {"\"a\"=- x", "a = after -"},
+      {"\"a\"=", "a = no data"},
+      {"\"a\"=hex:", "a = hex(3)"},
+      {"\"a\"=HEX(0001): 61 ,62,", "a = hex(1) 97 98"},
+      {"\"a\"=hex(1:61", "a = bad hex type"},
+      {"\"a\"=hex 61", "a = no :"},
+      {"\"a\"=hex:6,1 2", "a = bad hex"},
+      {"\"a\"=hex:123", "a = bad hex"},
+      {"\"a\"=text", "a = unknown type"},
+      {"\"a=1", "malformed: bad name"},
+      {"\"a\" 1", "malformed: no ="},
+      {"garbage", "malformed: unrecognised"},
+      {"[HKLM\\x", "malformed: no ]"},
+      {"  [-HKLM\\x] ignored  ", "delete [HKLM\\x]"},
+      {"# note", "comment"},
+  };
+  for (const auto& [line, expected] : lines) {
+    const RegRecords file = ReadRegRecords("REGEDIT4\r\n" + line + "\r\n");
+    ASSERT_EQ(file.records.size(), 1u) << line;
+    EXPECT_EQ(Describe(file.records[0]), expected) << line;
+  }
+}
+
+TEST(RegSyntax, OnlyAHexListGoesOnOverLines) {
+  const RegRecords file = ReadRegRecords(
+      "REGEDIT4\n\n\"h\"=hex:01,\\  \n; skipped\n  02,\\\n03\n\"s\"=\"x\\\n\"d\"=dword:1\\\n2\r\n");
+  std::vector<std::string> seen;
+  for (const RegRecord& record : file.records) seen.push_back(std::to_string(record.line) + " " + Describe(record));
+  EXPECT_EQ(seen, (std::vector<std::string>{"3 h = hex(3) 1 2 3", "7 s = unterminated", "8 d = bad dword",
+                                            "9 malformed: unrecognised"}));
+}
+
+TEST(RegSyntax, UnmarkedUtf8OnlyWhereTheCallerTakesIt) {
+  const std::string bytes = " REGEDIT4 \r\n; \xE4\xB8\xAD\r\n";  // 中 in UTF-8
+  const RegRecords ansi = ReadRegRecords(bytes);
+  const RegRecords utf8 = ReadRegRecords(bytes, RegUtf8WithoutMark::AsUtf8WhenWellFormed);
+  EXPECT_EQ(ansi.encoding, RegEncoding::Ansi);
+  EXPECT_EQ(utf8.encoding, RegEncoding::Utf8);
+  ASSERT_TRUE(ansi.header && utf8.header);
+  EXPECT_NE(ansi.records[0].text, "; \xE4\xB8\xAD");
+  EXPECT_EQ(utf8.records[0].text, "; \xE4\xB8\xAD");
+  EXPECT_FALSE(ReadRegRecords("\r\nREGEDIT4\r\n\"a\"=-\r\n").header);
 }
 
 }  // namespace

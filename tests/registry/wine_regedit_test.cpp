@@ -56,5 +56,27 @@ TEST_F(WineRegedit, TheStoreLoadsWhatRegeditExports) {
   EXPECT_EQ(wine_->Snapshot(key_), *loaded);
 }
 
+// The forms regedit takes beside those it writes: a dword of fewer digits, a comment after a
+// value, a hex list going on past a comment line, a type number with leading zeros.
+TEST_F(WineRegedit, TheStoreReadsAFileAsRegeditDoes) {
+  WriteFileBytes(std::wstring(file_.begin(), file_.end()),
+                 "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + key_ +
+                     "]\r\n"
+                     "\"short\"=dword:1a\r\n"
+                     "\"noted\"=dword:00000002 ; a comment\r\n"
+                     "\"text\"=\"a\\\\b\\\"c\" ; a comment\r\n"
+                     "\"list\"=hex:01,02,\\\r\n"
+                     "; a comment inside the list\r\n"
+                     "  03\r\n"
+                     "\"typed\"=hex(0003):ff\r\n"
+                     "@=\"default\"\r\n");
+  ASSERT_EQ(Regedit("/s \"" + file_ + "\""), 0);
+  const auto imported = wine_->Snapshot(key_);
+  ASSERT_TRUE(imported) << "regedit made no key";
+  ASSERT_EQ(imported->values.size(), 6u);
+  EXPECT_TRUE(LoadRegFile(store_, file_).ok());
+  EXPECT_EQ(store_.Snapshot(reg::kHkeyLocalMachine, key_), *imported);
+}
+
 }  // namespace
 }  // namespace wendral::testing

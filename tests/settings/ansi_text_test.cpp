@@ -1,7 +1,9 @@
 // The ANSI text codec (src/app/ansi_text.h). The same suite runs natively against iconv and
 // under Wine against MultiByteToWideChar/WideCharToMultiByte, so the two implementations are
-// held to the same table of known GBK bytes and to each other over the whole code page.
+// held to the same table of known GBK bytes and to each other over the whole code page. Also
+// the UTF-16 helpers (src/formats/utf16.h) the wide registry values and regedit's files take.
 #include "app/ansi_text.h"
+#include "formats/utf16.h"
 
 #include <gtest/gtest.h>
 
@@ -98,6 +100,25 @@ TEST(AnsiText, IllFormedUtf8IsNeverExact) {
   EXPECT_FALSE(ToAnsiExact("a\xff" "b").has_value());
   EXPECT_FALSE(ToAnsiExact("\xe4\xb8").has_value());
   EXPECT_EQ(ToAnsi("a\xff" "b"), "a?b");
+}
+
+TEST(Utf16Text, AValuesBytesComeBackOnlyWhenWhole) {
+  const std::string text = "\xe4\xb8\xad\xf0\x9f\x93\xb6";  // 中 and U+1F4F6, past U+FFFF
+  const std::string bytes = ToTerminatedUtf16Le(text);
+  EXPECT_EQ(bytes, std::string("\x2d\x4e\x3d\xd8\xf6\xdc\0\0", 8));
+  EXPECT_EQ(FromTerminatedUtf16Le(bytes), text);
+  EXPECT_EQ(Utf16ToUtf8(u"\u4e2d\U0001F4F6"), text);
+  // No terminator, an odd byte, a lone surrogate, a zero unit before the end.
+  for (const std::string& broken : {std::string("a\0", 2), std::string("a\0\0", 3), std::string("\x3d\xd8\0\0", 4),
+                                    std::string("a\0\0\0b\0\0\0", 8)}) {
+    EXPECT_FALSE(FromTerminatedUtf16Le(broken)) << broken.size();
+  }
+  // Read whatever comes: a lone surrogate as U+FFFD, an odd last byte dropped, zeros kept.
+  bool exact = true;
+  EXPECT_EQ(Utf16LeToUtf8(std::string("a\0\0\0\x3d\xd8z", 7), &exact), std::string("a\0\xef\xbf\xbd", 5));
+  EXPECT_FALSE(exact);
+  EXPECT_EQ(Utf16LeToUtf8(bytes, &exact), text + std::string(1, '\0'));
+  EXPECT_TRUE(exact);
 }
 
 TEST(AnsiText, InvalidGbkNeverFails) {
