@@ -12,7 +12,7 @@
 #include "app/settings_keeper.h"
 #include "formats/ini_profile.h"
 #include "formats/memory_registry.h"
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 
@@ -54,12 +54,12 @@ class AppTest : public ::testing::Test {
   // Creates the slot's key and gives it an "SSID" text value.
   void PutName(std::string_view classPath, int n, const std::string& name) {
     ASSERT_EQ(registry.EnsureRegistryKey(kHklm, Slot(classPath, n)), 0);
-    ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(classPath, n), "SSID", name, reg::kSz), 0);
+    ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(classPath, n), SsidValueName, name, reg::kSz), 0);
   }
   // The "SSID" value as the driver would read it: the text without its terminator, or
   // "<none>".
   std::string NameIn(std::string_view classPath, int n) {
-    const QueryResult value = registry.QueryValue(kHklm, Slot(classPath, n), "SSID");
+    const QueryResult value = registry.QueryValue(kHklm, Slot(classPath, n), SsidValueName);
     if (value.IsEmpty()) return "<none>";
     std::string text = value.ToText();
     if (!text.empty() && text.back() == '\0') text.pop_back();

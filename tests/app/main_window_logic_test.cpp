@@ -61,7 +61,7 @@ TEST_F(MainWindowTest, SearchCountsNumbersAndBareTerminatorsButNotEmptyOrOtherTy
   ASSERT_EQ(memory.OpenKey(kHklm, Slot(ControlSet001ClassPath, 5).c_str(), 0, reg::kAdapterKeyAccess, &key), 0);
   ASSERT_EQ(memory.SetValue(key, "SSID", reg::kExpandSz, reinterpret_cast<const std::uint8_t*>("x"), 2), 0);
   memory.CloseKey(key);
-  ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(ControlSet001ClassPath, 7), "SSID", 0, reg::kDword), 0);
+  ASSERT_EQ(registry.WriteRegistryValue(kHklm, Slot(ControlSet001ClassPath, 7), SsidValueName, 0, reg::kDword), 0);
   form.OnWindows7Chosen();
   EXPECT_EQ(window.windows7Slot, "0007");
 

@@ -1,6 +1,6 @@
 // Caption and picture drawn by a real Redraw: where the caption goes, in which colour, and
 // which picture lands where in which look, with mask colour, icons and the grey copy.
-#include "caption_fixture.h"
+#include "support/caption_fixture.h"
 
 namespace quillet::testing {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <tuple>
 
-#include "caption_fixture.h"
+#include "support/caption_fixture.h"
 #include "support/dotted_rect.h"
 
 namespace quillet::testing {

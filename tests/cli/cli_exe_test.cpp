@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "e2e/wine_registry.h"
+#include "support/wine_registry.h"
 #include "support/refused_names.h"
 #include "support/win32_test_utils.h"
 
@@ -20,11 +20,11 @@ namespace {
 
 using test::ExecutableFolder;
 using test::ProcessOutcome;
-using test::ReadFileBytes;
+using test::ReadBytes;
 using test::RunProcess;
 using test::Utf8ToWide;
 using test::WideToUtf8;
-using test::WriteFileBytes;
+using test::WriteBytes;
 
 const std::string k001 = "HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Control\\Class\\{4D36E972-E325-11CE-BFC1-08002bE10318}";
 const std::string kCurrent =
@@ -54,7 +54,7 @@ class CliExeTest : public ::testing::Test {
       const std::wstring file = dir_ + L"\\export.reg";
       DeleteFileW(file.c_str());
       RunProcess(L"regedit.exe /e \"" + file + L"\" \"HKEY_LOCAL_MACHINE\\" + key + L"\"", dir_);
-      both += ReadFileBytes(file);
+      both += ReadBytes(file);
     }
     return both;
   }
@@ -104,7 +104,7 @@ class PrefixDevice {
 TEST_F(CliExeTest, StatusSetAndTheirOutputInUtf8) {
   PutString(kClass001, L"0007", L"SSID", L"老名字");
   PutString(kCurrentClass, L"0099", L"SSID", L"末位\t");
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0003\r\nSSIDITEMT=0005\r\n");
+  WriteBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0003\r\nSSIDITEMT=0005\r\n");
 
   ProcessOutcome run = Cli(L"status");
   EXPECT_EQ(run.exit_code, 0u);
@@ -117,12 +117,12 @@ TEST_F(CliExeTest, StatusSetAndTheirOutputInUtf8) {
   EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(run.out, "已把网络名称 \"奶茶店\" 写入 " + k001 + "\\0007。请重新拨插随身WIFI,让新名称生效。\r\n");
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"奶茶店");
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\xB5\xEA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0005\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=\xC4\xCC\xB2\xE8\xB5\xEA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0005\r\n");
 
   run = Cli(L"set \"XP 模式\" --mode xp");
   EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(QueryClass(kCurrentClass)[L"0099"][L"SSID"], L"XP 模式");
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=XP \xC4\xA3\xCA\xBD\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=XP \xC4\xA3\xCA\xBD\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
 
   run = Cli(L"--version");
   EXPECT_EQ(run.exit_code, 0u);
@@ -131,8 +131,8 @@ TEST_F(CliExeTest, StatusSetAndTheirOutputInUtf8) {
 
 TEST_F(CliExeTest, RefusalsExitWithTwoAndChangeNothing) {
   PutString(kClass001, L"0000", L"SSID", L"slot zero");
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
-  WriteFileBytes(dir_ + L"\\taken.reg", "an earlier backup");
+  WriteBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
+  WriteBytes(dir_ + L"\\taken.reg", "an earlier backup");
   const std::string before = Export();
   std::vector<std::tuple<std::wstring, DWORD, std::string>> cases;
   for (const test::RefusedName& refused : test::RefusedNames()) {
@@ -158,8 +158,8 @@ TEST_F(CliExeTest, RefusalsExitWithTwoAndChangeNothing) {
     EXPECT_EQ(run.out, "");
   }
   EXPECT_EQ(Export(), before);
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
-  EXPECT_EQ(ReadFileBytes(dir_ + L"\\taken.reg"), "an earlier backup");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=\r\nSSIDITEMT=0100\r\n");
+  EXPECT_EQ(ReadBytes(dir_ + L"\\taken.reg"), "an earlier backup");
 }
 
 TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
@@ -169,7 +169,7 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   PutString(kCurrentClass, L"0099", L"SSID", L"末位\t\"引号\" C:\\路径\\");
   PutString(kCurrentClass, L"0042", L"SSID", L"乗\\");  // 81 5C in code page 936: its second byte is '\'
   const std::string settings = "[SSID]\r\nSSID=\xC0\xCF\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n";
-  WriteFileBytes(Settings(), settings);
+  WriteBytes(Settings(), settings);
   const std::string before = Export();
   ASSERT_NE(before.find(std::string("D\0r\0i\0v\0e\0r\0D\0e\0s\0c\0", 20)), std::string::npos);  // UTF-16
 
@@ -180,9 +180,9 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
     EXPECT_EQ(SsidCount(dump), 100);
     EXPECT_EQ(dump[L"0042"][L"SSID"], L"网吧-3号机");
   }
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=\xCD\xF8\xB0\xC9-3\xBA\xC5\xBB\xFA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=\xCD\xF8\xB0\xC9-3\xBA\xC5\xBB\xFA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
   const std::wstring backup = dir_ + L"\\备份 1.reg";
-  const std::string file = ReadFileBytes(backup);
+  const std::string file = ReadBytes(backup);
   EXPECT_EQ(file.rfind("REGEDIT4\r\n", 0), 0u);
   EXPECT_NE(file.find("\"SSID\"=\"\x81\x5C\\\\\"\r\n"), std::string::npos);
 
@@ -190,7 +190,7 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   run = Cli(L"set again --mode cafe --backup \"备份 1.reg\"");
   EXPECT_EQ(run.exit_code, 2u);
   EXPECT_NE(run.err.find("已经存在"), std::string::npos) << run.err;
-  EXPECT_EQ(ReadFileBytes(backup), file);
+  EXPECT_EQ(ReadBytes(backup), file);
   EXPECT_EQ(QueryClass(kClass001)[L"0042"][L"SSID"], L"网吧-3号机");
 
   run = Cli(L"restore --dry-run \"备份 1.reg\"");
@@ -202,7 +202,7 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(run.out, "已从 备份 1.reg 恢复 200 处 \"SSID\" 值。请重新拨插随身WIFI。\r\n");
   EXPECT_EQ(Export(), before);
-  EXPECT_EQ(ReadFileBytes(Settings()), settings);
+  EXPECT_EQ(ReadBytes(Settings()), settings);
 
   // Saved again by Notepad as UTF-8 without a byte-order mark: read as UTF-8, not as 936.
   const std::wstring wide = [&] {
@@ -211,12 +211,12 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
         MultiByteToWideChar(936, 0, file.data(), static_cast<int>(file.size()), text.data(), static_cast<int>(text.size()))));
     return text;
   }();
-  WriteFileBytes(dir_ + L"\\utf8.reg", WideToUtf8(wide));
+  WriteBytes(dir_ + L"\\utf8.reg", WideToUtf8(wide));
   ASSERT_EQ(Cli(L"set 网吧-3号机 --mode cafe").exit_code, 0u);
   run = Cli(L"restore utf8.reg");
   EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(Export(), before);
-  EXPECT_EQ(ReadFileBytes(Settings()), settings);
+  EXPECT_EQ(ReadBytes(Settings()), settings);
 }
 
 // reg.exe prints through code page 936; the value itself, as the wide call reads it.
@@ -248,7 +248,7 @@ TEST_F(CliExeTest, ANameOutsideCodePage936IsBackedUpAndRestoredExactly) {
   run = Cli(L"set x --mode windows7 --backup u.reg");
   EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"x");
-  const std::string file = ReadFileBytes(dir_ + L"\\u.reg");
+  const std::string file = ReadBytes(dir_ + L"\\u.reg");
   EXPECT_EQ(file.rfind(std::string("\xFF\xFEW\0i\0n\0d\0o\0w\0s\0", 16), 0), 0u);
   run = Cli(L"restore u.reg");
   EXPECT_EQ(run.exit_code, 0u) << run.err;
@@ -275,8 +275,8 @@ TEST_F(CliExeTest, RestoreRefusesWhatABackupCannotHold) {
   PutString(kClass001, L"0007", L"SSID", L"老名字");
   PutString(kCurrentClass, L"0042", L"SSID", L"old");
   ASSERT_EQ(Cli(L"set x --mode cafe --backup b.reg").exit_code, 0u);
-  const std::string file = ReadFileBytes(dir_ + L"\\b.reg");
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=x\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
+  const std::string file = ReadBytes(dir_ + L"\\b.reg");
+  WriteBytes(Settings(), "[SSID]\r\nSSID=x\r\nSSIDITEMO=0000\r\nSSIDITEMT=0000\r\n");
   const std::string before = Export();
   const std::string end = "; 360RI.INI (none)\r\n; end of backup: 1 slots\r\n";
   const auto value = [&](const std::string& data) {
@@ -299,21 +299,21 @@ TEST_F(CliExeTest, RestoreRefusesWhatABackupCannotHold) {
   }
   ASSERT_GT(files.size(), 200u);
   for (std::size_t n = 0; n < files.size(); ++n) {
-    WriteFileBytes(dir_ + L"\\r.reg", files[n]);
+    WriteBytes(dir_ + L"\\r.reg", files[n]);
     const ProcessOutcome run = Cli(L"restore r.reg");
     ASSERT_EQ(run.exit_code, 2u) << files[n];
     ASSERT_NE(run.err.find("没有做任何修改"), std::string::npos) << run.err;
   }
   EXPECT_EQ(Export(), before);
   // The same data, whole, is taken.
-  WriteFileBytes(dir_ + L"\\r.reg", value("\"y\""));
+  WriteBytes(dir_ + L"\\r.reg", value("\"y\""));
   EXPECT_EQ(Cli(L"restore r.reg").exit_code, 0u);
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"y");
 }
 
 TEST_F(CliExeTest, ABackupThatCannotBeWrittenChangesNothing) {
   PutString(kClass001, L"0007", L"SSID", L"old");
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
+  WriteBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
   const std::string before = Export();
   ProcessOutcome run = Cli(L"set new --mode cafe --backup missing\\b.reg");
   EXPECT_EQ(run.exit_code, 2u);
@@ -327,9 +327,9 @@ TEST_F(CliExeTest, ABackupThatCannotBeWrittenChangesNothing) {
   CloseHandle(hold);
   EXPECT_EQ(run.exit_code, 2u);
   EXPECT_NE(run.err.find("已经存在"), std::string::npos) << run.err;
-  EXPECT_EQ(ReadFileBytes(locked), "");
+  EXPECT_EQ(ReadBytes(locked), "");
   EXPECT_EQ(Export(), before);
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
 }
 
 TEST_F(CliExeTest, AccessDeniedExitsWithThreeAndWritesNothing) {
@@ -358,7 +358,7 @@ TEST_F(CliExeTest, AccessDeniedExitsWithThreeAndWritesNothing) {
       ASSERT_TRUE(MakeReadOnly(classKey, slot));
     }
   }
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
+  WriteBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
   before = Export();
 
   // The search only reads: status, --dry-run and the run itself all find 0004.
@@ -373,17 +373,17 @@ TEST_F(CliExeTest, AccessDeniedExitsWithThreeAndWritesNothing) {
   EXPECT_EQ(run.err, "没有修改注册表的权限:请在\"以管理员身份运行\"的命令提示符中执行 wendral-cli。本次没有修改。\r\n");
   run = Cli(L"set new --mode cafe --backup c.reg");
   EXPECT_EQ(run.exit_code, 3u);
-  EXPECT_EQ(ReadFileBytes(dir_ + L"\\c.reg"), "<no file>");
+  EXPECT_EQ(ReadBytes(dir_ + L"\\c.reg"), "<no file>");
   run = Cli(L"restore b.reg");
   EXPECT_EQ(run.exit_code, 3u);
   EXPECT_EQ(Export(), before);
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0009\r\nSSIDITEMT=0009\r\n");
 }
 
 // Some written, some not: the registry took the name, the settings file did not.
 TEST_F(CliExeTest, AWriteThatFailsAfterOthersExitsWithOne) {
   PutString(kClass001, L"0007", L"SSID", L"stick");
-  WriteFileBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
+  WriteBytes(Settings(), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
   // Held open without sharing by another program.
   HANDLE hold = CreateFileW(Settings().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(hold, INVALID_HANDLE_VALUE);
@@ -391,13 +391,13 @@ TEST_F(CliExeTest, AWriteThatFailsAfterOthersExitsWithOne) {
   CloseHandle(hold);
   EXPECT_EQ(run.exit_code, 1u) << run.err;
   EXPECT_EQ(QueryClass(kClass001)[L"0007"][L"SSID"], L"new");
-  EXPECT_EQ(ReadFileBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
+  EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=old\r\nSSIDITEMO=0007\r\nSSIDITEMT=0000\r\n");
 }
 
 TEST_F(CliExeTest, RestoreRefusesAFileThatTouchesOtherValues) {
   PutString(kClass001, L"0007", L"SSID", L"keep");
   const std::string before = Export();
-  WriteFileBytes(dir_ + L"\\evil.reg", "REGEDIT4\r\n\r\n[" + k001 + "\\0007]\r\n\"SSID\"=\"x\"\r\n\"DriverDesc\"=\"x\"\r\n");
+  WriteBytes(dir_ + L"\\evil.reg", "REGEDIT4\r\n\r\n[" + k001 + "\\0007]\r\n\"SSID\"=\"x\"\r\n\"DriverDesc\"=\"x\"\r\n");
   const ProcessOutcome run = Cli(L"restore evil.reg");
   EXPECT_EQ(run.exit_code, 2u);
   EXPECT_EQ(run.err, "拒绝恢复 evil.reg:第 5 行: 文件要修改 \"SSID\" 以外的值。 没有做任何修改。\r\n");

@@ -13,7 +13,7 @@
 #include "formats/ini_profile.h"
 #include "formats/memory_registry.h"
 #include "formats/reg_file.h"
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 
@@ -76,7 +76,7 @@ class CliTest : public ::testing::Test {
   }
   void Put(std::string_view classPath, const char* slot, const std::string& name) {
     ASSERT_EQ(adapters.EnsureRegistryKey(kHklm, std::string(classPath) + slot), 0);
-    ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(classPath) + slot, "SSID", name, reg::kSz), 0);
+    ASSERT_EQ(adapters.WriteRegistryValue(kHklm, std::string(classPath) + slot, SsidValueName, name, reg::kSz), 0);
   }
   // Everything below HKEY_LOCAL_MACHINE, as a .reg export.
   std::string Everything() { return ExportRegText(memory); }

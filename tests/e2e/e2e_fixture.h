@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "program_driver.h"
+#include "support/program_driver.h"
 #include "resource_ids.h"
-#include "wine_registry.h"
+#include "support/wine_registry.h"
 
 namespace wendral::e2e {
 

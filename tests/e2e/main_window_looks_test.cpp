@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "e2e_fixture.h"
-#include "screen_capture.h"
+#include "support/screen_capture.h"
 
 namespace wendral::e2e {
 namespace {
@@ -239,7 +239,7 @@ TEST_F(MainWindowLooksTest, BannerIsOnTheFirstPaintAndStaysOnRepaints) {
 // ----- The feedback page ----------------------------------------------------------------
 
 std::vector<std::wstring> RecordedLines(const std::wstring& file) {
-  const std::string bytes = test::ReadFileBytes(file);
+  const std::string bytes = test::ReadBytes(file);
   std::vector<std::wstring> lines;
   std::size_t start = 0;
   for (std::size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1) {

@@ -6,7 +6,7 @@
 #include "e2e_fixture.h"
 #include "resource_ids.h"
 #include "support/refused_names.h"
-#include "wine_registry.h"
+#include "support/wine_registry.h"
 
 namespace wendral::e2e {
 namespace {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e_fixture.h"
-#include "screen_capture.h"
+#include "support/screen_capture.h"
 
 namespace wendral::e2e {
 namespace {

@@ -12,8 +12,8 @@
 #include <string>
 
 #include "button/style_names.h"
-#include "e2e/program_driver.h"
-#include "e2e/screen_capture.h"
+#include "support/program_driver.h"
+#include "support/screen_capture.h"
 #include "gallery_layout.h"
 #include "gallery_window.h"
 #include "raster/memory_picture.h"

@@ -5,7 +5,7 @@
 // columns 17..W-18.
 #include <array>
 
-#include "caption/caption_fixture.h"
+#include "support/caption_fixture.h"
 #include "raster/region_mask.h"
 
 namespace quillet::testing {

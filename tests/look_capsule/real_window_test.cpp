@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "win32_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace quillet::win32::test {
 namespace {

@@ -2,7 +2,7 @@
 // BackColor 0xE6CAA7 = (167, 202, 230), B+0.08 = (187, 222, 250) and the face at column x of a
 // 57-wide button is B + trunc(x * 20 / 56) per channel; pressed, B-0.05 = (154, 189, 217) to
 // B+0.03 = (175, 210, 238), a step of trunc(x * 21 / 56).
-#include "caption/caption_fixture.h"
+#include "support/caption_fixture.h"
 #include "support/dotted_rect.h"
 
 namespace quillet::testing {

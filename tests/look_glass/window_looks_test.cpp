@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "win32_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace quillet::win32::test {
 namespace {

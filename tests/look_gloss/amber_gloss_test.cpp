@@ -6,7 +6,7 @@
 #include <array>
 #include <tuple>
 
-#include "caption/caption_fixture.h"
+#include "support/caption_fixture.h"
 
 namespace quillet::testing {
 namespace {

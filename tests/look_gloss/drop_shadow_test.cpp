@@ -3,7 +3,7 @@
 // and the form's colour around them, or the face moved three pixels when pressed.
 #include <tuple>
 
-#include "caption/caption_fixture.h"
+#include "support/caption_fixture.h"
 #include "support/dotted_rect.h"
 
 namespace quillet::testing {

@@ -4,7 +4,7 @@
 // rounding, gradient steps truncated toward zero) and written as literals.
 #include <tuple>
 
-#include "caption/caption_fixture.h"
+#include "support/caption_fixture.h"
 #include "support/dotted_rect.h"
 
 namespace quillet::testing {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "win32_host/form_fixture.h"
+#include "support/form_fixture.h"
 
 namespace quillet::win32::test {
 namespace {

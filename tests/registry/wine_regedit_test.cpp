@@ -59,7 +59,7 @@ TEST_F(WineRegedit, TheStoreLoadsWhatRegeditExports) {
 // The forms regedit takes beside those it writes: a dword of fewer digits, a comment after a
 // value, a hex list going on past a comment line, a type number with leading zeros.
 TEST_F(WineRegedit, TheStoreReadsAFileAsRegeditDoes) {
-  WriteFileBytes(std::wstring(file_.begin(), file_.end()),
+  test::WriteBytes(file_,
                  "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\" + key_ +
                      "]\r\n"
                      "\"short\"=dword:1a\r\n"

@@ -3,7 +3,7 @@
 // again only when its shape changes.
 #include <gtest/gtest.h>
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 #include "win32/window_buffer_surface.h"
 
 namespace quillet::win32::test {

@@ -8,7 +8,7 @@
 
 #include "settings/profile_corpus.h"
 #include "settings/store_fixture.h"
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 namespace {

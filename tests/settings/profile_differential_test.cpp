@@ -9,7 +9,7 @@
 #include "formats/ini_profile.h"
 #include "win32/win32_profile.h"
 #include "settings/profile_corpus.h"
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 namespace {

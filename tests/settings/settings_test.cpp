@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/store_fixture.h"
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "app/ansi_text.h"
 #include "app/settings.h"
-#include "settings/temp_dir.h"
+#include "support/test_files.h"
 
 namespace wendral::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "caption/caption_fixture.h"
+#include "support/caption_fixture.h"
 #include "raster/region_mask.h"
 #include "support/dotted_rect.h"
 

@@ -1,15 +1,14 @@
 // What Win32 suites need around the code they test: the folder the test executable stands
-// in, a file's bytes, a program run to its end with its output, a program started and its
-// windows waited for.
+// in, a program run to its end with its output, a program started and its windows waited
+// for. A file's bytes: support/test_files.h.
 #pragma once
 
 #include <windows.h>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
+
+#include "support/test_files.h"
 
 namespace wendral::test {
 
@@ -20,19 +19,6 @@ inline std::wstring ExecutableFolder() {
   const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
   const std::wstring file(path, n);
   return file.substr(0, file.find_last_of(L'\\'));
-}
-
-// The file's bytes, or "<no file>" when it cannot be opened (so a missing file never
-// compares equal to an empty one).
-inline std::string ReadFileBytes(const std::wstring& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  if (!in) return "<no file>";
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  std::ofstream(std::filesystem::path(path), std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::wstring Utf8ToWide(const std::string& text) {
@@ -114,8 +100,8 @@ inline ProcessOutcome RunProcess(const std::wstring& command_line, const std::ws
   }
   CloseHandle(out);
   CloseHandle(err);
-  outcome.out = ReadFileBytes(out_path);
-  outcome.err = ReadFileBytes(err_path);
+  outcome.out = ReadBytes(out_path);
+  outcome.err = ReadBytes(err_path);
   DeleteFileW(out_path.c_str());
   DeleteFileW(err_path.c_str());
   return outcome;

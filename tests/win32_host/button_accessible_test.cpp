@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 #include "win32/button_dpi.h"
 #include "win32/gdi_picture.h"
 #include "win32/gdi_surface.h"

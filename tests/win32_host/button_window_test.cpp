@@ -3,7 +3,7 @@
 // Enter, access keys and arrow keys.
 #include <gtest/gtest.h>
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 #include "win32/form_messages.h"
 #include "win32/twips.h"
 #include "win32/window_hooks.h"

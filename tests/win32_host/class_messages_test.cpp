@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "QuilletButton.h"
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 #include "win32/button_window.h"
 
 namespace quillet::win32::test {

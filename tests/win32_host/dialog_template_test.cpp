@@ -13,7 +13,7 @@
 
 #include "QuilletButton.h"
 #include "dialog_template_ids.h"
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 #include "render_button.h"
 #include "support/wine_system_colors.h"
 #include "win32/button_window.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <array>
 
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 #include "win32/window_hooks.h"
 
 namespace quillet::win32::test {

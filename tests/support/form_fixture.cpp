@@ -1,4 +1,4 @@
-#include "form_fixture.h"
+#include "support/form_fixture.h"
 
 #include <algorithm>
 

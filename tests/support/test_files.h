@@ -1,5 +1,6 @@
 #pragma once
-// A directory of its own for one test, removed afterwards; paths handed out in UTF-8.
+// Files for tests: a directory of its own for one test, removed afterwards, and a file's
+// bytes. Paths are UTF-8 text (std::string) or a path (a wide one in the Win32 suites).
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -22,13 +23,12 @@ class TempDir {
   TempDir() {
     std::random_device random;
     dir_ = std::filesystem::temp_directory_path() /
-           ("wendral-settings-" + std::to_string(random()) + std::to_string(random()));
+           ("wendral-test-" + std::to_string(random()) + std::to_string(random()));
     std::filesystem::create_directories(dir_);
   }
   ~TempDir() {
     std::error_code error;
-    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, error);
+    std::filesystem::permissions(dir_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
     std::filesystem::remove_all(dir_, error);
   }
   TempDir(const TempDir&) = delete;
@@ -42,15 +42,18 @@ class TempDir {
   std::filesystem::path dir_;
 };
 
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(Utf8Path(path), std::ios::binary)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+inline void WriteBytes(const std::string& utf8Path, const std::string& bytes) { WriteBytes(Utf8Path(utf8Path), bytes); }
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(Utf8Path(path), std::ios::binary);
+// The file's bytes, or "<no file>" when it cannot be opened (so a missing file never
+// compares equal to an empty one).
+inline std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
   if (!in) return "<no file>";
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
+inline std::string ReadBytes(const std::string& utf8Path) { return ReadBytes(Utf8Path(utf8Path)); }
 
 }  // namespace wendral::test

@@ -1,4 +1,4 @@
-#include "screen_capture.h"
+#include "support/screen_capture.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "wine_registry.h"
+#include "support/wine_registry.h"
 
 #include <windows.h>
 #include <sddl.h>

@@ -1,7 +1,7 @@
 // The main window's apply and saves: a refused apply leaves the settings file as it was, and
 // a name code page 936 cannot hold never reaches the file.
 #include "app/main_window_logic.h"
-#include "app/app_fixture.h"
+#include "app_fixture.h"
 #include "support/refused_names.h"
 
 namespace wendral::test {

@@ -1,4 +1,4 @@
-#include "program_driver.h"
+#include "support/program_driver.h"
 
 #include <atomic>
 #include <vector>
@@ -43,9 +43,9 @@ ProgramDriver::~ProgramDriver() {
   RemoveDirectoryW(dir_.c_str());
 }
 
-std::string ProgramDriver::SettingsBytes() const { return test::ReadFileBytes(SettingsFile()); }
+std::string ProgramDriver::SettingsBytes() const { return test::ReadBytes(SettingsFile()); }
 
-void ProgramDriver::WriteSettings(const std::string& bytes) const { test::WriteFileBytes(SettingsFile(), bytes); }
+void ProgramDriver::WriteSettings(const std::string& bytes) const { test::WriteBytes(SettingsFile(), bytes); }
 
 void ProgramDriver::Start() { process_.Start(dir_ + L"\\wendral.exe", L"", dir_); }
 
