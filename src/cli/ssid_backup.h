@@ -47,8 +47,9 @@ struct RestorePlan {
   std::string refusal;                     // UTF-8; the file is refused as a whole when not empty
 };
 
-// Reads a backup (REGEDIT4 in code page 936 or UTF-8, or regedit's UTF-16 format) and refuses
-// it unless it is whole and holds only what a backup holds.
+// Reads a backup (REGEDIT4 in code page 936 or UTF-8, or regedit's UTF-16 format) by
+// regedit's rules (formats/reg_syntax.h) and refuses it unless it is whole and holds only
+// what a backup holds.
 RestorePlan ReadRestoreFile(std::string_view bytes);
 
 // Carries the steps out; each step is one write in the tally.
