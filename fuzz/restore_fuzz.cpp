@@ -11,6 +11,7 @@
 #include "cli/slot_values.h"
 #include "cli/ssid_backup.h"
 #include "formats/memory_registry.h"
+#include "formats/utf16.h"
 #include "fuzz_check.h"
 
 using namespace wendral;
@@ -27,6 +28,9 @@ void Put(MemoryRegistry& registry, const std::string& path, const char* name, st
                     static_cast<std::uint32_t>(data.size()));
   registry.CloseKey(key);
 }
+
+// A terminated REG_SZ as the wide calls store it.
+std::string Text(std::string_view utf8) { return ToTerminatedUtf16Le(utf8); }
 
 bool IsSlotKey(const std::string& path) {
   for (std::string_view classPath : cli::ClassPaths()) {
@@ -50,7 +54,9 @@ void Strip(RegKeySnapshot& key, const std::string& path, bool checkData) {
           if (checkData) {
             FUZZ_CHECK(value->data.size() <= cli::kMaxValueBytes);
             FUZZ_CHECK(value->type == reg::kSz || value->type == reg::kDword || value->type == reg::kBinary);
-            if (value->type == reg::kSz) FUZZ_CHECK(value->data.find_first_of("\r\n") == std::string::npos);
+            if (value->type == reg::kSz) {
+              FUZZ_CHECK(Utf16LeToUtf8(value->data).find_first_of("\r\n") == std::string::npos);
+            }
           }
           value = child->values.erase(value);
         } else {
@@ -80,19 +86,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Both class keys with a stick, a wired card, a key with a sub-key, and keys around them.
   MemoryRegistry registry;
   const std::string c001(ControlSet001ClassPath), current(CurrentControlSetClassPath);
-  Put(registry, c001 + "0000", "DriverDesc", reg::kSz, std::string_view("nic", 4));
-  Put(registry, c001 + "0000", "SSID", reg::kSz, std::string_view("wired", 6));
-  Put(registry, c001 + "0007", "SSID", reg::kSz, std::string_view("stick", 6));
+  Put(registry, c001 + "0000", "DriverDesc", reg::kSz, Text("nic"));
+  Put(registry, c001 + "0000", "SSID", reg::kSz, Text("wired"));
+  Put(registry, c001 + "0007", "SSID", reg::kSz, Text("stick"));
   Put(registry, current + "0007", "SSID", reg::kDword, std::string_view("\1\0\0\0", 4));
-  Put(registry, current + "0042\\Ndi", "Service", reg::kSz, std::string_view("x", 2));
-  Put(registry, current + "0099", "SSID", reg::kSz, std::string_view("last", 5));
-  Put(registry, c001 + "Properties", "SSID", reg::kSz, std::string_view("not a slot", 11));
-  Put(registry, c001.substr(0, c001.size() - 1), "SSID", reg::kSz, std::string_view("class key", 10));
-  Put(registry, "SOFTWARE\\Wendral", "SSID", reg::kSz, std::string_view("elsewhere", 10));
+  Put(registry, current + "0042\\Ndi", "Service", reg::kSz, Text("x"));
+  Put(registry, current + "0099", "SSID", reg::kSz, Text("last"));
+  Put(registry, c001 + "Properties", "SSID", reg::kSz, Text("not a slot"));
+  Put(registry, c001.substr(0, c001.size() - 1), "SSID", reg::kSz, Text("class key"));
+  Put(registry, "SOFTWARE\\Wendral", "SSID", reg::kSz, Text("elsewhere"));
   std::optional<RegKeySnapshot> before = registry.Snapshot(kHklm, "");
   FUZZ_CHECK(before.has_value());
 
-  cli::AnsiSsidAccess access(registry);
+  cli::RegistrySsidAccess access(registry);
   const WriteTally tally = cli::ApplyRestore(registry, access, plan.steps);
   FUZZ_CHECK(tally.total == static_cast<int>(plan.steps.size()));
   std::optional<RegKeySnapshot> after = registry.Snapshot(kHklm, "");

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine with the project's settings:
-# code page 936, a CJK font standing in for 宋体/SimSun, Windows 7 system colours, no Mono or Gecko prompts,
+# code page 936 (or 1252, see WENDRAL_CODEPAGE), a CJK font standing in for 宋体/SimSun, Windows 7 system colours, no Mono or Gecko prompts,
 # a wineserver that stays up between runs so each suite pays Wine's start-up only once.
 # Needs WINEPREFIX and WINEARCH (win32 or win64); makes the prefix on first use (serialised
-# by a lock).
+# by a lock). WENDRAL_CODEPAGE=1252 runs in a second prefix beside it, WINEPREFIX-cp1252,
+# run in a locale whose ANSI code page is 1252 (Wine takes it from the locale), as
+# on a Western Windows; unset or 936 is the project's usual prefix.
 #
 #   wine-exec.sh PROGRAM [ARGS...]   run PROGRAM
 #   wine-exec.sh --probe             can this build run here? Prints one line saying why;
@@ -21,7 +23,15 @@
 # build report that it can't run, so the tests take the win64 path on any machine.
 set -euo pipefail
 : "${WINEPREFIX:?}" "${WINEARCH:?}"
-export LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8
+case "${WENDRAL_CODEPAGE:-936}" in
+  936) export LC_ALL=zh_CN.UTF-8 LANG=zh_CN.UTF-8 ;;
+  1252)
+    export LC_ALL=C.UTF-8 LANG=C.UTF-8
+    WINEPREFIX=$WINEPREFIX-cp1252
+    ;;
+  *) echo "wine-exec.sh: WENDRAL_CODEPAGE is 936 or 1252, not $WENDRAL_CODEPAGE" >&2; exit 2 ;;
+esac
+export WINEPREFIX
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 export DISPLAY="${DISPLAY:-:99}"

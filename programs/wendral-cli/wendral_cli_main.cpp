@@ -9,7 +9,6 @@
 #include "cli_files.h"
 #include "console_output.h"
 #include "setupapi_devices.h"
-#include "wide_ssid.h"
 #include "win32/settings_probe.h"
 #include "win32/wide_text.h"
 #include "win32/system_libraries.h"
@@ -24,9 +23,8 @@ int wmain(int argc, wchar_t** argv) {
   wendral::Win32ProfileStore profiles;
   wendral::win32::Win32CliFiles files;
   wendral::win32::ConsoleOutput output;
-  wendral::win32::Win32SsidAccess ssid;
   wendral::win32::SetupApiDevices devices;
   wendral::cli::CliEnvironment env{
-      registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()), files, output, &ssid, &devices};
+      registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()), files, output, nullptr, &devices};
   return wendral::cli::RunCli(args, env);
 }

@@ -7,7 +7,7 @@
 #include <exception>
 #include <vector>
 
-#include "app/ansi_text.h"
+#include "formats/utf16.h"
 
 namespace wendral {
 
@@ -73,7 +73,7 @@ bool ValueArgument::ToInt32(std::int32_t* out) const {
 QueryResult AdapterRegistry::QueryValue(RegKey root, std::string_view path, std::string_view valueName,
                                         Status* status) {
   RegKey key = 0;
-  const Status openStatus = api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
+  const Status openStatus = api_.OpenKey(root, std::string(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
   if (openStatus != reg::kErrorSuccess) key = 0;  // the handle stays null on failure
   QueryResult result;
   const Status queryStatus = QueryValueEx(key, valueName, &result);
@@ -89,7 +89,7 @@ QueryResult AdapterRegistry::QueryValue(RegKey root, std::string_view path, std:
 Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName, QueryResult* result) {
   Status status = reg::kErrorSuccess;
   try {
-    const std::string name = ToAnsi(valueName);
+    const std::string name(valueName);
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     status = api_.QueryValue(key, name.c_str(), &type, nullptr, &size);
@@ -101,8 +101,9 @@ Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName, Que
         std::uint32_t read = size;
         status = api_.QueryValue(key, name.c_str(), &type, buffer.data(), &read);
         if (status == reg::kErrorSuccess) {
+          // UTF-16LE: a stored terminator becomes a final NUL character.
           const std::string_view bytes(reinterpret_cast<const char*>(buffer.data()), read <= size ? read : size);
-          *result = QueryResult::Text(FromAnsi(bytes));
+          *result = QueryResult::Text(Utf16LeToUtf8(bytes));
         }
         return status;
       }
@@ -124,8 +125,8 @@ Status AdapterRegistry::QueryValueEx(RegKey key, std::string_view valueName, Que
 Status AdapterRegistry::EnsureRegistryKey(RegKey root, std::string_view path) {
   RegKey key = 0;
   std::uint32_t disposition = 0;
-  const Status createStatus =
-      api_.CreateKey(root, ToAnsi(path).c_str(), reg::kOptionNonVolatile, reg::kAdapterKeyAccess, &key, &disposition);
+  const Status createStatus = api_.CreateKey(root, std::string(path).c_str(), reg::kOptionNonVolatile,
+                                             reg::kAdapterKeyAccess, &key, &disposition);
   if (createStatus != reg::kErrorSuccess) key = 0;
   const Status closeStatus = api_.CloseKey(key);
   return createStatus != reg::kErrorSuccess ? createStatus : closeStatus;
@@ -134,7 +135,7 @@ Status AdapterRegistry::EnsureRegistryKey(RegKey root, std::string_view path) {
 Status AdapterRegistry::WriteRegistryValue(RegKey root, std::string_view path, std::string_view valueName,
                                            const ValueArgument& value, std::uint32_t type) {
   RegKey key = 0;
-  const Status openStatus = api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
+  const Status openStatus = api_.OpenKey(root, std::string(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
   if (openStatus != reg::kErrorSuccess) key = 0;
   const Status putStatus = PutValueData(key, valueName, type, value);
   const Status closeStatus = api_.CloseKey(key);
@@ -143,13 +144,13 @@ Status AdapterRegistry::WriteRegistryValue(RegKey root, std::string_view path, s
 
 Status AdapterRegistry::PutValueData(RegKey key, std::string_view valueName, std::uint32_t type,
                                      const ValueArgument& value) {
-  const std::string name = ToAnsi(valueName);
+  const std::string name(valueName);
   switch (type) {
     case reg::kSz: {
-      const std::string text = ToAnsi(value.ToText());
-      // The ANSI bytes and their terminating zero byte (std::string keeps one after size()).
-      return api_.SetValue(key, name.c_str(), reg::kSz, reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                           static_cast<std::uint32_t>(text.size() + 1));
+      // The UTF-16LE text and its terminating zero character.
+      const std::string text = ToTerminatedUtf16Le(value.ToText());
+      return api_.SetValue(key, name.c_str(), reg::kSz, reinterpret_cast<const std::uint8_t*>(text.data()),
+                           static_cast<std::uint32_t>(text.size()));
     }
     case reg::kDword: {
       std::int32_t number = 0;
@@ -163,9 +164,9 @@ Status AdapterRegistry::PutValueData(RegKey key, std::string_view valueName, std
 
 Status AdapterRegistry::DeleteRegistryValue(RegKey root, std::string_view path, std::string_view valueName) {
   RegKey key = 0;
-  const Status openStatus = api_.OpenKey(root, ToAnsi(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
+  const Status openStatus = api_.OpenKey(root, std::string(path).c_str(), 0, reg::kAdapterKeyAccess, &key);
   if (openStatus != reg::kErrorSuccess) key = 0;
-  const Status deleteStatus = api_.DeleteValue(key, ToAnsi(valueName).c_str());
+  const Status deleteStatus = api_.DeleteValue(key, std::string(valueName).c_str());
   const Status closeStatus = api_.CloseKey(key);
   return openStatus != reg::kErrorSuccess     ? openStatus
          : deleteStatus != reg::kErrorSuccess ? deleteStatus

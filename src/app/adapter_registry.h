@@ -1,7 +1,8 @@
 #pragma once
 // Adapter registry access: where the Wi-Fi stick's instance keys are, how a slot is named,
 // and the registry operations of the network-name changer, over the six calls of RegistryApi.
-// Texts are UTF-8 inside the program and cross to the registry in the ANSI code page (936).
+// Texts are UTF-8 inside the program and cross to the registry through the wide calls, as
+// UTF-16, so a name is stored as typed whatever the system's ANSI code page.
 //
 // The program's callers drop the statuses; every operation still hands back the status it
 // reached, so code that cares can tell a success from a failure.
@@ -116,9 +117,9 @@ class AdapterRegistry {
   Status WriteRegistryValue(RegKey root, std::string_view path, std::string_view valueName, const ValueArgument& value,
                             std::uint32_t type);
 
-  // Writes one value into an open key: REG_SZ as ANSI text with its terminating zero byte,
-  // REG_DWORD as 4 bytes; any other type writes nothing and gives 0. Returns
-  // RegSetValueExA's status, or ERROR_INVALID_DATA when a REG_DWORD value is a text that is
+  // Writes one value into an open key: REG_SZ as UTF-16 text with its terminating zero
+  // character, REG_DWORD as 4 bytes; any other type writes nothing and gives 0. Returns
+  // RegSetValueExW's status, or ERROR_INVALID_DATA when a REG_DWORD value is a text that is
   // no 32-bit number (nothing is written then).
   Status PutValueData(RegKey key, std::string_view valueName, std::uint32_t type, const ValueArgument& value);
 

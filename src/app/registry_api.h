@@ -5,9 +5,11 @@
 // (platform/portable/memory_registry.h). No Windows header here: handles, constants and
 // error codes carry their Windows values under names of our own.
 //
-// Strings are ANSI byte strings (code page 936 on the target systems), NUL-terminated, as the
-// `A` forms of the functions take them. A null name means the same as an empty one: the
-// key's default value, or the key itself for a sub-key path.
+// These are the wide (`W`) forms, so a name reaches the registry as the characters it holds on
+// every ANSI code page. Key paths and value names are UTF-8, NUL-terminated (the Windows side
+// widens them); value data is the bytes the wide functions take and give, text types as
+// UTF-16LE. A null name means the same as an empty one: the key's default value, or the key
+// itself for a sub-key path.
 #include <cstdint>
 
 namespace wendral {
@@ -89,35 +91,35 @@ class RegistryApi {
  public:
   virtual ~RegistryApi() = default;
 
-  // RegOpenKeyExA(root, subKey, options, access, result).
+  // RegOpenKeyExW(root, subKey, options, access, result).
   virtual Status OpenKey(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access,
                          RegKey* result) = 0;
 
-  // RegCreateKeyExA(root, subKey, 0, nullptr, options, access, nullptr, result,
+  // RegCreateKeyExW(root, subKey, 0, nullptr, options, access, nullptr, result,
   // disposition); disposition may be null.
   virtual Status CreateKey(RegKey root, const char* subKey, std::uint32_t options, std::uint32_t access, RegKey* result,
                            std::uint32_t* disposition) = 0;
 
-  // RegQueryValueExA(key, name, nullptr, type, data, size). type, data and size may be null;
+  // RegQueryValueExW(key, name, nullptr, type, data, size). type, data and size may be null;
   // *size is the buffer size on entry and the value's size in bytes on return.
   virtual Status QueryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
                             std::uint32_t* size) = 0;
 
-  // RegSetValueExA(key, name, 0, type, data, size).
+  // RegSetValueExW(key, name, 0, type, data, size).
   virtual Status SetValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
                           std::uint32_t size) = 0;
 
-  // RegDeleteValueA(key, name).
+  // RegDeleteValueW(key, name).
   virtual Status DeleteValue(RegKey key, const char* name) = 0;
 
   // RegCloseKey(key).
   virtual Status CloseKey(RegKey key) = 0;
 
-  // RegQueryInfoKeyA(key, ...): how many sub-keys and values the key holds. Either may be
+  // RegQueryInfoKeyW(key, ...): how many sub-keys and values the key holds. Either may be
   // null.
   virtual Status QueryKeyCounts(RegKey key, std::uint32_t* subKeys, std::uint32_t* values) = 0;
 
-  // RegDeleteKeyA(root, subKey): deletes a key with its values; a key that still has sub-keys
+  // RegDeleteKeyW(root, subKey): deletes a key with its values; a key that still has sub-keys
   // stays (ERROR_ACCESS_DENIED).
   virtual Status DeleteKey(RegKey root, const char* subKey) = 0;
 };

@@ -329,8 +329,8 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
     env.output.Err("wendral-cli: " + parsed.error + "\n" + std::string(texts::kUsageHint) + "\n");
     return kExitRefused;
   }
-  AnsiSsidAccess ansi(env.registry);
-  SsidAccess& ssid = env.ssid != nullptr ? *env.ssid : ansi;
+  RegistrySsidAccess direct(env.registry);
+  SsidAccess& ssid = env.ssid != nullptr ? *env.ssid : direct;
   try {
     switch (parsed.command->action) {
       case Action::Help: env.output.Out(texts::Help()); return kExitOk;

@@ -54,7 +54,7 @@ struct CliEnvironment {
   std::string settingsPath;  // 360RI.INI beside the executables
   CliFiles& files;
   CliOutput& output;
-  // The wide registry calls for "SSID" values; null: the ANSI calls of `registry`.
+  // Access to the "SSID" values; null: through `registry`.
   SsidAccess* ssid = nullptr;
   // The network-class devices, for --restart and status; null: none.
   NetworkDevices* devices = nullptr;

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "app/adapter_registry.h"
-#include "app/ansi_text.h"
 #include "formats/utf16.h"
 
 namespace wendral::cli {
@@ -13,7 +12,7 @@ constexpr RegKey kHklm = reg::kHkeyLocalMachine;
 
 }  // namespace
 
-Status AnsiSsidAccess::Read(SlotValue* slot) {
+Status RegistrySsidAccess::Read(SlotValue* slot) {
   RegKey key = 0;
   const Status opened = api_.OpenKey(kHklm, slot->path.c_str(), 0, reg::kKeyQueryValue, &key);
   if (opened == reg::kErrorFileNotFound) return 0;
@@ -31,12 +30,6 @@ Status AnsiSsidAccess::Read(SlotValue* slot) {
       data.resize(read <= size ? read : size);
       slot->hasValue = true;
       slot->type = type;
-      if (type == reg::kSz) {
-        const bool terminated = !data.empty() && data.back() == '\0';
-        if (terminated) data.pop_back();
-        data = ToTerminatedUtf16Le(FromAnsi(data));
-        if (!terminated) data.resize(data.size() - 2);
-      }
       slot->data = std::move(data);
     }
   } else if (status == reg::kErrorFileNotFound) {
@@ -46,14 +39,13 @@ Status AnsiSsidAccess::Read(SlotValue* slot) {
   return status;
 }
 
-Status AnsiSsidAccess::Write(const std::string& path, std::uint32_t type, std::string_view data) {
-  std::string bytes(data);
-  if (type == reg::kSz) bytes = ToAnsi(Utf16LeToUtf8(data));
+Status RegistrySsidAccess::Write(const std::string& path, std::uint32_t type, std::string_view data) {
   RegKey key = 0;
+  // The access the window's writes ask for, which the rights check before them tries.
   Status status = api_.CreateKey(kHklm, path.c_str(), 0, reg::kAdapterKeyAccess, &key, nullptr);
   if (status != 0) return status;
   status = api_.SetValue(key, std::string(SsidValueName).c_str(), type,
-                         reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::uint32_t>(bytes.size()));
+                         reinterpret_cast<const std::uint8_t*>(data.data()), static_cast<std::uint32_t>(data.size()));
   api_.CloseKey(key);
   return status;
 }

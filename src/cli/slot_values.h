@@ -24,8 +24,7 @@ struct SlotValue {
   std::string data;  // the stored bytes; REG_SZ as UTF-16LE, its terminator included
 };
 
-// One slot's "SSID" by the registry's wide calls, so a name is read and written as stored,
-// whether or not code page 936 can hold it. Paths are ASCII.
+// One slot's "SSID" as stored, whether or not code page 936 can hold it. Paths are ASCII.
 class SsidAccess {
  public:
   virtual ~SsidAccess() = default;
@@ -36,10 +35,10 @@ class SsidAccess {
   virtual Status Write(const std::string& path, std::uint32_t type, std::string_view data) = 0;
 };
 
-// Over the ANSI calls, for the in-memory registry: text passes through code page 936.
-class AnsiSsidAccess final : public SsidAccess {
+// Over the registry's wide calls, the real registry's or the in-memory one's.
+class RegistrySsidAccess final : public SsidAccess {
  public:
-  explicit AnsiSsidAccess(RegistryApi& api) : api_(api) {}
+  explicit RegistrySsidAccess(RegistryApi& api) : api_(api) {}
   Status Read(SlotValue* slot) override;
   Status Write(const std::string& path, std::uint32_t type, std::string_view data) override;
 

@@ -3,52 +3,51 @@
 #include <algorithm>
 #include <cstring>
 
+#include "formats/utf32.h"
+
 namespace wendral {
 
 namespace memory_registry_detail {
 namespace {
 
-bool IsLeadByte(std::uint8_t b) { return b >= 0x81 && b <= 0xFE; }
+// The capital of a small letter in the scripts the store folds, else the character itself.
+char32_t UpperCase(char32_t c) {
+  if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2) ||
+      (c >= 0x430 && c <= 0x44F) || (c >= 0xFF41 && c <= 0xFF5A)) {
+    return c - 0x20;
+  }
+  if (c == 0xFF) return 0x178;
+  if (c == 0x3C2) return 0x3A3;  // final sigma
+  if (c >= 0x450 && c <= 0x45F) return c - 0x50;
+  // Latin Extended-A: capital and small letters alternate, the capital first, except in
+  // U+0139..U+0148 and U+0179..U+017E, where the small letter comes second from an odd start.
+  if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x17F) {
+    const bool oddCapitals = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+    const bool small = oddCapitals ? c % 2 == 0 : c % 2 == 1;
+    if (small) return c - 1;
+  }
+  return c;
+}
 
 }  // namespace
 
 std::optional<std::vector<std::string>> SplitKeyPath(std::string_view path) {
   if (!path.empty() && path.front() == '\\') return std::nullopt;
   std::vector<std::string> parts;
-  std::string current;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    const auto b = static_cast<std::uint8_t>(path[i]);
-    if (IsLeadByte(b) && i + 1 < path.size()) {
-      current += path[i];
-      current += path[++i];
-    } else if (b == '\\') {
-      if (!current.empty()) parts.push_back(std::move(current));
-      current.clear();
-    } else {
-      current += path[i];
-    }
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    std::size_t end = path.find('\\', start);
+    if (end == std::string_view::npos) end = path.size();
+    if (end > start) parts.emplace_back(path.substr(start, end - start));
+    start = end + 1;
   }
-  if (!current.empty()) parts.push_back(std::move(current));
   return parts;
 }
 
 std::string FoldName(std::string_view name) {
-  std::string folded(name);
-  for (std::size_t i = 0; i < folded.size(); ++i) {
-    const auto b = static_cast<std::uint8_t>(folded[i]);
-    if (IsLeadByte(b) && i + 1 < folded.size()) {
-      const auto trail = static_cast<std::uint8_t>(folded[i + 1]);
-      // Code page 936 rows A3 (full-width Latin), A6 (Greek), A7 (Cyrillic): lower case to
-      // upper case.
-      if (b == 0xA3 && trail >= 0xE1 && trail <= 0xFA) folded[i + 1] = static_cast<char>(trail - 0x20);
-      if (b == 0xA6 && trail >= 0xC1 && trail <= 0xD8) folded[i + 1] = static_cast<char>(trail - 0x20);
-      if (b == 0xA7 && trail >= 0xD1 && trail <= 0xF1) folded[i + 1] = static_cast<char>(trail - 0x30);
-      ++i;
-    } else if (b >= 'a' && b <= 'z') {
-      folded[i] = static_cast<char>(b - 'a' + 'A');
-    }
-  }
-  return folded;
+  std::u32string text = DecodeUtf8(name);
+  for (char32_t& c : text) c = UpperCase(c);
+  return EncodeUtf8(text);
 }
 
 }  // namespace memory_registry_detail
@@ -198,10 +197,10 @@ RegKey MemoryRegistry::NewHandle(std::shared_ptr<Node> node, std::uint32_t acces
 
 Status MemoryRegistry::OpenKey(RegKey root, const char* subKey, std::uint32_t /*options*/, std::uint32_t access,
                                RegKey* result) {
-  // Windows leaves the result alone for a null root; every other failure nulls it.
-  if (root == 0) return reg::kErrorInvalidHandle;
+  // Every failure nulls the result, a null root's too.
   if (result == nullptr) return reg::kErrorInvalidParameter;
   *result = 0;
+  if (root == 0) return reg::kErrorInvalidHandle;
   const std::string_view path = subKey != nullptr ? subKey : "";
   Status status = reg::kErrorSuccess;
   std::shared_ptr<Node> node = Find(root, path, &status);
@@ -331,18 +330,18 @@ Status MemoryRegistry::DeleteKey(RegKey root, const char* subKey) {
   return DeleteKeyTree(root, path);
 }
 
-Status MemoryRegistry::SetReadOnly(RegKey root, std::string_view ansiPath, bool readOnly) {
+Status MemoryRegistry::SetReadOnly(RegKey root, std::string_view path, bool readOnly) {
   Status status = reg::kErrorSuccess;
-  const std::shared_ptr<Node> node = Find(root, ansiPath, &status);
+  const std::shared_ptr<Node> node = Find(root, path, &status);
   if (node) node->readOnly = readOnly;
   return status;
 }
 
-Status MemoryRegistry::DeleteKeyTree(RegKey root, std::string_view ansiPath) {
+Status MemoryRegistry::DeleteKeyTree(RegKey root, std::string_view path) {
   const Handle* base = Resolve(root);
   if (base == nullptr) return reg::kErrorInvalidHandle;
   if (base->node->deleted) return reg::kErrorKeyDeleted;
-  const auto parts = SplitKeyPath(ansiPath);
+  const auto parts = SplitKeyPath(path);
   if (!parts) return reg::kErrorBadPathname;
   std::shared_ptr<Node> parent;
   std::shared_ptr<Node> node = base->node;
@@ -370,9 +369,9 @@ Status MemoryRegistry::DeleteKeyTree(RegKey root, std::string_view ansiPath) {
 
 std::size_t MemoryRegistry::OpenHandleCount() const { return handles_.size(); }
 
-std::optional<RegKeySnapshot> MemoryRegistry::Snapshot(RegKey root, std::string_view ansiPath) const {
+std::optional<RegKeySnapshot> MemoryRegistry::Snapshot(RegKey root, std::string_view path) const {
   Status status = reg::kErrorSuccess;
-  const std::shared_ptr<Node> node = Find(root, ansiPath, &status);
+  const std::shared_ptr<Node> node = Find(root, path, &status);
   if (!node) return std::nullopt;
   const auto copy = [](const auto& self, const Node& n) -> RegKeySnapshot {
     RegKeySnapshot snapshot;

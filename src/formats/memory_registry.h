@@ -7,14 +7,16 @@
 // tests/registry/ holds the contract suite that runs it side by side with the real registry
 // under Wine.
 //
-// Names and string data are ANSI (code page 936) bytes, as the `A` functions see them; key
-// and value names compare case-insensitively (ASCII letters, and the full-width Latin, Greek
-// and Cyrillic letters of code page 936). String data is kept as RegQueryValueExA returns it.
+// As the wide (`W`) functions see them: names are characters (UTF-8 here) and compare
+// case-insensitively (the letters of Latin-1, Latin Extended-A, basic Greek, Cyrillic and
+// the full-width forms, besides ASCII); data is kept as the bytes given, text types as the UTF-16LE
+// the wide calls take and give, with no terminator added or dropped.
 //
 // Differences from Windows left on purpose: no security descriptors but a read-only mark per
-// key; no volatile keys, links or notifications; RegSetValueExA's habit of counting a
-// string's terminator the caller left out of the size (it reads past the buffer) is not
-// copied. Loading and saving .reg files: platform/portable/reg_file.h.
+// key; no volatile keys, links or notifications; case folding only for the scripts above;
+// RegSetValueExW's habit of counting a text's terminator the caller left out of the size when
+// the character after the buffer is zero (it reads past the buffer) is not copied.
+// Loading and saving .reg files: formats/reg_file.h.
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -27,17 +29,17 @@
 
 namespace wendral {
 
-// A value as RegEnumValueA / RegQueryValueExA give it.
+// A value as RegEnumValueW / RegQueryValueExW give it.
 struct RegValueSnapshot {
-  std::string name;  // ANSI; "" is the key's default value
+  std::string name;  // UTF-8; "" is the key's default value
   std::uint32_t type = 0;
-  std::string data;  // bytes
+  std::string data;  // bytes; text types UTF-16LE
   friend bool operator==(const RegValueSnapshot&, const RegValueSnapshot&) = default;
 };
 
 // A key with its values and sub-keys, each list in case-insensitive name order.
 struct RegKeySnapshot {
-  std::string name;  // ANSI, the last component of the key's path
+  std::string name;  // UTF-8, the last component of the key's path
   std::vector<RegValueSnapshot> values;
   std::vector<RegKeySnapshot> subkeys;
   friend bool operator==(const RegKeySnapshot&, const RegKeySnapshot&) = default;
@@ -66,18 +68,18 @@ class MemoryRegistry final : public RegistryApi {
   // ask for more than KEY_READ fail with ERROR_ACCESS_DENIED, as for a key whose security
   // grants only KEY_READ. Its sub-keys are not affected. ERROR_FILE_NOT_FOUND when the key
   // is missing.
-  Status SetReadOnly(RegKey root, std::string_view ansiPath, bool readOnly);
+  Status SetReadOnly(RegKey root, std::string_view path, bool readOnly);
 
   // Deletes a key with everything below it (RegDeleteTree, or "[-KEY]" in a .reg file).
   // Handles still open on the deleted keys get ERROR_KEY_DELETED. An empty path empties a
   // root key. ERROR_FILE_NOT_FOUND when the key is missing.
-  Status DeleteKeyTree(RegKey root, std::string_view ansiPath);
+  Status DeleteKeyTree(RegKey root, std::string_view path);
 
   // Open handles (the predefined roots do not count): zero after balanced use.
   std::size_t OpenHandleCount() const;
 
   // The key root\path with everything below it, or nothing when it is missing.
-  std::optional<RegKeySnapshot> Snapshot(RegKey root, std::string_view ansiPath) const;
+  std::optional<RegKeySnapshot> Snapshot(RegKey root, std::string_view path) const;
 
   // The predefined roots the store holds, and their names in .reg files
   // ("HKEY_LOCAL_MACHINE"...).
@@ -96,7 +98,7 @@ class MemoryRegistry final : public RegistryApi {
   // The key a handle names: a predefined root or an open handle. Null when invalid.
   const Handle* Resolve(RegKey key) const;
   // Finds root\path; ERROR_* in *status when it cannot.
-  std::shared_ptr<Node> Find(RegKey root, std::string_view ansiPath, Status* status) const;
+  std::shared_ptr<Node> Find(RegKey root, std::string_view path, Status* status) const;
   RegKey NewHandle(std::shared_ptr<Node> node, std::uint32_t access);
 
   std::map<RegKey, Handle> roots_;
@@ -106,11 +108,11 @@ class MemoryRegistry final : public RegistryApi {
 
 // Helpers shared with the .reg file code.
 namespace memory_registry_detail {
-// The components of a key path: separated by one or more backslashes (a trail byte 0x5C of a
-// double-byte character is no separator). Nothing when the path starts with a backslash.
-std::optional<std::vector<std::string>> SplitKeyPath(std::string_view ansiPath);
+// The components of a key path: separated by one or more backslashes. Nothing when the path
+// starts with a backslash.
+std::optional<std::vector<std::string>> SplitKeyPath(std::string_view path);
 // A name folded for case-insensitive comparison.
-std::string FoldName(std::string_view ansiName);
+std::string FoldName(std::string_view name);
 }  // namespace memory_registry_detail
 
 }  // namespace wendral

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 #include "app/ansi_text.h"
 #include "formats/reg_syntax.h"
@@ -15,18 +16,27 @@ namespace {
 
 bool IsStringType(std::uint32_t type) { return type == reg::kSz || type == reg::kExpandSz || type == reg::kMultiSz; }
 
-// UTF-8 text to ANSI, zero characters kept.
-std::string Utf8ToAnsiKeepingNuls(std::string_view utf8) {
+// Converts each run between zero characters, which the converters would stop at or drop.
+template <typename Convert>
+std::string KeepingNuls(std::string_view text, Convert convert) {
   std::string out;
   std::size_t start = 0;
   while (true) {
-    const std::size_t nul = utf8.find('\0', start);
-    out += ToAnsi(utf8.substr(start, nul == std::string_view::npos ? nul : nul - start));
+    const std::size_t nul = text.find('\0', start);
+    out += convert(text.substr(start, nul == std::string_view::npos ? nul : nul - start));
     if (nul == std::string_view::npos) break;
     out += '\0';
     start = nul + 1;
   }
   return out;
+}
+
+// The store's UTF-16LE text as ANSI bytes, and ANSI bytes as the store's text.
+std::string Utf16ToAnsi(std::string_view utf16) {
+  return KeepingNuls(Utf16LeToUtf8(utf16), [](std::string_view run) { return ToAnsi(run); });
+}
+std::string AnsiToUtf16(std::string_view ansi) {
+  return Utf8ToUtf16Le(KeepingNuls(ansi, [](std::string_view run) { return FromAnsi(run); }));
 }
 
 // ---- Loading ----
@@ -83,13 +93,13 @@ class Importer {
     current_ = 0;
   }
 
-  // Splits "ROOT\path" into the root key and the ANSI sub-key path.
+  // Splits "ROOT\path" into the root key and the sub-key path.
   static bool ParseKeyPath(std::string_view path, RegKey* root, std::string* subKey) {
     const std::size_t slash = path.find('\\');
     const auto key = MemoryRegistry::RootByName(path.substr(0, slash));
     if (!key) return false;
     *root = *key;
-    *subKey = slash == std::string_view::npos ? std::string() : ToAnsi(path.substr(slash + 1));
+    *subKey = slash == std::string_view::npos ? std::string() : std::string(path.substr(slash + 1));
     return true;
   }
 
@@ -121,16 +131,15 @@ class Importer {
       Issue(record.line, SyntaxMessage(record.error));
       return;
     }
-    const std::string ansiName = ToAnsi(record.valueName);
+    const std::string& name = record.valueName;
     const RegData& value = record.data;
     std::uint32_t type = 0;
     std::string data;
     switch (value.kind) {
-      case RegData::Kind::Delete: store_.DeleteValue(current_, ansiName.c_str()); return;
+      case RegData::Kind::Delete: store_.DeleteValue(current_, name.c_str()); return;
       case RegData::Kind::Text:
         type = reg::kSz;
-        data = ToAnsi(value.text);
-        data += '\0';
+        data = ToTerminatedUtf16Le(value.text);
         break;
       case RegData::Kind::Dword:
         type = reg::kDword;
@@ -142,26 +151,26 @@ class Importer {
         break;
     }
     const Status status =
-        store_.SetValue(current_, ansiName.c_str(), type, reinterpret_cast<const std::uint8_t*>(data.data()),
+        store_.SetValue(current_, name.c_str(), type, reinterpret_cast<const std::uint8_t*>(data.data()),
                         static_cast<std::uint32_t>(data.size()));
     if (status != reg::kErrorSuccess) {
       Issue(record.line, "cannot set the value (status " + std::to_string(status) + ")");
     }
   }
 
-  // Hex data of a string type, as the store holds it: a terminator added when missing, and
-  // from a Unicode file converted from UTF-16LE to ANSI.
+  // Hex data of a string type, as the store holds it: UTF-16LE (from REGEDIT4, converted from
+  // ANSI), with a terminator added when missing.
   std::string StringHexData(std::string data) const {
     if (data.empty()) return data;
     if (!unicode_) {
       if (data.back() != '\0') data += '\0';
-      return data;
+      return AnsiToUtf16(data);
     }
     data.resize(data.size() / 2 * 2);
     if (data.size() < 2 || data[data.size() - 1] != '\0' || data[data.size() - 2] != '\0') {
       data.append(2, '\0');
     }
-    return Utf8ToAnsiKeepingNuls(Utf16LeToUtf8(data));
+    return data;
   }
 
   MemoryRegistry& store_;
@@ -172,20 +181,56 @@ class Importer {
 
 // ---- Saving ----
 
-// A REG_SZ that a quoted string gives back exactly: one terminator at the end and no other
-// zero byte, no line break, and text that survives the trip through the code page.
-bool Quotable(const RegValueSnapshot& value) {
-  if (value.type != reg::kSz || value.data.empty() || value.data.back() != '\0') return false;
-  const std::string_view body(value.data.data(), value.data.size() - 1);
-  if (body.find_first_of(std::string_view("\0\r\n", 3)) != std::string_view::npos) return false;
-  return ToAnsi(FromAnsi(body)) == body;
+// Text code page 936 holds exactly, so REGEDIT4 can carry it.
+bool FitsCodePage936(std::string_view utf8) {
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t nul = utf8.find('\0', start);
+    const std::string_view run = utf8.substr(start, nul == std::string_view::npos ? nul : nul - start);
+    const std::optional<std::string> ansi = ToAnsiExact(run);
+    if (!ansi || FromAnsi(*ansi) != run) return false;
+    if (nul == std::string_view::npos) return true;
+    start = nul + 1;
+  }
 }
 
-void ExportValue(std::string& out, const RegValueSnapshot& value) {
-  std::string line = value.name.empty() ? std::string("@=") : "\"" + RegEscaped(value.name, RegEncoding::Ansi) + "\"=";
-  if (Quotable(value)) {
-    out += line + "\"" + RegEscaped(std::string_view(value.data.data(), value.data.size() - 1), RegEncoding::Ansi) +
-           "\"\r\n";
+bool Regedit4Holds(const RegKeySnapshot& key) {
+  for (const RegValueSnapshot& value : key.values) {
+    if (!FitsCodePage936(value.name)) return false;
+    if (!IsStringType(value.type)) continue;
+    bool exact = false;
+    if (!FitsCodePage936(Utf16LeToUtf8(value.data, &exact)) || !exact) return false;
+  }
+  for (const RegKeySnapshot& child : key.subkeys) {
+    if (!FitsCodePage936(child.name) || !Regedit4Holds(child)) return false;
+  }
+  return true;
+}
+
+// How the file is being written: REGEDIT4 in code page 936, or the text of a UTF-16LE file.
+struct Encoding {
+  bool unicode = false;
+  RegEncoding syntax() const { return unicode ? RegEncoding::Utf16 : RegEncoding::Ansi; }
+  std::string Name(std::string_view utf8) const { return unicode ? std::string(utf8) : ToAnsi(utf8); }
+};
+
+// A REG_SZ that a quoted string gives back exactly: whole UTF-16 ending in one terminator and
+// no other zero character, and no line break. Its text in the file's encoding.
+std::optional<std::string> QuotableText(const RegValueSnapshot& value, const Encoding& encoding) {
+  if (value.type != reg::kSz) return std::nullopt;
+  bool exact = false;
+  std::string text = Utf16LeToUtf8(value.data, &exact);
+  if (!exact || text.empty() || text.back() != '\0') return std::nullopt;
+  text.pop_back();
+  if (text.find_first_of(std::string_view("\0\r\n", 3)) != std::string::npos) return std::nullopt;
+  return encoding.Name(text);
+}
+
+void ExportValue(std::string& out, const RegValueSnapshot& value, const Encoding& encoding) {
+  std::string line = value.name.empty() ? std::string("@=")
+                                        : "\"" + RegEscaped(encoding.Name(value.name), encoding.syntax()) + "\"=";
+  if (const std::optional<std::string> text = QuotableText(value, encoding)) {
+    out += line + "\"" + RegEscaped(*text, encoding.syntax()) + "\"\r\n";
     return;
   }
   if (value.type == reg::kDword && value.data.size() == 4) {
@@ -203,19 +248,37 @@ void ExportValue(std::string& out, const RegValueSnapshot& value) {
     std::snprintf(prefix, sizeof prefix, "hex(%x):", static_cast<unsigned>(value.type));
     line += prefix;
   }
-  out += line + RegHexList(value.data, line.size()) + "\r\n";
+  // Text types in REGEDIT4 in its code page, as regedit writes them.
+  const std::string data = !encoding.unicode && IsStringType(value.type) ? Utf16ToAnsi(value.data) : value.data;
+  out += line + RegHexList(data, line.size()) + "\r\n";
 }
 
-void ExportKey(std::string& out, const std::string& path, const RegKeySnapshot& key) {
+// path is in the file's encoding already.
+void ExportKey(std::string& out, const std::string& path, const RegKeySnapshot& key, const Encoding& encoding) {
   out += "[" + path + "]\r\n";
-  for (const RegValueSnapshot& value : key.values) ExportValue(out, value);
+  for (const RegValueSnapshot& value : key.values) ExportValue(out, value, encoding);
   out += "\r\n";
-  for (const RegKeySnapshot& child : key.subkeys) ExportKey(out, path + "\\" + child.name, child);
+  for (const RegKeySnapshot& child : key.subkeys) {
+    ExportKey(out, path + "\\" + encoding.Name(child.name), child, encoding);
+  }
 }
 
-std::string JoinPath(RegKey root, std::string_view ansiPath) {
+// The keys with their root names, as one file: REGEDIT4 when code page 936 holds every name
+// and text, else regedit's UTF-16LE format, so that nothing is lost either way.
+std::string ExportFile(const std::vector<std::pair<std::string, RegKeySnapshot>>& keys) {
+  Encoding encoding;
+  for (const auto& [path, key] : keys) {
+    if (!FitsCodePage936(path) || !Regedit4Holds(key)) encoding.unicode = true;
+  }
+  std::string out = std::string(encoding.unicode ? kRegedit5Header : kRegedit4Header) + "\r\n\r\n";
+  for (const auto& [path, key] : keys) ExportKey(out, encoding.Name(path), key, encoding);
+  return encoding.unicode ? "\xFF\xFE" + Utf8ToUtf16Le(out) : out;
+}
+
+// ROOT\path, UTF-8.
+std::string JoinPath(RegKey root, std::string_view subKey) {
   std::string path(MemoryRegistry::RootName(root));
-  const auto parts = memory_registry_detail::SplitKeyPath(ansiPath);
+  const auto parts = memory_registry_detail::SplitKeyPath(subKey);
   if (parts) {
     for (const std::string& part : *parts) path += "\\" + part;
   }
@@ -246,22 +309,20 @@ RegImportReport ImportRegText(MemoryRegistry& store, std::string_view bytes) {
   return report;
 }
 
-std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root, std::string_view ansiPath) {
-  const std::optional<RegKeySnapshot> snapshot = store.Snapshot(root, ansiPath);
+std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root, std::string_view subKey) {
+  std::optional<RegKeySnapshot> snapshot = store.Snapshot(root, subKey);
   if (!snapshot || MemoryRegistry::RootName(root).empty()) return std::nullopt;
-  std::string out = std::string(kRegedit4Header) + "\r\n\r\n";
-  ExportKey(out, JoinPath(root, ansiPath), *snapshot);
-  return out;
+  return ExportFile({{JoinPath(root, subKey), std::move(*snapshot)}});
 }
 
 std::string ExportRegText(const MemoryRegistry& store) {
-  std::string out = std::string(kRegedit4Header) + "\r\n\r\n";
+  std::vector<std::pair<std::string, RegKeySnapshot>> keys;
   for (RegKey root : MemoryRegistry::Roots()) {
-    const std::optional<RegKeySnapshot> snapshot = store.Snapshot(root, "");
+    std::optional<RegKeySnapshot> snapshot = store.Snapshot(root, "");
     if (!snapshot || (snapshot->values.empty() && snapshot->subkeys.empty())) continue;
-    ExportKey(out, std::string(MemoryRegistry::RootName(root)), *snapshot);
+    keys.emplace_back(std::string(MemoryRegistry::RootName(root)), std::move(*snapshot));
   }
-  return out;
+  return ExportFile(keys);
 }
 
 RegImportReport LoadRegFile(MemoryRegistry& store, const std::string& path) {
@@ -273,8 +334,8 @@ RegImportReport LoadRegFile(MemoryRegistry& store, const std::string& path) {
 
 bool SaveRegFile(const MemoryRegistry& store, const std::string& path) { return WriteFile(path, ExportRegText(store)); }
 
-bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root, std::string_view ansiPath) {
-  const std::optional<std::string> text = ExportRegText(store, root, ansiPath);
+bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root, std::string_view subKey) {
+  const std::optional<std::string> text = ExportRegText(store, root, subKey);
   return text && WriteFile(path, *text);
 }
 

@@ -8,11 +8,14 @@
 // .reg files for the in-memory registry, so a machine without a registry can keep one in a
 // file, and so the store can be filled from, and checked against, what regedit writes.
 //
-// Saving writes REGEDIT4, the format regedit imports on every Windows: ANSI text (code page
-// 936, the bytes the store holds), CRLF line ends, one "[ROOT\path]" line per key (parents
-// first), then its values: "name"="text" for a REG_SZ that holds one terminated text,
-// dword:xxxxxxxx for a 4-byte REG_DWORD, hex: for REG_BINARY and hex(n): for every other
-// case (string types' bytes in the ANSI code page), with regedit's 80-column line wrapping.
+// Saving writes REGEDIT4, the format regedit imports on every Windows, when code page 936
+// holds every name and text of the store (which keeps names as UTF-8 and text as UTF-16LE):
+// ANSI text, CRLF line ends, one "[ROOT\path]" line per key (parents first), then its values:
+// "name"="text" for a REG_SZ that holds one terminated text, dword:xxxxxxxx for a 4-byte
+// REG_DWORD, hex: for REG_BINARY and hex(n): for every other case (string types' text in the
+// ANSI code page), with regedit's 80-column line wrapping. Otherwise the same lines go into
+// regedit's "Windows Registry Editor Version 5.00" format, UTF-16LE with a byte-order mark,
+// where hex data of string types is their UTF-16LE bytes.
 //
 // Loading reads REGEDIT4 (ANSI) and "Windows Registry Editor Version 5.00" in UTF-16LE with a
 // byte-order mark, which is what regedit /e exports (Wine's too), by the rules of
@@ -47,15 +50,15 @@ struct RegImportReport {
 // Applies .reg text (the file's bytes) to the store.
 RegImportReport ImportRegText(MemoryRegistry& store, std::string_view fileBytes);
 
-// REGEDIT4 text of root\ansiPath and everything below it, or nothing when the key is missing.
-std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root, std::string_view ansiPath);
-// REGEDIT4 text of the whole store: every root that holds a key or a value.
+// The file of root\subKey and everything below it, or nothing when the key is missing.
+std::optional<std::string> ExportRegText(const MemoryRegistry& store, RegKey root, std::string_view subKey);
+// The file of the whole store: every root that holds a key or a value.
 std::string ExportRegText(const MemoryRegistry& store);
 
 // The same on files. Save returns false when the file cannot be written (or the key is
 // missing).
 RegImportReport LoadRegFile(MemoryRegistry& store, const std::string& path);
 bool SaveRegFile(const MemoryRegistry& store, const std::string& path);
-bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root, std::string_view ansiPath);
+bool SaveRegFile(const MemoryRegistry& store, const std::string& path, RegKey root, std::string_view subKey);
 
 }  // namespace wendral

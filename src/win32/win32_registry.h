@@ -1,5 +1,5 @@
 #pragma once
-// The adapter registry layer's six calls on the real registry: advapi32's ANSI functions.
+// The adapter registry layer's calls on the real registry: advapi32's wide functions.
 #include "app/registry_api.h"
 
 namespace wendral {

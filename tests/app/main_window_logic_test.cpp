@@ -86,14 +86,14 @@ TEST_F(MainWindowTest, ApplyWritesTheSelectedControlSetAtItsTagAndReportsSuccess
   form.ApplyNetworkName(ApplyMode::WindowsXp);
   EXPECT_EQ(NameIn(CurrentControlSetClassPath, 11), "咖啡馆 WiFi");
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 4), "<none>");
-  // Stored in GBK with its terminator: 3 Chinese characters of 2 bytes, 5 ASCII, 1.
+  // Stored as UTF-16 with its terminator: 8 characters and 1, of 2 bytes each.
   RegKey key = 0;
   ASSERT_EQ(memory.OpenKey(kHklm, Slot(CurrentControlSetClassPath, 11).c_str(), 0, reg::kKeyRead, &key), 0);
   std::uint32_t size = 0, type = 0;
   ASSERT_EQ(memory.QueryValue(key, "SSID", &type, nullptr, &size), 0);
   memory.CloseKey(key);
   EXPECT_EQ(type, reg::kSz);
-  EXPECT_EQ(size, 12u);
+  EXPECT_EQ(size, 18u);
 
   form.ApplyNetworkName(ApplyMode::Windows7);
   EXPECT_EQ(NameIn(ControlSet001ClassPath, 4), "咖啡馆 WiFi");

@@ -303,7 +303,7 @@ class UnreadableSlot final : public cli::SsidAccess {
 TEST_F(CliTest, ASlotThatCannotBeBackedUpChangesNothing) {
   WriteBytes(settingsPath, kSettings);
   Put(ControlSet001ClassPath, "0007", "stick");
-  cli::AnsiSsidAccess ansi(memory);
+  cli::RegistrySsidAccess ansi(memory);
   for (const auto& [failure, status, says] : std::vector<std::tuple<Status, int, std::string>>{
            {reg::kErrorInvalidData, 2, "失败(错误代码 13),无法备份,本次没有修改。"},
            {reg::kErrorAccessDenied, 3, "没有修改注册表的权限"}}) {

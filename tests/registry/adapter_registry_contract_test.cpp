@@ -51,26 +51,32 @@ class AdapterRegistryContract : public ::testing::TestWithParam<BackendFactory> 
 TEST_P(AdapterRegistryContract, ReadsEachStoredFormAsTheLayerDefines) {
   const struct {
     std::uint32_t type;
-    std::string_view data;
+    std::string data;
     QueryResult expected;
     Status status;
+    // Bytes left out of the size: the wide call adds a terminator the caller left out when
+    // the character after the data is zero, so an unterminated text is followed by another.
+    std::size_t withheld = 0;
   } cases[] = {
-      {kSz, std::string_view("TP\0", 3), QueryResult::Text("TP" + kNul), kErrorSuccess},
-      {kSz, std::string_view("\0", 1), QueryResult::Text(kNul), kErrorSuccess},
-      {kSz, std::string_view(), QueryResult::Text(""), kErrorSuccess},
-      {kSz, std::string_view("abcX", 3), QueryResult::Text("abc"), kErrorSuccess},
-      {kSz, std::string_view("\xD6\xD0\0", 3), QueryResult::Text("中" + kNul), kErrorSuccess},
-      {kDword, std::string_view("\xFE\xFF\xFF\xFF", 4), QueryResult::Number(-2), kErrorSuccess},
-      {kDword, std::string_view("\x01\x02", 2), QueryResult::Number(0x0201), kErrorSuccess},
-      {kDword, std::string_view("\1\0\0\0\0\0\0\0", 8), QueryResult(), kErrorMoreData},
-      {kExpandSz, std::string_view("%P%\0", 4), QueryResult(), -1},
-      {kMultiSz, std::string_view("a\0\0", 3), QueryResult(), -1},
-      {kBinary, std::string_view("\1", 1), QueryResult(), -1},
+      {kSz, Utf16Bytes(u"TP"), QueryResult::Text("TP" + kNul), kErrorSuccess},
+      {kSz, Utf16Bytes(u""), QueryResult::Text(kNul), kErrorSuccess},
+      {kSz, std::string(), QueryResult::Text(""), kErrorSuccess},
+      {kSz, Utf16Bytes(u"abcX", false), QueryResult::Text("abc"), kErrorSuccess, 2},
+      {kSz, Utf16Bytes(u"中"), QueryResult::Text("中" + kNul), kErrorSuccess},
+      {kSz, Utf16Bytes(u"Café ☕"), QueryResult::Text("Café ☕" + kNul), kErrorSuccess},
+      {kDword, std::string("\xFE\xFF\xFF\xFF", 4), QueryResult::Number(-2), kErrorSuccess},
+      {kDword, std::string("\x01\x02", 2), QueryResult::Number(0x0201), kErrorSuccess},
+      {kDword, std::string("\1\0\0\0\0\0\0\0", 8), QueryResult(), kErrorMoreData},
+      {kExpandSz, std::string("%P%\0", 4), QueryResult(), -1},
+      {kMultiSz, std::string("a\0\0", 3), QueryResult(), -1},
+      {kBinary, std::string("\1", 1), QueryResult(), -1},
   };
   int slot = 0;
   for (const auto& c : cases) {
     const std::string path = base_ + SlotSuffix(++slot);
-    ASSERT_EQ(PutValue(backend_->Api(), path, "SSID", c.type, c.data), kErrorSuccess);
+    ASSERT_EQ(PutValue(backend_->Api(), path, "SSID", c.type,
+                       std::string_view(c.data).substr(0, c.data.size() - c.withheld)),
+              kErrorSuccess);
     Status status = 99;
     EXPECT_EQ(Read(path, &status), c.expected) << "case " << slot;
     EXPECT_EQ(status, c.status) << "case " << slot;
@@ -80,7 +86,7 @@ TEST_P(AdapterRegistryContract, ReadsEachStoredFormAsTheLayerDefines) {
   // What a caller compares with the empty text.
   EXPECT_EQ(Read(base_ + SlotSuffix(2)).ToText(), kNul);
   EXPECT_EQ(Read(base_ + SlotSuffix(3)).ToText(), "");
-  EXPECT_EQ(Read(base_ + SlotSuffix(6)).ToText(), "-2");
+  EXPECT_EQ(Read(base_ + SlotSuffix(7)).ToText(), "-2");
   Status status = 99;
   EXPECT_TRUE(Read(base_ + "0099", &status).IsEmpty());
   EXPECT_EQ(status, kErrorFileNotFound) << "missing key";
@@ -91,7 +97,7 @@ TEST_P(AdapterRegistryContract, ReadsEachStoredFormAsTheLayerDefines) {
   EXPECT_TRUE(result.IsEmpty());
 }
 
-TEST_P(AdapterRegistryContract, WritesTextWithItsTerminatorInCodePage936) {
+TEST_P(AdapterRegistryContract, WritesTextAsUtf16WithItsTerminator) {
   const std::string path = base_ + "Deep\\0001";
   EXPECT_EQ(registry_.WriteRegistryValue(kHkeyLocalMachine, path, "SSID", "x", kSz),
             kErrorFileNotFound);
@@ -99,12 +105,12 @@ TEST_P(AdapterRegistryContract, WritesTextWithItsTerminatorInCodePage936) {
   EXPECT_EQ(registry_.EnsureRegistryKey(kHkeyLocalMachine, path), kErrorSuccess);
   EXPECT_EQ(registry_.WriteRegistryValue(kHkeyLocalMachine, path, "SSID", "中文 Net", kSz),
             kErrorSuccess);
-  EXPECT_EQ(Stored(path), "\xD6\xD0\xCE\xC4 Net" + kNul);
+  EXPECT_EQ(Stored(path), Utf16Bytes(u"中文 Net"));
   EXPECT_EQ(Read(path), QueryResult::Text("中文 Net" + kNul));
   EXPECT_EQ(registry_.EnsureRegistryKey(kHkeyLocalMachine, path), kErrorSuccess);
-  EXPECT_EQ(Stored(path), "\xD6\xD0\xCE\xC4 Net" + kNul) << "an existing key keeps its values";
+  EXPECT_EQ(Stored(path), Utf16Bytes(u"中文 Net")) << "an existing key keeps its values";
   EXPECT_EQ(registry_.WriteRegistryValue(kHkeyLocalMachine, path, "SSID", "", kSz), kErrorSuccess);
-  EXPECT_EQ(Stored(path), kNul);
+  EXPECT_EQ(Stored(path), Utf16Bytes(u""));
   EXPECT_EQ(registry_.WriteRegistryValue(kHkeyLocalMachine, path, "SSID", std::int32_t{7}, kDword),
             kErrorSuccess);
   EXPECT_EQ(Read(path), QueryResult::Number(7));
@@ -120,11 +126,11 @@ TEST_P(AdapterRegistryContract, WritesTextWithItsTerminatorInCodePage936) {
 
 TEST_P(AdapterRegistryContract, DeletesOnlyTheValue) {
   const std::string path = base_ + "0001";
-  ASSERT_EQ(PutValue(backend_->Api(), path, "SSID", kSz, std::string_view("a", 2)), kErrorSuccess);
-  ASSERT_EQ(PutValue(backend_->Api(), path, "Other", kSz, std::string_view("b", 2)), kErrorSuccess);
+  ASSERT_EQ(PutValue(backend_->Api(), path, "SSID", kSz, Utf16Bytes(u"a")), kErrorSuccess);
+  ASSERT_EQ(PutValue(backend_->Api(), path, "Other", kSz, Utf16Bytes(u"b")), kErrorSuccess);
   EXPECT_EQ(registry_.DeleteRegistryValue(kHkeyLocalMachine, path, "ssid"), kErrorSuccess);
   EXPECT_EQ(Stored(path), "<none>");
-  EXPECT_EQ(Stored(path, "Other"), std::string("b", 2));
+  EXPECT_EQ(Stored(path, "Other"), Utf16Bytes(u"b"));
   EXPECT_EQ(registry_.DeleteRegistryValue(kHkeyLocalMachine, path, "SSID"), kErrorFileNotFound);
   EXPECT_EQ(registry_.DeleteRegistryValue(kHkeyLocalMachine, base_ + "0002", "SSID"),
             kErrorFileNotFound);
@@ -133,7 +139,7 @@ TEST_P(AdapterRegistryContract, DeletesOnlyTheValue) {
 
 TEST_P(AdapterRegistryContract, AReadOnlyKeyCanBeNeitherReadNorChanged) {
   const std::string path = base_ + "0001";
-  ASSERT_EQ(PutValue(backend_->Api(), path, "SSID", kSz, std::string_view("old", 4)), kErrorSuccess);
+  ASSERT_EQ(PutValue(backend_->Api(), path, "SSID", kSz, Utf16Bytes(u"old")), kErrorSuccess);
   backend_->MakeReadOnly(path);
   Status status = 99;
   EXPECT_TRUE(Read(path, &status).IsEmpty()) << "reads ask for write rights too";
@@ -142,7 +148,7 @@ TEST_P(AdapterRegistryContract, AReadOnlyKeyCanBeNeitherReadNorChanged) {
   EXPECT_EQ(registry_.WriteRegistryValue(kHkeyLocalMachine, path, "SSID", "new", kSz),
             kErrorAccessDenied);
   EXPECT_EQ(registry_.DeleteRegistryValue(kHkeyLocalMachine, path, "SSID"), kErrorAccessDenied);
-  EXPECT_EQ(Stored(path), std::string("old", 4));
+  EXPECT_EQ(Stored(path), Utf16Bytes(u"old"));
   EXPECT_EQ(registry_.EnsureRegistryKey(kHkeyLocalMachine, "\\bad"), kErrorBadPathname);
   EXPECT_EQ(spy_.closes, 5) << "null handles of failed opens are closed too";
 }
@@ -152,7 +158,7 @@ TEST_P(AdapterRegistryContract, AnEmptySuffixAddressesTheClassKeyItself) {
   EXPECT_EQ(registry_.EnsureRegistryKey(kHkeyLocalMachine, path), kErrorSuccess);
   EXPECT_EQ(registry_.WriteRegistryValue(kHkeyLocalMachine, path, "SSID", "top", kSz),
             kErrorSuccess);
-  EXPECT_EQ(Stored(backend_->Scratch() + "\\Class"), "top" + kNul);
+  EXPECT_EQ(Stored(backend_->Scratch() + "\\Class"), Utf16Bytes(u"top"));
   EXPECT_TRUE(backend_->Snapshot(backend_->Scratch() + "\\Class")->subkeys.empty());
   EXPECT_EQ(Read(path), QueryResult::Text("top" + kNul));
 }

@@ -25,11 +25,12 @@ std::string Value(const MemoryRegistry& store, const std::string& path, const st
 
 TEST(RegFile, SavesRegedit4) {
   MemoryRegistry store;
-  PutValue(store, kKey, nullptr, kSz, std::string_view("def", 4));
-  PutValue(store, kKey, "q\"", kSz, std::string_view("a\\b\"c", 6));
+  PutValue(store, kKey, nullptr, kSz, Utf16Bytes(u"def"));
+  PutValue(store, kKey, "q\"", kSz, Utf16Bytes(u"a\\b\"c"));
   PutValue(store, kKey, "d", kDword, "\x78\x56\x34\x12");
-  PutValue(store, kKey, "cr\rlf\n", kSz, std::string_view("v", 2));
-  PutValue(store, kKey, "x", kExpandSz, std::string_view("%P%", 4));
+  PutValue(store, kKey, "cr\rlf\n", kSz, Utf16Bytes(u"v"));
+  PutValue(store, kKey, "x", kExpandSz, Utf16Bytes(u"%P%"));
+  PutValue(store, kKey, "中", kSz, Utf16Bytes(u"乗"));
   PutValue(store, kKey + "\\Sub", "z", kSz, std::string_view());
   std::string longBinary;
   for (int i = 0; i < 46; ++i) longBinary += static_cast<char>('a' + i % 26);
@@ -42,6 +43,7 @@ TEST(RegFile, SavesRegedit4) {
             "\"d\"=dword:12345678\r\n"
             "\"q\\\"\"=\"a\\\\b\\\"c\"\r\n"
             "\"x\"=hex(2):25,50,25,00\r\n"
+            "\"\xD6\xD0\"=\"\x81\x5C\"\r\n"
             "\r\n"
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\WendralTest\\Export\\Sub]\r\n"
             // Wrapped where Wine's regedit wraps the same value.
@@ -53,17 +55,23 @@ TEST(RegFile, SavesRegedit4) {
 }
 
 TEST(RegFile, SavedFilesLoadBackIdentically) {
+  // REGEDIT4, then with a name and a text code page 936 cannot hold: regedit's UTF-16 format.
   MemoryRegistry store;
   FillWithEveryKind(store, kKey, /*exportSafe=*/false);
   PutValue(store, "SOFTWARE\\Other", "x", kDword, std::string_view("\1\0\0\0", 4));
-  const std::string path = ::testing::TempDir() + "wendral_reg_file_test.reg";
-  ASSERT_TRUE(SaveRegFile(store, path));
-  MemoryRegistry loaded;
-  EXPECT_TRUE(LoadRegFile(loaded, path).ok());
-  std::remove(path.c_str());
-  EXPECT_EQ(store.Snapshot(kHkeyLocalMachine, ""), loaded.Snapshot(kHkeyLocalMachine, ""));
-  EXPECT_EQ(loaded.OpenHandleCount(), 0u);
-  EXPECT_FALSE(LoadRegFile(loaded, path).read);
+  for (const char* header : {"REGEDIT4\r\n", "\xFF\xFEW\0i\0n\0"}) {
+    const std::string path = ::testing::TempDir() + "wendral_reg_file_test.reg";
+    ASSERT_TRUE(SaveRegFile(store, path));
+    MemoryRegistry loaded;
+    EXPECT_TRUE(LoadRegFile(loaded, path).ok());
+    EXPECT_EQ(ExportRegText(store).rfind(header, 0), 0u) << header;
+    std::remove(path.c_str());
+    EXPECT_EQ(store.Snapshot(kHkeyLocalMachine, ""), loaded.Snapshot(kHkeyLocalMachine, ""));
+    EXPECT_EQ(loaded.OpenHandleCount(), 0u);
+    EXPECT_FALSE(LoadRegFile(loaded, path).read);
+    PutValue(store, kKey + "\\한", "Café ☕", kSz, Utf16Bytes(u"한 \\ \"☕\""));
+    PutValue(store, kKey + "\\한", "multi", kMultiSz, Utf16Bytes(std::u16string_view(u"☕\0x\0", 4)));
+  }
 }
 
 // UTF-8 (characters below U+10000) to UTF-16LE, as regedit /e writes its files.
@@ -93,20 +101,20 @@ TEST(RegFile, LoadsRegeditsUnicodeExport) {
                    "\"x\"=hex(2):25,00,50,00,2d,4e,00,00\r\n"
                    "\"long\"=hex:61,62,\\\r\n  63\r\n"));
   EXPECT_TRUE(report.ok());
-  const std::string sub = kKey + "\\Sub \xD6\xD0";
-  EXPECT_EQ(Value(store, sub, "m"), std::string("7:a\0\xD6\xD0\0\0", 8)) << "text in code page 936";
-  EXPECT_EQ(Value(store, sub, "na\xD6\xD0me=\"x\""), std::string("1:a\\b\"c\xD6\xD0\0", 10));
-  EXPECT_EQ(Value(store, sub, "nl"), std::string("1:line1\r\nline2\0", 15));
-  EXPECT_EQ(Value(store, sub, "x"), std::string("2:%P\xD6\xD0\0", 7));
+  const std::string sub = kKey + "\\Sub 中";
+  EXPECT_EQ(Value(store, sub, "m"), "7:" + Utf16Bytes(std::u16string_view(u"a\0中\0", 4))) << "text as UTF-16";
+  EXPECT_EQ(Value(store, sub, "na中me=\"x\""), "1:" + Utf16Bytes(u"a\\b\"c中"));
+  EXPECT_EQ(Value(store, sub, "nl"), "1:" + Utf16Bytes(u"line1\r\nline2"));
+  EXPECT_EQ(Value(store, sub, "x"), "2:" + Utf16Bytes(u"%P中"));
   EXPECT_EQ(Value(store, sub, "long"), "3:abc");
 }
 
 TEST(RegFile, LoadsRegedit4AsRegeditImportsIt) {
   MemoryRegistry store;
-  PutValue(store, kKey + "\\Gone", "v", kSz, std::string_view("x", 2));
+  PutValue(store, kKey + "\\Gone", "v", kSz, Utf16Bytes(u"x"));
   RegKey doomed = 0;
   ASSERT_EQ(store.OpenKey(kHkeyLocalMachine, (kKey + "\\Gone").c_str(), 0, kKeyRead, &doomed), 0);
-  PutValue(store, kKey + "\\RO", "v", kSz, std::string_view("old", 4));
+  PutValue(store, kKey + "\\RO", "v", kSz, Utf16Bytes(u"old"));
   store.SetReadOnly(kHkeyLocalMachine, kKey + "\\RO", true);
   const RegImportReport report = ImportRegText(
       store,
@@ -127,12 +135,12 @@ TEST(RegFile, LoadsRegedit4AsRegeditImportsIt) {
       "[HKEY_NOWHERE\\x]\r\n");
   EXPECT_EQ(report.issues.size(), 7u);
   const std::string slot = kKey + "\\0001";
-  EXPECT_EQ(Value(store, slot, "SSID"), std::string("1:\xD6\xD0\0", 5));
+  EXPECT_EQ(Value(store, slot, "SSID"), "1:" + Utf16Bytes(u"中")) << "code page 936 text as UTF-16";
   EXPECT_EQ(Value(store, slot, "a=b"), "3:\x01\x02");
   EXPECT_EQ(Value(store, slot, "short"), std::string("4:\x01\0\0\0", 6));
-  EXPECT_EQ(Value(store, slot, "h1"), std::string("1:ab\0", 5)) << "a terminator is added";
+  EXPECT_EQ(Value(store, slot, "h1"), "1:" + Utf16Bytes(u"ab")) << "a terminator is added";
   EXPECT_EQ(store.Snapshot(kHkeyLocalMachine, slot)->values.size(), 4u);
-  EXPECT_EQ(Value(store, kKey + "\\RO", "v"), std::string("1:old\0", 6));
+  EXPECT_EQ(Value(store, kKey + "\\RO", "v"), "1:" + Utf16Bytes(u"old"));
   EXPECT_FALSE(store.Snapshot(kHkeyLocalMachine, kKey + "\\Gone"));
   std::uint32_t size = 0;
   EXPECT_EQ(store.QueryValue(doomed, "v", nullptr, nullptr, &size), kErrorKeyDeleted);

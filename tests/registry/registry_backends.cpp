@@ -5,6 +5,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "win32/wide_text.h"
 #include "win32/win32_registry.h"
 #endif
 
@@ -53,31 +54,41 @@ Status PutValue(RegistryApi& api, const std::string& path, const char* name, std
   return status;
 }
 
+std::string Utf16Bytes(std::u16string_view text, bool terminated) {
+  std::string bytes;
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  if (terminated) bytes.append(2, '\0');
+  return bytes;
+}
+
 void FillWithEveryKind(RegistryApi& api, const std::string& root, bool exportSafe) {
   using namespace wendral::reg;
   using std::string_view;
-  PutValue(api, root, nullptr, kSz, string_view("default", 8));
-  PutValue(api, root, "chinese", kSz, string_view("\xD6\xD0\xCE\xC4", 5));
-  PutValue(api, root, "escapes", kSz, string_view("a\\b\"c", 6));
-  // 0xB1 0x5C is one character whose trail byte is a backslash: not to be escaped.
-  PutValue(api, root, "trail5C", kSz, string_view("\xB1\x5C", 3));
-  PutValue(api, root, "terminator", kSz, string_view("", 1));
-  PutValue(api, root, "lines", kSz, string_view("line1\r\nline2", 13));
+  PutValue(api, root, nullptr, kSz, Utf16Bytes(u"default"));
+  PutValue(api, root, "chinese", kSz, Utf16Bytes(u"中文"));
+  PutValue(api, root, "escapes", kSz, Utf16Bytes(u"a\\b\"c"));
+  // 乗 is 0x81 0x5C in code page 936: its trail byte is a backslash, not to be escaped.
+  PutValue(api, root, "trail5C", kSz, Utf16Bytes(u"乗"));
+  PutValue(api, root, "terminator", kSz, Utf16Bytes(u""));
+  PutValue(api, root, "lines", kSz, Utf16Bytes(u"line1\r\nline2"));
   PutValue(api, root, "dword", kDword, string_view("\x78\x56\x34\x12", 4));
-  PutValue(api, root, "expand", kExpandSz, string_view("%PATH%\xD6\xD0", 9));
-  PutValue(api, root, "multi", kMultiSz, string_view("a\0\xD6\xD0\0", 6));
+  PutValue(api, root, "expand", kExpandSz, Utf16Bytes(u"%PATH%中"));
+  PutValue(api, root, "multi", kMultiSz, Utf16Bytes(std::u16string_view(u"a\0中", 3)));
   PutValue(api, root, "binaryzero", kBinary, string_view());
   PutValue(api, root, "odd", 0x1234, string_view("abc", 3));
-  PutValue(api, root, "na\xD6\xD0me=\"x\"", kSz, string_view("v", 2));
+  PutValue(api, root, "na中me=\"x\"", kSz, Utf16Bytes(u"v"));
   std::string longBinary;
   for (int i = 0; i < 120; ++i) longBinary += static_cast<char>('a' + i % 26);
   PutValue(api, root, "longbin", kBinary, longBinary);
   if (!exportSafe) {
     PutValue(api, root, "zero", kSz, string_view());
-    PutValue(api, root, "embedded", kSz, string_view("a\0b", 4));
+    PutValue(api, root, "embedded", kSz, Utf16Bytes(std::u16string_view(u"a\0b", 3)));
     PutValue(api, root, "dword2", kDword, string_view("\x01\x02", 2));
   }
-  PutValue(api, root + "\\Sub \xD6\xD0", "SSID", kSz, string_view("sub", 4));
+  PutValue(api, root + "\\Sub 中", "SSID", kSz, Utf16Bytes(u"sub"));
   RegKey key = 0;
   api.CreateKey(kHkeyLocalMachine, (root + "\\Empty").c_str(), 0, kKeyAllAccess, &key, nullptr);
   api.CloseKey(key);
@@ -105,50 +116,51 @@ class MemoryBackend final : public RegistryBackend {
 };
 
 #ifdef _WIN32
-void DeleteTreeA(const std::string& path) {
+// The wide calls, as the program makes them: names as UTF-8, data as stored.
+void DeleteTreeW(const std::string& path) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, win32::Widen(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
   std::vector<std::string> children;
-  char name[1024];
-  DWORD length = sizeof name;
-  while (RegEnumKeyExA(key, static_cast<DWORD>(children.size()), name, &length, nullptr, nullptr,
+  wchar_t name[1024];
+  DWORD length = 1024;
+  while (RegEnumKeyExW(key, static_cast<DWORD>(children.size()), name, &length, nullptr, nullptr,
                        nullptr, nullptr) == ERROR_SUCCESS) {
-    children.emplace_back(name, length);
-    length = sizeof name;
+    children.push_back(win32::Narrow(std::wstring_view(name, length)));
+    length = 1024;
   }
   RegCloseKey(key);
-  for (const std::string& child : children) DeleteTreeA(path + "\\" + child);
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, path.c_str());
+  for (const std::string& child : children) DeleteTreeW(path + "\\" + child);
+  RegDeleteKeyW(HKEY_LOCAL_MACHINE, win32::Widen(path).c_str());
 }
 
-std::optional<RegKeySnapshot> SnapshotA(const std::string& path, std::string name) {
+std::optional<RegKeySnapshot> SnapshotW(const std::string& path, std::string name) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, win32::Widen(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   RegKeySnapshot snapshot{std::move(name), {}, {}};
-  char valueName[1024];
+  wchar_t valueName[1024];
   std::vector<BYTE> data(1 << 16);
   for (DWORD i = 0;; ++i) {
-    DWORD nameLength = sizeof valueName, dataLength = static_cast<DWORD>(data.size()), type = 0;
-    if (RegEnumValueA(key, i, valueName, &nameLength, nullptr, &type, data.data(), &dataLength) !=
+    DWORD nameLength = 1024, dataLength = static_cast<DWORD>(data.size()), type = 0;
+    if (RegEnumValueW(key, i, valueName, &nameLength, nullptr, &type, data.data(), &dataLength) !=
         ERROR_SUCCESS) {
       break;
     }
     snapshot.values.push_back(
-        {std::string(valueName, nameLength), type,
+        {win32::Narrow(std::wstring_view(valueName, nameLength)), type,
          std::string(reinterpret_cast<const char*>(data.data()), dataLength)});
   }
   std::vector<std::string> children;
-  DWORD length = sizeof valueName;
-  while (RegEnumKeyExA(key, static_cast<DWORD>(children.size()), valueName, &length, nullptr,
+  DWORD length = 1024;
+  while (RegEnumKeyExW(key, static_cast<DWORD>(children.size()), valueName, &length, nullptr,
                        nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-    children.emplace_back(valueName, length);
-    length = sizeof valueName;
+    children.push_back(win32::Narrow(std::wstring_view(valueName, length)));
+    length = 1024;
   }
   RegCloseKey(key);
   for (const std::string& child : children) {
-    if (auto sub = SnapshotA(path + "\\" + child, child)) snapshot.subkeys.push_back(*sub);
+    if (auto sub = SnapshotW(path + "\\" + child, child)) snapshot.subkeys.push_back(*sub);
   }
   const auto byName = [](const auto& a, const auto& b) {
     return memory_registry_detail::FoldName(a.name) < memory_registry_detail::FoldName(b.name);
@@ -162,7 +174,7 @@ class Win32Backend final : public RegistryBackend {
  public:
   ~Win32Backend() override {
     DeleteTree(Scratch());
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\WendralTest");  // fails while others use it
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\WendralTest");  // fails while others use it
   }
   RegistryApi& Api() override { return api_; }
   std::string Scratch() const override {
@@ -171,7 +183,7 @@ class Win32Backend final : public RegistryBackend {
   void MakeReadOnly(const std::string& path) override {
     // Read for everyone, plus what the clean-up needs. Wine enforces it while its server runs.
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, win32::Widen(path).c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
       return;
     }
     SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
@@ -188,9 +200,9 @@ class Win32Backend final : public RegistryBackend {
     FreeSid(everyone);
     RegCloseKey(key);
   }
-  void DeleteTree(const std::string& path) override { DeleteTreeA(path); }
+  void DeleteTree(const std::string& path) override { DeleteTreeW(path); }
   std::optional<RegKeySnapshot> Snapshot(const std::string& path) override {
-    return SnapshotA(path, path.substr(path.find_last_of('\\') + 1));
+    return SnapshotW(path, path.substr(path.find_last_of('\\') + 1));
   }
 
  private:

@@ -18,7 +18,7 @@ class RegistryBackend {
  public:
   virtual ~RegistryBackend() = default;
   virtual RegistryApi& Api() = 0;
-  // An ANSI path below HKEY_LOCAL_MACHINE that belongs to this process alone.
+  // A path below HKEY_LOCAL_MACHINE that belongs to this process alone.
   virtual std::string Scratch() const = 0;
   // Lets HKLM\path be opened for reading only (Windows: a DACL granting KEY_READ).
   virtual void MakeReadOnly(const std::string& path) = 0;
@@ -72,6 +72,9 @@ class SpyRegistryApi final : public RegistryApi {
  private:
   RegistryApi& inner_;
 };
+
+// The UTF-16LE bytes the wide calls store for a text, with its terminator unless told not to.
+std::string Utf16Bytes(std::u16string_view text, bool terminated = true);
 
 // Creates HKLM\path when missing and sets one value in it.
 Status PutValue(RegistryApi& api, const std::string& path, const char* name, std::uint32_t type,
