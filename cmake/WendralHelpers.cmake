@@ -82,6 +82,29 @@ function(wendral_test name)
   wendral_runnable_only(TARGETS ${name} TESTS ${name})
 endfunction()
 
+# wendral_also_on_code_page_1252(<test> [GTEST_FILTER <filter>])
+# Registers <test>_cp1252: the same suite, with the same properties, in the build's second Wine
+# prefix, whose ANSI code page is 1252 as on a Western Windows (WENDRAL_CODEPAGE, see
+# tools/wine-exec.sh). Call it after the test's own properties are set.
+function(wendral_also_on_code_page_1252 name)
+  cmake_parse_arguments(C "" "GTEST_FILTER" "" ${ARGN})
+  if(NOT CMAKE_CROSSCOMPILING)
+    return()
+  endif()
+  set(args --gtest_brief=1)
+  if(C_GTEST_FILTER)
+    list(APPEND args --gtest_filter=${C_GTEST_FILTER})
+  endif()
+  add_test(NAME ${name}_cp1252 COMMAND ${name} ${args} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(${name}_cp1252 PROPERTIES ENVIRONMENT WENDRAL_CODEPAGE=1252)
+  foreach(property IN ITEMS LABELS TIMEOUT RESOURCE_LOCK RUN_SERIAL DISABLED)
+    get_test_property(${name} ${property} value)
+    if(value)
+      set_tests_properties(${name}_cp1252 PROPERTIES ${property} "${value}")
+    endif()
+  endforeach()
+endfunction()
+
 # Adds every immediate subdirectory of the current source directory that holds a CMakeLists.txt,
 # so each area keeps its own build file.
 function(wendral_add_subdirectories)

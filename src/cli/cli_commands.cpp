@@ -213,7 +213,7 @@ class SetRun {
       out_.Err(refusal + "本次没有修改。\n");
       return kExitRefused;
     }
-    switch (env_.files.WriteNew(command_.backupFile, BackupText(scan.slots, stored_))) {
+    switch (env_.files.WriteNew(command_.backupFile, BackupText(scan.slots, stored_, env_.ansiCodePage936))) {
       case CliFiles::NewFile::Written: break;
       case CliFiles::NewFile::Exists:
         out_.Err("备份文件 " + command_.backupFile +

@@ -58,6 +58,9 @@ struct CliEnvironment {
   SsidAccess* ssid = nullptr;
   // The network-class devices, for --restart and status; null: none.
   NetworkDevices* devices = nullptr;
+  // Whether the system's ANSI code page is 936. regedit reads a REGEDIT4 file in the system's
+  // code page, so elsewhere a backup holding a name beyond ASCII takes the UTF-16 format.
+  bool ansiCodePage936 = true;
 };
 
 // Runs one command line (the arguments after the program's name) and returns the exit status.

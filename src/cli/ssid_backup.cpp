@@ -1,5 +1,6 @@
 #include "cli/ssid_backup.h"
 
+#include <algorithm>
 #include <set>
 
 #include "app/adapter_registry.h"
@@ -256,10 +257,17 @@ std::string BackupRefusal(const std::vector<SlotValue>& slots) {
   return {};
 }
 
-std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<SettingsValues>& settings) {
+std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<SettingsValues>& settings,
+                       bool ansiCodePage936) {
   bool unicode = false;
   for (const SlotValue& slot : slots) {
-    if (slot.hasValue && slot.type == reg::kSz && !PlainAnsiText(slot.data)) unicode = true;
+    if (slot.hasValue && slot.type == reg::kSz) {
+      const std::optional<std::string> text = PlainAnsiText(slot.data);
+      const auto ascii = [](const std::string& t) {
+        return std::all_of(t.begin(), t.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+      };
+      if (!text || !(ansiCodePage936 || ascii(*text))) unicode = true;
+    }
   }
   std::string text = std::string(unicode ? kRegedit5Header : kRegedit4Header) +
                      "\r\n\r\n"

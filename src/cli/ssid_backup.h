@@ -29,9 +29,11 @@ inline constexpr std::size_t kMaxSlots = 2 * kSlotsPerClassKey;  // both class k
 std::string BackupRefusal(const std::vector<SlotValue>& slots);
 
 // The backup file's bytes: REGEDIT4 in code page 936 when every name is plain text code page
-// 936 holds, else regedit's UTF-16 format. CRLF. settings: 360RI.INI's values, or nothing
-// when there was no settings file.
-std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<SettingsValues>& settings);
+// 936 holds (plain ASCII unless ansiCodePage936: regedit reads REGEDIT4 in the system's code
+// page), else regedit's UTF-16 format. CRLF. settings: 360RI.INI's values, or nothing when
+// there was no settings file.
+std::string BackupText(const std::vector<SlotValue>& slots, const std::optional<SettingsValues>& settings,
+                       bool ansiCodePage936 = true);
 
 struct RestoreStep {
   enum class Kind { SetValue, DeleteValue, DeleteCreatedKey };

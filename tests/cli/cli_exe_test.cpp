@@ -1,6 +1,7 @@
 // The real wendral-cli.exe as its own process under Wine: its output (UTF-8 when
-// redirected) and exit status, the prefix's registry read back with reg.exe and exported
-// with regedit, and 360RI.INI byte for byte.
+// redirected) and exit status, the prefix's registry exported with reg.exe and regedit, and
+// 360RI.INI byte for byte. Registered twice: in the usual prefix (code page 936) and in one
+// with code page 1252.
 #include <windows.h>
 #include <setupapi.h>
 
@@ -217,6 +218,49 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   EXPECT_EQ(run.exit_code, 0u) << run.err;
   EXPECT_EQ(Export(), before);
   EXPECT_EQ(ReadBytes(Settings()), settings);
+}
+
+// Run under code page 936 and again under 1252: in each mode set, status, a backup and its
+// restore leave the registry holding the names as typed, and 360RI.INI their code page 936
+// bytes.
+TEST_F(CliExeTest, NamesReachTheRegistryAsTypedOnEveryCodePage) {
+  PutString(kClass001, L"0042", L"SSID", L"stick");
+  PutString(kCurrentClass, L"0017", L"SSID", L"stick");
+  const std::wstring internetCafe = L"网吧-3号机", cafe = L"Café";
+  const auto settings = [](const std::string& name, const char* windows7, const char* xp) {
+    return "[SSID]\r\nSSID=" + name + "\r\nSSIDITEMO=" + windows7 + "\r\nSSIDITEMT=" + xp + "\r\n";
+  };
+  const std::string internetCafe936 = "\xCD\xF8\xB0\xC9-3\xBA\xC5\xBB\xFA", cafe936 = "Caf\xA8\xA6";
+  const struct {
+    const wchar_t* mode;
+    const wchar_t* classKey;  // where to look: the slot written, or one of all 200
+    const wchar_t* slot;
+    const char* windows7Slot;
+    const char* xpSlot;
+  } modes[] = {{L"windows7", kClass001, L"0042", "0042", "0000"},
+               {L"xp", kCurrentClass, L"0017", "0042", "0017"},
+               {L"cafe", kCurrentClass, L"0099", "0042", "0017"}};
+  for (const auto& m : modes) {
+    const std::wstring key = std::wstring(m.classKey) + L"\\" + m.slot;
+    ProcessOutcome run = Cli(L"set " + internetCafe + L" --mode " + m.mode);
+    ASSERT_EQ(run.exit_code, 0u) << run.err;
+    EXPECT_EQ(ExportKey(key), SlotExport(m.classKey, m.slot, internetCafe)) << m.mode;
+    EXPECT_EQ(ReadFileBytes(Settings()), settings(internetCafe936, m.windows7Slot, m.xpSlot));
+
+    run = Cli(L"set " + cafe + L" --mode " + m.mode + L" --backup \"" + m.mode + L".reg\"");
+    ASSERT_EQ(run.exit_code, 0u) << run.err;
+    EXPECT_EQ(ExportKey(key), SlotExport(m.classKey, m.slot, cafe)) << m.mode;
+    EXPECT_EQ(ReadFileBytes(Settings()), settings(cafe936, m.windows7Slot, m.xpSlot));
+    run = Cli(L"status");
+    EXPECT_NE(run.out.find("  " + WideToUtf8(m.slot) + "  SSID = \"Café\"\r\n"), std::string::npos) << run.out;
+
+    run = Cli(L"restore \"" + std::wstring(m.mode) + L".reg\"");
+    ASSERT_EQ(run.exit_code, 0u) << run.err;
+    EXPECT_EQ(ExportKey(key), SlotExport(m.classKey, m.slot, internetCafe)) << m.mode;
+    EXPECT_EQ(ReadFileBytes(Settings()), settings(internetCafe936, m.windows7Slot, m.xpSlot));
+    run = Cli(L"status");
+    EXPECT_NE(run.out.find("  " + WideToUtf8(m.slot) + "  SSID = \"网吧-3号机\"\r\n"), std::string::npos) << run.out;
+  }
 }
 
 // reg.exe prints through code page 936; the value itself, as the wide call reads it.

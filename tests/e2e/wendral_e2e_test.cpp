@@ -118,6 +118,33 @@ TEST_F(WendralE2eTest, CafeModeWritesEverySlotOfBothControlSets) {
   EXPECT_EQ(program.SettingsBytes(), SettingsText(L"网吧-3号机", "0000", "0000"));
 }
 
+// Run under code page 936 and again under 1252: the name 360RI.INI holds in code page 936
+// is applied as typed in each mode, and saved as the same bytes.
+TEST_F(WendralE2eTest, TheStoredNameReachesTheRegistryAsTypedInEachMode) {
+  PutString(kClass001, L"0042", L"SSID", L"stick");
+  PutString(kCurrentClass, L"0017", L"SSID", L"stick");
+  const struct {
+    const wchar_t* name;
+    int option;
+    const wchar_t* classKey;  // where to look: the slot written, or one of all 200
+    const wchar_t* slot;
+    const char* windows7Slot;
+    const char* xpSlot;
+  } cases[] = {{L"Café", IDC_WINDOWS7_OPTION, kClass001, L"0042", "0042", "0000"},
+               {L"网吧-3号机", IDC_WINDOWSXP_OPTION, kCurrentClass, L"0017", "0000", "0017"},
+               {L"Café", IDC_CAFE_OPTION, kCurrentClass, L"0099", "0000", "0000"}};
+  for (const auto& c : cases) {
+    HWND form = StartLater(SettingsText(c.name, "0000", "0000"));
+    ASSERT_TRUE(form);
+    ProgramDriver::ClickWindow(Child(form, c.option));
+    ProgramDriver::ClickWindow(Child(form, IDC_APPLY_BUTTON));
+    EXPECT_EQ(ConfirmBox(), kSuccess);
+    EXPECT_EQ(ExportKey(std::wstring(c.classKey) + L"\\" + c.slot), SlotExport(c.classKey, c.slot, c.name));
+    CloseWith(form);
+    EXPECT_EQ(program.SettingsBytes(), SettingsText(c.name, c.windows7Slot, c.xpSlot));
+  }
+}
+
 TEST_F(WendralE2eTest, KeyboardAloneReachesEveryControlInTabOrder) {
   PutString(kCurrentClass, L"0011", L"SSID", L"stick");
   HWND form = StartLater(SettingsText(L"", "0000", "0000"));

@@ -103,33 +103,68 @@ ScopedRegistryText::~ScopedRegistryText() {
   RegCloseKey(key);
 }
 
-RegDump QueryClass(const wchar_t* classKey) {
-  const std::string bytes =
-      test::RunProcess(L"reg.exe query \"HKLM\\" + std::wstring(classKey) + L"\" /s", L"", 10000).out;
+std::wstring ExportKey(const std::wstring& key) {
+  wchar_t folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, folder);
+  const std::wstring file =
+      std::wstring(folder) + L"wendral-export-" + std::to_wstring(GetCurrentProcessId()) + L".reg";
+  DeleteFileW(file.c_str());
+  test::RunProcess(L"reg.exe export \"HKLM\\" + key + L"\" \"" + file + L"\" /y", L"", 30000);
+  const std::string bytes = test::ReadFileBytes(file);
+  DeleteFileW(file.c_str());
+  if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) return L"<no export>";
+  std::wstring text((bytes.size() - 2) / 2, L'\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 + 2 * i]) |
+                                   (static_cast<unsigned char>(bytes[3 + 2 * i]) << 8));
+  }
+  return text;
+}
 
-  std::wstring text(bytes.size(), L'\0');
-  text.resize(static_cast<std::size_t>(
-      MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                          static_cast<int>(text.size()))));
+std::wstring SlotExport(const wchar_t* classKey, const wchar_t* slot, const std::wstring& ssid) {
+  return L"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_LOCAL_MACHINE\\" + std::wstring(classKey) + L"\\" +
+         slot + L"]\r\n\"SSID\"=\"" + ssid + L"\"\r\n\r\n";
+}
+
+namespace {
+
+// A quoted .reg text from just after its opening quote: the text, and the rest after the
+// closing quote.
+std::wstring Unquote(std::wstring_view quoted, std::wstring_view* rest) {
+  std::wstring out;
+  std::size_t i = 0;
+  for (; i < quoted.size() && quoted[i] != L'"'; ++i) {
+    if (quoted[i] == L'\\' && i + 1 < quoted.size()) ++i;
+    out += quoted[i];
+  }
+  *rest = quoted.substr(i < quoted.size() ? i + 1 : i);
+  return out;
+}
+
+}  // namespace
+
+RegDump QueryClass(const wchar_t* classKey) {
+  const std::wstring text = ExportKey(classKey);
   RegDump dump;
-  const std::wstring classPrefix = L"HKEY_LOCAL_MACHINE\\" + std::wstring(classKey);
+  const std::wstring classPrefix = L"[HKEY_LOCAL_MACHINE\\" + std::wstring(classKey);
   std::wstring current;
   std::wistringstream lines(text);
   std::wstring line;
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == L'\r') line.pop_back();
-    if (line.rfind(L"HKEY_", 0) == 0) {
-      current = line.size() > classPrefix.size() ? line.substr(classPrefix.size() + 1) : L"";
+    if (line.rfind(classPrefix, 0) == 0) {
+      current = line.size() > classPrefix.size() + 1 ? line.substr(classPrefix.size() + 1) : L"]";
+      current.pop_back();
       continue;
     }
-    if (line.rfind(L"    ", 0) != 0) continue;
-    const std::wstring rest = line.substr(4);
-    const std::size_t nameEnd = rest.find(L"    ");
-    if (nameEnd == std::wstring::npos) continue;
-    const std::wstring name = rest.substr(0, nameEnd);
-    const std::size_t typeEnd = rest.find(L"    ", nameEnd + 4);
-    const std::wstring data = typeEnd == std::wstring::npos ? L"" : rest.substr(typeEnd + 4);
-    dump[current][name] = data;
+    if (line.empty() || line[0] != L'"') continue;
+    std::wstring_view rest;
+    const std::wstring name = Unquote(std::wstring_view(line).substr(1), &rest);
+    if (rest.rfind(L"=\"", 0) == 0) {
+      dump[current][name] = Unquote(rest.substr(2), &rest);
+    } else if (!rest.empty()) {
+      dump[current][name] = std::wstring(rest.substr(1));  // dword:..., hex...: as exported
+    }
   }
   return dump;
 }

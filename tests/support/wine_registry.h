@@ -40,8 +40,14 @@ class ScopedRegistryText {
   std::vector<BYTE> oldData_;
 };
 
-// `reg query <classKey> /s`: slot (or "" for the class key itself) -> value name -> data,
-// as reg.exe prints it.
+// `reg export HKLM\<key>`: the text of the UTF-16 file, the same on every code page.
+std::wstring ExportKey(const std::wstring& key);
+
+// What ExportKey gives for a slot key that holds only "SSID" with that text.
+std::wstring SlotExport(const wchar_t* classKey, const wchar_t* slot, const std::wstring& ssid);
+
+// The class key as `reg export` writes it: slot (or "" for the class key itself) -> value
+// name -> text of a string value, or what follows "=" for any other ("dword:00000001").
 using RegDump = std::map<std::wstring, std::map<std::wstring, std::wstring>>;
 RegDump QueryClass(const wchar_t* classKey);
 
