@@ -5,6 +5,7 @@
 #include "app/feedback.h"
 #include "app/form_layout.h"
 #include "app/user_texts.h"
+#include "desktop_shell.h"
 #include "form_fonts.h"
 #include "win32/system_libraries.h"
 #include "program.h"
@@ -20,9 +21,9 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDR
 
 // A themed group box draws its caption in the theme's colour and ignores WM_CTLCOLORSTATIC;
 // the credit frame keeps the classic look so its caption stays in the 3-D dark shadow colour.
-// uxtheme is looked up at run time: Windows before XP has none.
+// uxtheme is looked up at run time, from the system folder: Windows before XP has none.
 void DrawWithoutVisualStyle(HWND control) {
-  HMODULE uxtheme = LoadLibraryW(L"uxtheme.dll");
+  HMODULE uxtheme = LoadSystemLibrary(L"uxtheme.dll");
   if (!uxtheme) return;
   using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
   const auto setWindowTheme =
@@ -272,15 +273,7 @@ void MainWindow::OnPaint() {
   EndPaint(hwnd_, &ps);
 }
 
-// shell32 comes in with the first click on the link: the window does not need it to show.
-void MainWindow::OpenFeedbackPage() {
-  using ShellExecuteAFn = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
-  static const auto shellExecute = [] {
-    HMODULE shell32 = LoadSystemLibrary(L"shell32.dll");
-    return reinterpret_cast<ShellExecuteAFn>(
-        reinterpret_cast<void*>(shell32 ? GetProcAddress(shell32, "ShellExecuteA") : nullptr));
-  }();
-  if (shellExecute) shellExecute(hwnd_, "open", kFeedbackPageAddress, "", "", SW_SHOWNORMAL);
-}
+// Opened as the desktop's user, not with the rights this program runs with.
+void MainWindow::OpenFeedbackPage() { OpenPageAsDesktopUser(hwnd_, Widen(kFeedbackPageAddress).c_str()); }
 
 }  // namespace wendral::win32

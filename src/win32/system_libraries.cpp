@@ -39,7 +39,8 @@ void RestrictDllSearchToSystemFolder() {
 }
 
 HMODULE LoadSystemLibrary(const wchar_t* name) {
-  if (search_flags_available) return LoadLibraryExW(name, nullptr, kSearchSystem32);
+  // By full path even where the search is limited: on XP the limit may be missing, and a path
+  // leaves the loader nothing to search.
   wchar_t folder[MAX_PATH];
   const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return nullptr;
@@ -50,10 +51,11 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
 }
 
 bool InitCommonControlsFromSystem() {
-  // By name even without the search flags: the manifest's activation context redirects
-  // comctl32 to the side-by-side store before the loader looks in any folder, and a full
-  // system-folder path would bypass that redirection and give the old version 5 controls.
-  HMODULE comctl32 = search_flags_available ? LoadSystemLibrary(L"comctl32.dll") : LoadLibraryW(L"comctl32.dll");
+  // The one load by name: the manifest's activation context redirects comctl32 to the
+  // side-by-side store before the loader looks in any folder, and a full system-folder path
+  // would bypass that redirection and give the old version 5 controls.
+  HMODULE comctl32 = search_flags_available ? LoadLibraryExW(L"comctl32.dll", nullptr, kSearchSystem32)
+                                            : LoadLibraryW(L"comctl32.dll");
   if (!comctl32) return false;
   using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
   const auto init = reinterpret_cast<InitFn>(reinterpret_cast<void*>(GetProcAddress(comctl32, "InitCommonControlsEx")));

@@ -17,8 +17,7 @@ namespace wendral::win32 {
 // KB2533623), at least takes the current directory out of the search (SetDllDirectoryW).
 void RestrictDllSearchToSystemFolder();
 
-// Loads `name` ("comctl32.dll") from the system folder only: with the system-folder search
-// flag where the system has it, else by the full path in the system folder. Null on failure.
+// Loads `name` ("uxtheme.dll") by its full path in the system folder. Null on failure.
 HMODULE LoadSystemLibrary(const wchar_t* name);
 
 // comctl32 through the program's manifest, which names version 6 from the side-by-side store

@@ -184,8 +184,26 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   EXPECT_EQ(ReadBytes(Settings()), "[SSID]\r\nSSID=\xCD\xF8\xB0\xC9-3\xBA\xC5\xBB\xFA\r\nSSIDITEMO=0007\r\nSSIDITEMT=0099\r\n");
   const std::wstring backup = dir_ + L"\\备份 1.reg";
   const std::string file = ReadBytes(backup);
-  EXPECT_EQ(file.rfind("REGEDIT4\r\n", 0), 0u);
-  EXPECT_NE(file.find("\"SSID\"=\"\x81\x5C\\\\\"\r\n"), std::string::npos);
+  // REGEDIT4 where regedit reads it in code page 936, else regedit's UTF-16 format.
+  const bool regedit4 = GetACP() == 936;
+  const std::wstring wide = [&] {
+    const bool utf16 = file.rfind("\xFF\xFE", 0) == 0;
+    const std::size_t units = (file.size() - 2) / 2;
+    std::wstring text(utf16 ? units : file.size(), L'\0');
+    if (utf16) {
+      for (std::size_t i = 0; i < units; ++i) text[i] = static_cast<wchar_t>(static_cast<unsigned char>(file[2 + 2 * i]) |
+                                                                          (static_cast<unsigned char>(file[3 + 2 * i]) << 8));
+      return text;
+    }
+    text.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(936, 0, file.data(), static_cast<int>(file.size()), text.data(), static_cast<int>(text.size()))));
+    return text;
+  }();
+  EXPECT_EQ(file.rfind(regedit4 ? "REGEDIT4\r\n" : "\xFF\xFEW\0i\0n\0d\0o\0w\0s\0", 0), 0u);
+  if (regedit4) {
+    EXPECT_NE(file.find("\"SSID\"=\"\x81\x5C\\\\\"\r\n"), std::string::npos);
+  }
+  EXPECT_NE(wide.find(L"\"SSID\"=\"乗\\\\\"\r\n"), std::wstring::npos);
 
   // The roll-out script run a second time: the only copy of the old names stays.
   run = Cli(L"set again --mode cafe --backup \"备份 1.reg\"");
@@ -206,12 +224,6 @@ TEST_F(CliExeTest, BackupThenRestoreLeavesTheRegistryExportByteIdentical) {
   EXPECT_EQ(ReadBytes(Settings()), settings);
 
   // Saved again by Notepad as UTF-8 without a byte-order mark: read as UTF-8, not as 936.
-  const std::wstring wide = [&] {
-    std::wstring text(file.size(), L'\0');
-    text.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(936, 0, file.data(), static_cast<int>(file.size()), text.data(), static_cast<int>(text.size()))));
-    return text;
-  }();
   WriteBytes(dir_ + L"\\utf8.reg", WideToUtf8(wide));
   ASSERT_EQ(Cli(L"set 网吧-3号机 --mode cafe").exit_code, 0u);
   run = Cli(L"restore utf8.reg");
@@ -245,19 +257,19 @@ TEST_F(CliExeTest, NamesReachTheRegistryAsTypedOnEveryCodePage) {
     ProcessOutcome run = Cli(L"set " + internetCafe + L" --mode " + m.mode);
     ASSERT_EQ(run.exit_code, 0u) << run.err;
     EXPECT_EQ(ExportKey(key), SlotExport(m.classKey, m.slot, internetCafe)) << m.mode;
-    EXPECT_EQ(ReadFileBytes(Settings()), settings(internetCafe936, m.windows7Slot, m.xpSlot));
+    EXPECT_EQ(ReadBytes(Settings()), settings(internetCafe936, m.windows7Slot, m.xpSlot));
 
     run = Cli(L"set " + cafe + L" --mode " + m.mode + L" --backup \"" + m.mode + L".reg\"");
     ASSERT_EQ(run.exit_code, 0u) << run.err;
     EXPECT_EQ(ExportKey(key), SlotExport(m.classKey, m.slot, cafe)) << m.mode;
-    EXPECT_EQ(ReadFileBytes(Settings()), settings(cafe936, m.windows7Slot, m.xpSlot));
+    EXPECT_EQ(ReadBytes(Settings()), settings(cafe936, m.windows7Slot, m.xpSlot));
     run = Cli(L"status");
     EXPECT_NE(run.out.find("  " + WideToUtf8(m.slot) + "  SSID = \"Café\"\r\n"), std::string::npos) << run.out;
 
     run = Cli(L"restore \"" + std::wstring(m.mode) + L".reg\"");
     ASSERT_EQ(run.exit_code, 0u) << run.err;
     EXPECT_EQ(ExportKey(key), SlotExport(m.classKey, m.slot, internetCafe)) << m.mode;
-    EXPECT_EQ(ReadFileBytes(Settings()), settings(internetCafe936, m.windows7Slot, m.xpSlot));
+    EXPECT_EQ(ReadBytes(Settings()), settings(internetCafe936, m.windows7Slot, m.xpSlot));
     run = Cli(L"status");
     EXPECT_NE(run.out.find("  " + WideToUtf8(m.slot) + "  SSID = \"网吧-3号机\"\r\n"), std::string::npos) << run.out;
   }
@@ -338,8 +350,11 @@ TEST_F(CliExeTest, RestoreRefusesWhatABackupCannotHold) {
       value("hex(1):61,00,0a,00,62,00,00,00"),
       "Windows Registry Editor Version 4.00\r\n[" + k001 + "\\0007]\r\n\"SSID\"=\"y\"\r\n" + end,
   };
-  for (std::size_t at = file.find("\r\n"); at + 2 < file.size(); at = file.find("\r\n", at + 2)) {
-    files.push_back(file.substr(0, at + 2));
+  // Cut after each line end; in regedit's UTF-16 format (a code page other than 936) too.
+  const std::string lineEnd = file.rfind("\xFF\xFE", 0) == 0 ? std::string("\r\0\n\0", 4) : std::string("\r\n");
+  for (std::size_t at = file.find(lineEnd); at != std::string::npos && at + lineEnd.size() < file.size();
+       at = file.find(lineEnd, at + lineEnd.size())) {
+    files.push_back(file.substr(0, at + lineEnd.size()));
   }
   ASSERT_GT(files.size(), 200u);
   for (std::size_t n = 0; n < files.size(); ++n) {

@@ -252,8 +252,9 @@ std::vector<std::wstring> RecordedLines(const std::wstring& file) {
   return lines;
 }
 
-// The address a recorded browser start was given: its last argument.
-std::wstring OpenedAddress(const std::wstring& commandLine) {
+// The address a recorded browser start was given: its command line's last argument.
+std::wstring OpenedAddress(const std::wstring& start) {
+  const std::wstring commandLine = start.substr(start.find(L'\t') + 1);
   int count = 0;
   wchar_t** args = CommandLineToArgvW(commandLine.c_str(), &count);
   std::wstring last = args && count > 0 ? args[count - 1] : L"";
@@ -292,8 +293,12 @@ TEST_F(MainWindowLooksTest, LabelAndBannerOpenTheFeedbackPageInTheBrowser) {
 
   const std::vector<std::wstring> starts = RecordedLines(record);
   ASSERT_EQ(starts.size(), 2u);
-  for (const std::wstring& start : starts)
+  for (const std::wstring& start : starts) {
     EXPECT_EQ(OpenedAddress(start), L"https://wendral.example.org/feedback") << start;
+    // Started by the desktop's shell as its user, not by the elevated program.
+    const std::wstring starter = start.substr(0, start.find(L'\t'));
+    EXPECT_NE(_wcsicmp(starter.c_str(), L"wendral.exe"), 0) << start;
+  }
   EXPECT_TRUE(program.Running());
   CloseWith(form);
   DeleteFileW(record.c_str());

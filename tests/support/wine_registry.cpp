@@ -110,7 +110,7 @@ std::wstring ExportKey(const std::wstring& key) {
       std::wstring(folder) + L"wendral-export-" + std::to_wstring(GetCurrentProcessId()) + L".reg";
   DeleteFileW(file.c_str());
   test::RunProcess(L"reg.exe export \"HKLM\\" + key + L"\" \"" + file + L"\" /y", L"", 30000);
-  const std::string bytes = test::ReadFileBytes(file);
+  const std::string bytes = test::ReadBytes(std::filesystem::path(file));
   DeleteFileW(file.c_str());
   if (bytes.size() < 2 || bytes.compare(0, 2, "\xFF\xFE") != 0) return L"<no export>";
   std::wstring text((bytes.size() - 2) / 2, L'\0');
