@@ -24,8 +24,9 @@ int wmain(int argc, wchar_t** argv) {
   wendral::win32::Win32CliFiles files;
   wendral::win32::ConsoleOutput output;
   wendral::win32::SetupApiDevices devices;
-  wendral::cli::CliEnvironment env{
-      registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()), files, output, nullptr, &devices};
+  wendral::cli::CliEnvironment env{registry, profiles, wendral::SettingsPath(wendral::win32::ExecutableDirectory()),
+                                   files,    output,   nullptr,
+                                   &devices};
   env.ansiCodePage936 = GetACP() == 936;
   return wendral::cli::RunCli(args, env);
 }

@@ -227,8 +227,8 @@ std::optional<std::string> QuotableText(const RegValueSnapshot& value, const Enc
 }
 
 void ExportValue(std::string& out, const RegValueSnapshot& value, const Encoding& encoding) {
-  std::string line = value.name.empty() ? std::string("@=")
-                                        : "\"" + RegEscaped(encoding.Name(value.name), encoding.syntax()) + "\"=";
+  std::string line =
+      value.name.empty() ? std::string("@=") : "\"" + RegEscaped(encoding.Name(value.name), encoding.syntax()) + "\"=";
   if (const std::optional<std::string> text = QuotableText(value, encoding)) {
     out += line + "\"" + RegEscaped(*text, encoding.syntax()) + "\"\r\n";
     return;
