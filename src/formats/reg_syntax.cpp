@@ -78,7 +78,8 @@ std::string Decode(std::string_view bytes, RegUtf8WithoutMark utf8, RegEncoding*
   }
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
     *encoding = RegEncoding::Utf8;
-    return std::string(bytes.substr(3));
+    // Ill-formed parts read as U+FFFD, as the system's UTF-8 decoder reads them.
+    return Utf16ToUtf8(Utf8ToUtf16(bytes.substr(3)));
   }
   if (utf8 == RegUtf8WithoutMark::AsUtf8WhenWellFormed && WellFormedUtf8(bytes)) {
     *encoding = RegEncoding::Utf8;
