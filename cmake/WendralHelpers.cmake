@@ -2,10 +2,17 @@
 
 if(WENDRAL_TESTS)
   if(CMAKE_CROSSCOMPILING)
-    # Debian ships GoogleTest as source; build it with the cross compiler.
-    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    # GoogleTest's source, built with the cross compiler: Debian's googletest package puts it
+    # in /usr/src/googletest; name another folder with -DWENDRAL_GOOGLETEST_SOURCE_DIR=<dir>.
+    find_path(WENDRAL_GOOGLETEST_SOURCE_DIR googletest/include/gtest/gtest.h PATHS /usr/src/googletest
+              NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH DOC "GoogleTest's source folder, built for the cross build's tests")
+    if(NOT WENDRAL_GOOGLETEST_SOURCE_DIR)
+      message(FATAL_ERROR "No GoogleTest source for the cross build's tests: install Debian's googletest "
+                          "package or set WENDRAL_GOOGLETEST_SOURCE_DIR to the folder that holds it")
+    endif()
+    # Not installed with the release package.
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(${WENDRAL_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   else()
     find_package(GTest REQUIRED)
   endif()
@@ -69,6 +76,9 @@ function(wendral_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(WIN32)
+    target_link_libraries(${name} PRIVATE wendral_windows)
+  endif()
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1
            WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
@@ -101,20 +111,6 @@ function(wendral_also_on_code_page_1252 name)
     get_test_property(${name} ${property} value)
     if(value)
       set_tests_properties(${name}_cp1252 PROPERTIES ${property} "${value}")
-    endif()
-  endforeach()
-endfunction()
-
-# Adds every immediate subdirectory of the current source directory that holds a CMakeLists.txt,
-# so each area keeps its own build file.
-function(wendral_add_subdirectories)
-  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
-       ${CMAKE_CURRENT_SOURCE_DIR}/*)
-  list(SORT children)
-  foreach(child IN LISTS children)
-    if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/${child}
-       AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
-      add_subdirectory(${child})
     endif()
   endforeach()
 endfunction()

@@ -1,4 +1,6 @@
 # Cross build for Windows with MinGW-w64 (i686); tests run through Wine.
+# The emulator is the build directory's wine-run.sh, made with the build's own Wine prefix
+# (cmake/WendralHelpers.cmake), so it is not named here.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
@@ -9,4 +11,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(WENDRAL_WINE_ARCH win32)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

@@ -1,6 +1,6 @@
 #pragma once
 // Adapter registry access: where the Wi-Fi stick's instance keys are, how a slot is named,
-// and the registry operations of the network-name changer, over the six calls of RegistryApi.
+// and the registry operations of the network-name changer, over the eight calls of RegistryApi.
 // Texts are UTF-8 inside the program and cross to the registry through the wide calls, as
 // UTF-16, so a name is stored as typed whatever the system's ANSI code page.
 //

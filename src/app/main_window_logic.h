@@ -1,8 +1,8 @@
 #pragma once
 // src/app: the network-name changer's logic, platform-free: the registry layer, the
 // settings, the names' checks and what the main window does. It reaches the platform only
-// through AdapterRegistry, the profile store and the message and timer services, and
-// includes no platform folder and no Windows header.
+// through AdapterRegistry, the profile store, the message and timer services and the
+// code-page conversions (ansi_text.h), and includes no platform folder and no Windows header.
 //
 // What the main window does with its values: the slot searches, the apply button in each
 // mode, internet-café mode and the settings saves. The window itself only forwards events.

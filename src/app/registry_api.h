@@ -1,8 +1,8 @@
 #pragma once
-// The six advapi32 registry calls the adapter registry layer is built on, as an
+// The eight advapi32 registry calls the adapter registry layer is built on, as an
 // interface, so the layer runs against the real registry on Windows
-// (platform/win32/win32_registry.h) and against an in-memory tree elsewhere
-// (platform/portable/memory_registry.h). No Windows header here: handles, constants and
+// (src/win32/win32_registry.h) and against an in-memory tree elsewhere
+// (src/formats/memory_registry.h). No Windows header here: handles, constants and
 // error codes carry their Windows values under names of our own.
 //
 // These are the wide (`W`) forms, so a name reaches the registry as the characters it holds on
@@ -84,7 +84,7 @@ inline constexpr Status kErrorKeyDeleted = 1018;
 
 }  // namespace reg
 
-// The six calls, with the arguments the adapter layer gives them (reserved words, class text and
+// The eight calls, with the arguments the adapter layer gives them (reserved words, class text and
 // security attributes are always zero/null and are left out). Each returns what the Windows
 // function returns.
 class RegistryApi {

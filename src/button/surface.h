@@ -1,10 +1,11 @@
 // The drawing surface of QuilletButton: everything the style renderers, the caption and
 // picture routine and the window-region code draw through.
 //
-// Two implementations: GdiSurface (src/platform/win32/, a window's device context or a
-// memory DIB) and RasterSurface (src/platform/portable/, a 32-bit pixel buffer that matches
-// GDI pixel for pixel outside text). No Windows header here: the numeric constants below
-// carry the Win32 values, so code that uses them reads like the Win32 calls it stands for.
+// Two implementations draw: GdiSurface (src/win32/, a window's device context or a memory
+// DIB) and RasterSurface (src/raster/, a 32-bit pixel buffer that matches GDI pixel for pixel
+// outside text); RecordingSurface (src/headless/) writes the calls down for tests. No Windows
+// header here: the numeric constants below carry the Win32 values, so code that uses them
+// reads like the Win32 calls it stands for.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,5 @@
 #pragma once
-// An in-memory registry: a tree of keys and values behind the six calls of RegistryApi, for
+// An in-memory registry: a tree of keys and values behind the eight calls of RegistryApi, for
 // machines without a Windows registry. It answers with the status codes Windows (as Wine
 // implements it) gives, so the adapter registry layer cannot tell it from the real one:
 // missing key ERROR_FILE_NOT_FOUND, read-only key opened for writing ERROR_ACCESS_DENIED,
