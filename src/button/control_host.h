@@ -19,6 +19,7 @@
 #include "button/persisted_property_set.h"
 #include "button/property_value.h"
 #include "button/surface.h"
+#include "button/window_messages.h"
 
 namespace quillet {
 
@@ -30,12 +31,6 @@ using CursorHandle = std::uintptr_t;
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using MessageResult = std::intptr_t;
-
-// Window messages the control hooks.
-constexpr std::uint32_t kWmActivate = 0x0006;
-constexpr std::uint32_t kWmNcActivate = 0x0086;
-constexpr std::uint32_t kWmMouseMove = 0x0200;
-constexpr std::uint32_t kWmMouseLeave = 0x02A3;
 
 // System pointer id of the hand (IDC_HAND).
 constexpr std::int32_t kIdcHand = 32649;
@@ -126,10 +121,21 @@ class ControlHost {
   virtual void RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) = 0;
   // Tells the form that the named property changed and must be saved again.
   virtual void PropertyChanged(std::string_view name) = 0;
-  // Synthesises keystrokes ("{TAB}", "+{TAB}") without waiting for them to be handled.
-  virtual void SendKeys(std::u16string_view keys) = 0;
+  // Moves the keyboard focus to the previous or next tab stop of the form, as TAB and
+  // Shift+TAB would, without putting keystrokes into the input.
+  virtual void MoveFocusToTabStop(bool previous) = 0;
+  // Gives the control's window the keyboard focus unless it has it.
+  virtual void TakeFocus() = 0;
   // Handles the thread's pending window messages once (DoEvents).
   virtual void DoEvents() = 0;
+  // The keyboard's Shift, Ctrl and Alt keys held now (kShiftMask, kCtrlMask, kAltMask).
+  virtual std::int16_t ShiftState() = 0;
+  // High contrast is on: every look draws in the system colours.
+  virtual bool HighContrast() { return false; }
+  // The form hides the focus rectangle and the access-key underlines until the keyboard is
+  // used (WM_QUERYUISTATE).
+  virtual bool FocusCueHidden() { return false; }
+  virtual bool AccessKeyCueHidden() { return false; }
   // A modal information box with one OK button.
   virtual void ShowMessageBox(std::u16string_view text, std::u16string_view title) = 0;
 

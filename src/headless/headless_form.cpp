@@ -13,10 +13,7 @@ HeadlessForm::HeadlessForm(bool mdi_child) : mdiChild_(mdi_child), formWindow_(0
   windows_.emplace(formWindow_, std::move(form));
 }
 
-MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t msg, WParam wparam, LParam) {
-  if (msg == kWmHeadlessTab) MoveFocus(wparam != 0);
-  return 0;
-}
+MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t, WParam, LParam) { return 0; }
 
 WindowHandle HeadlessForm::CreateChildWindow(const Rect& screen_bounds, Procedure procedure) {
   const WindowHandle handle = nextWindow_;
@@ -166,6 +163,12 @@ void HeadlessForm::MovePointer(Point screen, WParam key_state) {
   if (target == 0) return;
   const Rect b = WindowBounds(target);
   Send(target, kWmMouseMove, key_state, MakeLParam(screen.x - b.left, screen.y - b.top));
+}
+
+void HeadlessForm::SetCapture(WindowHandle window) {
+  const WindowHandle old = capture_;
+  capture_ = window;
+  if (old != 0 && old != window) Send(old, kWmCaptureChanged, 0, static_cast<LParam>(window));
 }
 
 void HeadlessForm::TrackLeave(WindowHandle window) {

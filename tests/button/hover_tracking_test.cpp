@@ -27,7 +27,7 @@ TEST_F(HoverTest, ARunTimeLoadHooksTheButtonAndTheForm) {
   EXPECT_EQ(entries[0].lists->afterMessages, (Messages{kWmMouseMove, kWmMouseLeave}));
   EXPECT_EQ(entries[0].lists->beforeCount, 0);
   EXPECT_EQ(entries[1].window, form.Window());
-  EXPECT_EQ(entries[1].lists->afterMessages, (Messages{kWmActivate}));
+  EXPECT_EQ(entries[1].lists->afterMessages, (Messages{kWmActivate, kWmSysColorChange, kWmSettingChange}));
   EXPECT_EQ(entries[1].lists->beforeCount, 0);
 }
 
@@ -36,7 +36,7 @@ TEST_F(HoverTest, AnMdiChildFormIsWatchedThroughNcActivate) {
   HeadlessHost h(mdi);
   QuilletButton& b = h.Create();
   h.Load(ProgramFormSet());
-  EXPECT_EQ(b.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmNcActivate}));
+  EXPECT_EQ(b.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmNcActivate, kWmSysColorChange, kWmSettingChange}));
   mdi.Activate();
   EXPECT_TRUE(b.ParentActive());
   EXPECT_EQ(h.RedrawCount(), 2);  // the load's resize, then one for the activation
@@ -45,7 +45,7 @@ TEST_F(HoverTest, AnMdiChildFormIsWatchedThroughNcActivate) {
 TEST_F(HoverTest, AFailureAskingForMdiChildIsIgnored) {
   host.failing_services.insert("ContainerProperty");
   EXPECT_NO_THROW(host.Load(ProgramFormSet()));
-  EXPECT_EQ(button.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmActivate}));
+  EXPECT_EQ(button.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmActivate, kWmSysColorChange, kWmSettingChange}));
 }
 
 TEST_F(HoverTest, Comctl32IsProbedLoadedAndFreedWhenUser32LacksTheService) {
