@@ -33,6 +33,7 @@ void QuilletButton::StartHoverTracking() {
     AddHookedMessage(parentWindow_, mdi_child ? kWmNcActivate : kWmActivate, kHookAfter);
     AddHookedMessage(parentWindow_, kWmSysColorChange, kHookAfter);
     AddHookedMessage(parentWindow_, kWmSettingChange, kHookAfter);
+    parentActive_ = host_.ContainerActive();
   } catch (...) {
   }
 }

@@ -4,11 +4,9 @@
 // the control's hover tracking run without Windows: messages pass through the
 // hooks the control installs exactly as the host routes them.
 //
-// Chaining: every window keeps its hooks in installation order over its own procedure. The
-// token InstallHook answers names the hook's place in the chain; calling it
-// (CallPrevious) calls whatever lies below that place at that moment, so hooks can be
-// removed in any order. A removed hook's token goes on to the hook that was below it.
-// A hook stays alive while a message passes through it, even if it is removed meanwhile.
+// Chaining: every window keeps its hooks in installation order over its own procedure and
+// runs their halves around it (WindowHook), so hooks can be removed in any order. A hook
+// stays alive while a message passes through it, even if it is removed meanwhile.
 #pragma once
 
 #include <cstdint>
@@ -58,8 +56,6 @@ class HeadlessForm {
   // --- Window procedure hooks ---
   PreviousProcedure InstallHook(WindowHandle window, std::shared_ptr<WindowHook> hook);
   void RemoveHook(WindowHandle window, PreviousProcedure token);
-  MessageResult CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg, WParam wparam,
-                             LParam lparam);
   std::size_t HookCount(WindowHandle window) const;
 
   // --- Pointer ---
@@ -106,7 +102,6 @@ class HeadlessForm {
     LParam lparam;
   };
 
-  MessageResult CallBelow(WindowHandle window, std::size_t index, std::uint32_t msg, WParam wparam, LParam lparam);
   MessageResult FormProcedure(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
 
   bool mdiChild_;
@@ -115,8 +110,6 @@ class HeadlessForm {
   PreviousProcedure nextToken_ = 0x7000;
   std::map<WindowHandle, WindowRecord> windows_;
   std::vector<WindowHandle> childOrder_;
-  std::map<PreviousProcedure, WindowHandle> tokenWindow_;
-  std::map<PreviousProcedure, PreviousProcedure> removedTokens_;  // removed -> the one below then (0: none)
   std::deque<Posted> posted_;
   Point cursor_{-1, -1};
   WindowHandle capture_ = 0;

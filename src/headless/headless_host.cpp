@@ -406,9 +406,4 @@ void HeadlessHost::RemoveWindowHook(WindowHandle window, PreviousProcedure previ
   form_.RemoveHook(window, previous);
 }
 
-MessageResult HeadlessHost::CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                                  WParam wparam, LParam lparam) {
-  return form_.CallPrevious(previous, hwnd, msg, wparam, lparam);
-}
-
 }  // namespace quillet

@@ -176,8 +176,6 @@ class HeadlessHost : public ControlHost {
   bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
   PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
   void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
-  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg, WParam wparam,
-                                      LParam lparam) override;
 
  private:
   MessageResult OwnProcedure(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam);

@@ -20,6 +20,22 @@ namespace {
 // other way get a new one there.
 thread_local ButtonWindow* pending_window = nullptr;
 
+// The keyboard cues after WM_UPDATEUISTATE. UIS_INITIALIZE: hidden until the keyboard is
+// used, unless the user asked to see them always.
+WORD UpdatedUiState(WORD state, WPARAM wparam) {
+  const WORD flags = HIWORD(wparam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+  switch (LOWORD(wparam)) {
+    case UIS_SET: return state | flags;
+    case UIS_CLEAR: return state & ~flags;
+    case UIS_INITIALIZE: {
+      BOOL always = FALSE;
+      SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+      return always ? 0 : (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+    }
+    default: return state;
+  }
+}
+
 }  // namespace
 
 ButtonWindow* ButtonWindow::FromWindow(HWND window) {
@@ -44,6 +60,8 @@ ButtonWindow::~ButtonWindow() {
 }
 
 bool ButtonWindow::MakeControl(const PersistedPropertySet& properties) {
+  // A new window starts with its parent's keyboard cues.
+  uiState_ = static_cast<WORD>(SendMessageW(form_, WM_QUERYUISTATE, 0, 0));
   try {
     RECT client{};
     GetClientRect(hwnd_, &client);
@@ -173,11 +191,13 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       if (const LRESULT object = AnswerGetObject(hwnd_, wparam, lparam)) return object;
       break;
     case WM_UPDATEUISTATE: {
-      // The window keeps the state; the look follows it.
+      // Kept here too: not every system keeps it for child windows. The look follows it.
+      uiState_ = UpdatedUiState(uiState_, wparam);
       const LRESULT result = DefWindowProcW(hwnd_, msg, wparam, lparam);
       if (c) c->Redraw();
       return result;
     }
+    case WM_QUERYUISTATE: return uiState_;
     case kWmDpiChanged:
     case kWmDpiChangedAfterParent: ChangeDpi(DpiOfMessage(hwnd_, msg, wparam)); return 0;
     case WM_ERASEBKGND: return 1;

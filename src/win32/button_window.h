@@ -130,6 +130,7 @@ class ButtonWindow final : public ControlHost {
   // The window whose activation the button follows: the MDI child or top-level window
   // around its parent, which may itself be a child window (a panel, a property page).
   WindowHandle ContainerWindow() override;
+  bool ContainerActive() override;
   PropertyValue ContainerProperty(std::string_view name) override;
   void RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) override;
   void PropertyChanged(std::string_view name) override;
@@ -156,8 +157,6 @@ class ButtonWindow final : public ControlHost {
   bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
   PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
   void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
-  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg, WParam wparam,
-                                      LParam lparam) override;
 
   ~ButtonWindow() override;
 
@@ -216,6 +215,7 @@ class ButtonWindow final : public ControlHost {
   bool windowMade_ = false;
   bool windowGone_ = false;  // WM_NCDESTROY came: freed with the last Hold
   int holds_ = 0;
+  WORD uiState_ = 0;  // UISF_HIDEFOCUS, UISF_HIDEACCEL: keyboard cues the form hides
   std::unique_ptr<WindowBufferSurface> surface_;
   std::unique_ptr<QuilletButton> control_;
   bool loaded_ = false;

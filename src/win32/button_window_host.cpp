@@ -165,6 +165,12 @@ PropertyValue ButtonWindow::Ambient(std::string_view name) {
 
 WindowHandle ButtonWindow::ContainerWindow() { return reinterpret_cast<WindowHandle>(ActivationWindowOf(form_)); }
 
+bool ButtonWindow::ContainerActive() {
+  const HWND container = ActivationWindowOf(form_);
+  if (!IsMdiChild(container)) return GetActiveWindow() == container;
+  return reinterpret_cast<HWND>(SendMessageW(GetParent(container), WM_MDIGETACTIVE, 0, 0)) == container;
+}
+
 PropertyValue ButtonWindow::ContainerProperty(std::string_view name) {
   if (SameName(name, "MDIChild")) return IsMdiChild(ActivationWindowOf(form_));
   throw HostError("the form has no property " + std::string(name));
@@ -225,13 +231,9 @@ bool ButtonWindow::HighContrast() {
          (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-bool ButtonWindow::FocusCueHidden() {
-  return hwnd_ && (DefWindowProcW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
-}
+bool ButtonWindow::FocusCueHidden() { return (uiState_ & UISF_HIDEFOCUS) != 0; }
 
-bool ButtonWindow::AccessKeyCueHidden() {
-  return hwnd_ && (DefWindowProcW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
-}
+bool ButtonWindow::AccessKeyCueHidden() { return (uiState_ & UISF_HIDEACCEL) != 0; }
 
 void ButtonWindow::DoEvents() { PumpPendingMessages(); }
 
@@ -316,11 +318,6 @@ PreviousProcedure ButtonWindow::InstallWindowHook(WindowHandle window, std::shar
 
 void ButtonWindow::RemoveWindowHook(WindowHandle window, PreviousProcedure previous) {
   RemoveHook(ToHwnd(window), previous);
-}
-
-MessageResult ButtonWindow::CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                                  WParam wparam, LParam lparam) {
-  return CallBelow(previous, ToHwnd(hwnd), msg, wparam, lparam);
 }
 
 }  // namespace quillet::win32

@@ -294,6 +294,8 @@ LRESULT ButtonWindow::PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case QBM_SETCHECKBOXMODE: {
       const LRESULT p = c->CheckBoxMode();
       c->CheckBoxMode(on);
+      // A check box is never the default button: the frame goes back to the dialog's.
+      if (on && IsDefaultButton()) ClassMessage(BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
       return p;
     }
     case QBM_GETCHECKBOXMODE: return c->CheckBoxMode();

@@ -1,6 +1,9 @@
 #include "win32/window_hooks.h"
 
+#include <algorithm>
 #include <atomic>
+#include <utility>
+#include <vector>
 
 #include "win32/system_libraries.h"
 
@@ -42,80 +45,90 @@ const Subclassing* Api() {
   return api.set && api.get && api.remove && api.callBelow ? &api : nullptr;
 }
 
-// One installed hook. Only the thread of its window touches it.
-struct HookRecord {
-  std::shared_ptr<WindowHook> hook;  // empty once removed
-  int inside = 0;                    // messages passing through it now
+// The one subclass of a hooked window: its hooks, oldest first.
+constexpr UINT_PTR kSubclassId = 1;
+struct WindowHooks {
+  std::vector<std::pair<PreviousProcedure, std::shared_ptr<WindowHook>>> hooks;
+  int inside = 0;  // messages passing through now
 };
 
 std::atomic<std::size_t> hooksAlive{0};
-std::atomic<UINT_PTR> nextToken{1};
+std::atomic<PreviousProcedure> nextToken{1};
 
-void FreeIfIdle(HookRecord* record) {
-  if (record->hook || record->inside != 0) return;
-  delete record;
-  --hooksAlive;
+LRESULT CALLBACK HooksProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data);
+
+// Takes the subclass off once it holds no hook and no message.
+void RemoveIfIdle(HWND window, WindowHooks* hooks) {
+  if (!hooks->hooks.empty() || hooks->inside != 0) return;
+  Api()->remove(window, &HooksProc, kSubclassId);
+  delete hooks;
 }
 
-LRESULT CALLBACK HookProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR token, DWORD_PTR data) {
-  auto* record = reinterpret_cast<HookRecord*>(data);
+LRESULT CALLBACK HooksProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  auto* record = reinterpret_cast<WindowHooks*>(data);
   ++record->inside;
-  LRESULT result = 0;
-  // The copy keeps the hook alive even if it is removed while this message is inside.
-  if (const std::shared_ptr<WindowHook> hook = record->hook) {
-    try {
-      result = hook->Process(reinterpret_cast<WindowHandle>(hwnd), msg, wparam, lparam);
-    } catch (...) {
-      // Nothing may unwind through the system's dispatch frames.
+  // The copy keeps each hook alive even if it is removed while this message is inside.
+  const auto hooks = record->hooks;
+  const auto window = reinterpret_cast<WindowHandle>(hwnd);
+  MessageResult result = 0;
+  std::size_t lowest = hooks.size();
+  bool handled = false;
+  try {
+    while (lowest > 0 && !handled) handled = hooks[--lowest].second->Before(window, msg, wparam, lparam, result);
+    if (!handled) result = Api()->callBelow(hwnd, msg, wparam, lparam);
+    for (std::size_t i = lowest; i < hooks.size(); ++i) {
+      hooks[i].second->After(window, msg, wparam, lparam, result, handled && i == lowest);
     }
-  } else {
-    result = Api()->callBelow(hwnd, msg, wparam, lparam);
+  } catch (...) {
+    // Nothing may unwind through the system's dispatch frames.
   }
   --record->inside;
-  if (msg == WM_NCDESTROY && record->hook) {
-    // The window goes: its subclasses must go with it.
-    Api()->remove(hwnd, &HookProc, token);
-    record->hook.reset();
+  if (msg == WM_NCDESTROY) {
+    // The window goes: its hooks go with it.
+    hooksAlive -= record->hooks.size();
+    record->hooks.clear();
   }
-  FreeIfIdle(record);
+  RemoveIfIdle(hwnd, record);
   return result;
+}
+
+WindowHooks* HooksOf(HWND window) {
+  DWORD_PTR data = 0;
+  return Api()->get(window, &HooksProc, kSubclassId, &data) ? reinterpret_cast<WindowHooks*>(data) : nullptr;
+}
+
+bool OwnWindow(HWND window) {
+  return IsWindow(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
 }  // namespace
 
 PreviousProcedure InstallHook(HWND window, std::shared_ptr<WindowHook> hook) {
-  const Subclassing* api = Api();
-  if (!hook || !api || !IsWindow(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
-    throw HostError("cannot hook this window");
+  if (!hook || !Api() || !OwnWindow(window)) throw HostError("cannot hook this window");
+  WindowHooks* record = HooksOf(window);
+  if (!record) {
+    record = new WindowHooks;
+    if (!Api()->set(window, &HooksProc, kSubclassId, reinterpret_cast<DWORD_PTR>(record))) {
+      delete record;
+      throw HostError("SetWindowSubclass failed");
+    }
   }
-  auto* record = new HookRecord{std::move(hook)};
+  const PreviousProcedure token = nextToken++;
+  record->hooks.emplace_back(token, std::move(hook));
   ++hooksAlive;
-  const UINT_PTR token = nextToken++;
-  if (!api->set(window, &HookProc, token, reinterpret_cast<DWORD_PTR>(record))) {
-    delete record;
-    --hooksAlive;
-    throw HostError("SetWindowSubclass failed");
-  }
   return token;
 }
 
 void RemoveHook(HWND window, PreviousProcedure token) {
-  const Subclassing* api = Api();
-  DWORD_PTR data = 0;
-  // Only a hook still installed on this window has a live record.
-  if (!api || !IsWindow(window) || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId() ||
-      !api->get(window, &HookProc, token, &data) || data == 0) {
-    return;
-  }
-  auto* record = reinterpret_cast<HookRecord*>(data);
-  api->remove(window, &HookProc, token);
-  record->hook.reset();
-  FreeIfIdle(record);
-}
-
-LRESULT CallBelow(PreviousProcedure, HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  const Subclassing* api = Api();
-  return api ? api->callBelow(window, msg, wparam, lparam) : DefWindowProcW(window, msg, wparam, lparam);
+  // A window that is gone took its hooks with it.
+  WindowHooks* record = Api() && OwnWindow(window) ? HooksOf(window) : nullptr;
+  if (!record) return;
+  auto& hooks = record->hooks;
+  const auto it = std::find_if(hooks.begin(), hooks.end(), [token](const auto& h) { return h.first == token; });
+  if (it == hooks.end()) return;
+  hooks.erase(it);
+  --hooksAlive;
+  RemoveIfIdle(window, record);
 }
 
 std::size_t HooksAlive() { return hooksAlive; }

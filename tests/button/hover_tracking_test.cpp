@@ -190,27 +190,25 @@ TEST_F(HoverTest, DestroyUnhooksTheFormThenTheButtonThenTheRest) {
 
 TEST_F(HoverTest, DestroyingAButtonWhileAFormMessagePassesItsHookIsSafe) {
   // A hook at the bottom of the form's chain destroys button `b` while the activation
-  // message is still inside b's hook procedure (which called down the chain).
+  // message is still inside b's hook procedure (between its two halves).
   class Destroyer : public WindowHook {
    public:
-    Destroyer(HeadlessForm& f, PreviousProcedure& below, HeadlessHost*& victim) : f_(f), below_(below), victim_(victim) {}
-    MessageResult Process(WindowHandle h, std::uint32_t m, WParam w, LParam l) override {
+    explicit Destroyer(HeadlessHost*& victim) : victim_(victim) {}
+    bool Before(WindowHandle, std::uint32_t m, WParam, LParam, MessageResult&) override {
       if (victim_ && (m == kWmActivate)) {
         HeadlessHost* v = victim_;
         victim_ = nullptr;
         v->Destroy();
       }
-      return f_.CallPrevious(below_, h, m, w, l);
+      return false;
     }
+    void After(WindowHandle, std::uint32_t, WParam, LParam, MessageResult&, bool) override {}
 
    private:
-    HeadlessForm& f_;
-    PreviousProcedure& below_;
     HeadlessHost*& victim_;
   };
-  PreviousProcedure below = 0;
   HeadlessHost* victim = nullptr;
-  below = form.InstallHook(form.Window(), std::make_shared<Destroyer>(form, below, victim));
+  form.InstallHook(form.Window(), std::make_shared<Destroyer>(victim));
   LoadAtRunTime();
   HeadlessHost second(form, HeadlessPlacement{200, 20});
   second.Create();
