@@ -119,6 +119,17 @@ TEST_F(InputTest, APressCancelledByTheSystemEndsWithoutAClick) {
   }
 }
 
+// What the system's button leaves to the default handling: WM_CONTEXTMENU and the system
+// menu come from there.
+TEST_F(InputTest, KeyAndRightButtonReleasesGoOnToTheDefaultHandling) {
+  Hover();
+  host.Click(kRightButton);
+  host.KeyDown(65);
+  host.KeyUp(65);
+  host.Click(kLeftButton);
+  EXPECT_EQ(host.passed_on, (std::vector<std::uint32_t>{kWmRButtonUp, kWmKeyDown, kWmKeyUp}));
+}
+
 TEST_F(InputTest, CheckModeTogglesValueOnEachMouseRelease) {
   button.CheckBoxMode(true);
   Hover();

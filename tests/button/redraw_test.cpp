@@ -2,6 +2,7 @@
 // ApplyButtonRegion's shapes, Resize with its 220-twip minimum, and Paint.
 #include "button_fixture.h"
 #include "button/style_dispatch.h"
+#include "raster/system_colors.h"
 
 namespace quillet::testing {
 namespace {
@@ -164,6 +165,40 @@ TEST_F(RedrawTest, ResizeHoldsTheMinimumOf220Twips) {
   EXPECT_EQ(host.Count("SetHeight"), 0);
   EXPECT_EQ(host.Count("SetWidth"), 0);
   EXPECT_EQ(button.ButtonHeight(), 15);  // 220 / 15 pixels, rounded
+}
+
+// High contrast: every look in the system's colours alone, looked up at each draw. Odd
+// values in the colour table show where each pixel came from.
+TEST_F(RedrawTest, HighContrastDrawsEveryLookInTheSystemColours) {
+  SystemColorTable colours = DefaultSystemColors();
+  colours[kColorBtnFace] = 0x112233;
+  colours[kColorBtnText] = 0x445566;
+  colours[kColorGrayText] = 0x778899;
+  colours[13] = 0xAABBCC;  // COLOR_HIGHLIGHT
+  host.Raster().SetSystemColors(colours);
+  host.high_contrast = true;
+  const std::int32_t mid = 15;
+  for (const std::int32_t style : {2, 7, 14}) {
+    button.ButtonStyle(static_cast<ButtonStyle>(style));
+    button.Caption(u"");
+    EXPECT_EQ(host.Raster().GetPixel(50, mid), 0x112233u) << style;  // the face
+    EXPECT_EQ(host.Raster().GetPixel(0, mid), 0x445566u) << style;   // a frame in the text colour
+    EXPECT_EQ(host.Raster().GetPixel(1, mid), 0x112233u) << style;
+    host.ChangeAmbient("DisplayAsDefault", true);
+    EXPECT_EQ(host.Raster().GetPixel(1, mid), 0x445566u) << style;  // the default's double frame
+    host.ChangeAmbient("DisplayAsDefault", false);
+    button.CheckBoxMode(true);
+    button.Value(true);
+    EXPECT_EQ(host.Raster().GetPixel(50, mid), 0xAABBCCu) << style;  // checked: the highlight
+    button.CheckBoxMode(false);
+    button.Enabled(false);
+    EXPECT_EQ(host.Raster().GetPixel(0, mid), 0x778899u) << style;
+    button.Enabled(true);
+  }
+  colours[kColorBtnFace] = 0x010203;  // a change of the system's colours
+  host.Raster().SetSystemColors(colours);
+  button.HandleSystemColorsChanged();
+  EXPECT_EQ(host.Raster().GetPixel(50, mid), 0x010203u);
 }
 
 }  // namespace
