@@ -7,13 +7,9 @@ namespace quillet {
 HeadlessForm::HeadlessForm(bool mdi_child) : mdiChild_(mdi_child), formWindow_(0x10000) {
   WindowRecord form;
   form.bounds = Rect{0, 0, 2000, 2000};
-  form.procedure = [this](WindowHandle w, std::uint32_t m, WParam wp, LParam lp) {
-    return FormProcedure(w, m, wp, lp);
-  };
+  form.procedure = [](WindowHandle, std::uint32_t, WParam, LParam) { return MessageResult{0}; };
   windows_.emplace(formWindow_, std::move(form));
 }
-
-MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t, WParam, LParam) { return 0; }
 
 WindowHandle HeadlessForm::CreateChildWindow(const Rect& screen_bounds, Procedure procedure) {
   const WindowHandle handle = nextWindow_;

@@ -102,8 +102,6 @@ class HeadlessForm {
     LParam lparam;
   };
 
-  MessageResult FormProcedure(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
-
   bool mdiChild_;
   WindowHandle formWindow_;
   WindowHandle nextWindow_ = 0x10010;

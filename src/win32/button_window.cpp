@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include <windowsx.h>
-
 #include "QuilletButton.h"
 #include "button/message_router.h"
 #include "win32/button_dpi.h"
