@@ -165,7 +165,9 @@ static DWORD WINAPI ButtonsOfAThread(LPVOID unused) {
   int round, i;
   (void)unused;
   for (round = 0; round < 20; ++round) {
-    HWND parent = Window(NULL), b[8];
+    HWND parent = CreateWindowExW(0, L"ConsumerParent", L"thread", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, NULL, NULL,
+                                  instance, NULL);
+    HWND b[8];
     if (!parent) return 1;
     for (i = 0; i < 8; ++i) {
       if (!(b[i] = Button(parent, ID_FIRST + i, i * 20))) return 2;
@@ -423,16 +425,6 @@ static int ActivationReachesAButtonOnAPanel(void) {
   return failed;
 }
 
-static int UnregisterWaitsForTheLastWindow(void) {
-  HWND parent = Window(NULL), b = Button(parent, ID_FIRST, 10);
-  int failed = QuilletButton_Unregister(instance) != FALSE;
-  DestroyWindow(b);
-  failed |= !QuilletButton_Unregister(instance) || Button(parent, ID_FIRST, 10) != NULL;
-  failed |= !QuilletButton_Register(instance) || Button(parent, ID_FIRST, 10) == NULL;
-  DestroyWindow(parent);
-  return failed;
-}
-
 /* The messages of the header, as before. */
 static int MessagesAnswerAsTheHeaderSays(void) {
   HWND parent = Window(NULL), b = Button(parent, 7, 10);
@@ -474,7 +466,6 @@ static const struct {
     {"focus look on WM_SETFOCUS, keyboard cues, notification size", FocusLookOnSetFocusAndKeyboardCues},
     {"a font from WM_SETFONT is not scaled again", GivenFontIsNotScaledAgain},
     {"activation reaches a button on a panel", ActivationReachesAButtonOnAPanel},
-    {"unregistering waits for the last window", UnregisterWaitsForTheLastWindow},
 };
 
 int main(void) {
