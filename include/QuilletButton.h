@@ -16,7 +16,11 @@
  * WM_COMMAND/BN_CLICKED on a click, and WM_NOTIFY (QBN_*, NMQUILLETBUTTON) for the
  * pointer, press and key events. The control answers WM_GETDLGCODE as a push button, so
  * IsDialogMessage moves its default frame (BS_DEFPUSHBUTTON), presses the default
- * button on Enter and clicks it through its access key.
+ * button on Enter and clicks it through its access key; in check-box mode it answers as a
+ * check box, which never takes the default frame.
+ *
+ * Threads: any thread may register the class and make buttons; each button belongs to the
+ * thread that made it, like its window. There is no limit on the number of buttons.
  *
  * Link with the library: find_package(QuilletButton CONFIG) and QuilletButton::QuilletButton,
  * or libQuilletButton.a with user32 and gdi32, linked -static (it holds C++ code: the C++
@@ -158,6 +162,8 @@ extern "C" {
 
 typedef struct tagNMQUILLETBUTTON {
   NMHDR hdr;
+  UINT cbSize; /* sizeof(NMQUILLETBUTTON) of the control that sent it: later versions may add
+                  fields at the end, read them only when cbSize covers them */
   int button; /* QBB_* (mouse codes) */
   int shift;  /* QBK_* */
   int x;      /* client pixels (mouse codes) */

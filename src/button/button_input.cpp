@@ -1,5 +1,5 @@
 // the input, focus and ambient handlers, each with its exact order of state
-// changes, redraws and events.
+// changes, redraws and events. Each press ends in exactly one of a click or a cancel.
 #include <array>
 
 #include "button/quillet_button.h"
@@ -40,10 +40,13 @@ void QuilletButton::HandleMouseDown(std::int16_t button, std::int16_t shift, flo
 void QuilletButton::HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
   SetPointer();
   if (button == kLeftButton) {
+    // Only a press that began on this button clicks it: a drag that ends here, or the
+    // second release of a double click that closed a window above, does not.
+    const bool pressed = leftButtonDown_;
     leftButtonDown_ = false;
     const double w = host_.ScaleWidth();
     const double h = host_.ScaleHeight();
-    if (0 < x && x < w && 0 < y && y < h) {
+    if (pressed && 0 < x && x < w && 0 < y && y < h) {
       if (checkBoxMode_) value_ = !value_;
       Redraw();
       RaiseEvent(ButtonEvent::Click);
@@ -82,12 +85,15 @@ void QuilletButton::HandleDoubleClick() {
   RaiseEvent(ButtonEvent::DblClick);
 }
 
-void QuilletButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
+void QuilletButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift, bool repeat) {
   switch (keyCode) {
-    case kVkReturn: RaiseEvent(ButtonEvent::Click); break;
+    case kVkReturn:
+      if (!repeat) RaiseEvent(ButtonEvent::Click);  // a held Enter clicks once
+      break;
     case kVkSpace: {
       if (!leftButtonDown_) {
         if (shift == kAltMask) return;  // Alt+Space: nothing, not even KeyDown
+        if (spaceDown_) break;          // auto-repeat of a press already seen
         spaceDown_ = true;
         if (checkBoxMode_) {
           value_ = !value_;
@@ -104,31 +110,38 @@ void QuilletButton::HandleKeyDown(std::int16_t keyCode, std::int16_t shift) {
       break;
     }
     case kVkLeft:
-    case kVkUp: host_.SendKeys(u"+{TAB}"); break;
+    case kVkUp:
     case kVkRight:
-    case kVkDown: host_.SendKeys(u"{TAB}"); break;
+    case kVkDown:
+      // Ctrl and Alt with an arrow belong to the program (pages, menus), never to the focus.
+      if ((shift & (kCtrlMask | kAltMask)) == 0) host_.MoveFocusToTabStop(keyCode == kVkLeft || keyCode == kVkUp);
+      break;
     default: break;
   }
   RaiseKeyEvent(ButtonEvent::KeyDown, keyCode, shift);
 }
 
 void QuilletButton::HandleKeyUp(std::int16_t keyCode, std::int16_t shift) {
-  if (keyCode != kVkSpace) return;
-  if (!mouseOver_) {
-    SetDrawState(quillet::DrawState::Normal);
-    Redraw();
-    RaiseEvent(ButtonEvent::Click);
-  } else if (leftButtonDown_) {
-    SetDrawState(quillet::DrawState::Pressed);
-    Redraw();
-  } else {
-    SetDrawState(quillet::DrawState::Hot);
-    Redraw();
-    RaiseEvent(ButtonEvent::Click);
-  }
-  RaiseKeyEvent(ButtonEvent::KeyUp, keyCode, shift);
+  // A release whose press this button never saw (the press went to another window) is not
+  // a click.
+  if (keyCode != kVkSpace || !spaceDown_) return;
+  const bool mouseHeld = leftButtonDown_;
   spaceDown_ = false;
   leftButtonDown_ = false;
+  // The capture taken on key down goes before the click, whose handler may open a window.
+  ReleaseOwnCapture();
+  bool click = true;
+  if (!mouseOver_) {
+    SetDrawState(quillet::DrawState::Normal);
+  } else if (mouseHeld) {
+    SetDrawState(quillet::DrawState::Pressed);
+    click = false;
+  } else {
+    SetDrawState(quillet::DrawState::Hot);
+  }
+  Redraw();
+  if (click) RaiseEvent(ButtonEvent::Click);
+  RaiseKeyEvent(ButtonEvent::KeyUp, keyCode, shift);
 }
 
 void QuilletButton::HandleAccessKey(std::int16_t charCode) {
@@ -154,16 +167,52 @@ void QuilletButton::HandleFocusGained() {
   } else if (!leftButtonDown_) {
     SetDrawState(quillet::DrawState::Normal);
   }
+  Redraw();  // the focus look shows now, not at some later redraw
 }
 
 void QuilletButton::HandleFocusLost() {
   hasFocus_ = false;
   leftButtonDown_ = false;
   spaceDown_ = false;
+  ReleaseOwnCapture();  // a held Space must not keep the program's next click
   SetDrawState(parentActive_ && mouseOver_ ? quillet::DrawState::Hot : quillet::DrawState::Normal);
   Redraw();
   if (displayAsDefault_) Redraw();
 }
+
+void QuilletButton::HandleCaptureLost() {
+  if (releasingCapture_ || (!leftButtonDown_ && !spaceDown_)) return;
+  leftButtonDown_ = false;
+  spaceDown_ = false;
+  SetDrawState(mouseOver_ ? quillet::DrawState::Hot : quillet::DrawState::Normal);
+  Redraw();
+}
+
+void QuilletButton::ReleaseOwnCapture() {
+  if (host_.GetCapture() != hWnd()) return;
+  releasingCapture_ = true;
+  try {
+    host_.ReleaseCapture();
+  } catch (...) {
+    releasingCapture_ = false;
+    throw;
+  }
+  releasingCapture_ = false;
+}
+
+void QuilletButton::HandleClickMessage() {
+  if (!enabled_) return;
+  spaceDown_ = false;
+  leftButtonDown_ = false;
+  if (checkBoxMode_) {
+    value_ = !value_;
+    if (!value_) SetDrawState(quillet::DrawState::Normal);
+  }
+  Redraw();
+  RaiseEvent(ButtonEvent::Click);
+}
+
+void QuilletButton::HandleSystemColorsChanged() { Redraw(); }
 
 void QuilletButton::HandleAmbientChange(std::string_view propertyName) {
   displayAsDefault_ = ToBool(host_.Ambient("DisplayAsDefault"));

@@ -24,8 +24,8 @@ constexpr std::int16_t kMousePointerDefault = 0;
 void QuilletButton::HandleLoad(const PersistedPropertySet& set) {
   // 1. The 19 keys, in reading order, straight into the fields.
   const FontPtr ambient_font = AmbientFont();
-  const Color face = ResolveColor(kSysColorButtonFace);
-  const Color text = ResolveColor(kSysColorButtonText);
+  const Color face = kSysColorButtonFace;
+  const Color text = kSysColorButtonText;
 
   buttonStyle_ = ToInt32(set.Read("ButtonStyle", Int32Value(kButtonStyleDefault)));
   showFocusRect_ = ToBool(set.Read("ShowFocusRect", false));
@@ -68,8 +68,8 @@ void QuilletButton::HandleLoad(const PersistedPropertySet& set) {
 }
 
 void QuilletButton::HandleSave(PersistedPropertySet& set) {
-  const Color face = ResolveColor(kSysColorButtonFace);
-  const Color text = ResolveColor(kSysColorButtonText);
+  const Color face = kSysColorButtonFace;
+  const Color text = kSysColorButtonText;
 
   set.Write("ButtonStyle", Int32Value(buttonStyle_), Int32Value(kButtonStyleDefault));
   set.Write("ShowFocusRect", showFocusRect_, false);

@@ -4,6 +4,7 @@
 
 #include "button/caption_layout.h"
 #include "button/disabled_picture.h"
+#include "button/high_contrast.h"
 #include "button/primitives.h"
 #include "button/quillet_button.h"
 
@@ -82,9 +83,9 @@ void DrawCaptionAndPicture(QuilletButton& b) {
     }
   }
 
-  surface.SetTextColor(b.ResolveColor(b.enabled_ ? b.foreColor_ : kSysColorGrayText));
+  surface.SetTextColor(b.ResolveColor(CaptionColor(b)));
   // The surface draws UTF-16 only; DrawTextA's code-page round trip is not modelled.
-  surface.DrawText(b.caption_, layout.caption_rect, kDtSingleLine);
+  surface.DrawText(b.caption_, layout.caption_rect, kDtSingleLine | (b.host_.AccessKeyCueHidden() ? kDtHidePrefix : 0));
 }
 
 }  // namespace quillet

@@ -19,6 +19,7 @@
 #include "button/persisted_property_set.h"
 #include "button/property_value.h"
 #include "button/surface.h"
+#include "button/window_messages.h"
 
 namespace quillet {
 
@@ -30,12 +31,6 @@ using CursorHandle = std::uintptr_t;
 using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using MessageResult = std::intptr_t;
-
-// Window messages the control hooks.
-constexpr std::uint32_t kWmActivate = 0x0006;
-constexpr std::uint32_t kWmNcActivate = 0x0086;
-constexpr std::uint32_t kWmMouseMove = 0x0200;
-constexpr std::uint32_t kWmMouseLeave = 0x02A3;
 
 // System pointer id of the hand (IDC_HAND).
 constexpr std::int32_t kIdcHand = 32649;
@@ -65,16 +60,22 @@ struct TrackMouseEventRequest {
 // _TrackMouseEvent.
 enum class TrackService { User32, Comctl32 };
 
-// A window procedure installed over a window's current one (the hook procedure).
+// A hook procedure over a window's procedure, in its two halves. The host calls, for each
+// message, Before of every hook from the newest down until one handles the message, the
+// window's procedure unless one did, then After of those same hooks back up, each with
+// `handled` as its own Before said: what nested window procedures would do, without
+// nesting, so a window may carry any number of hooks.
 class WindowHook {
  public:
   virtual ~WindowHook() = default;
-  virtual MessageResult Process(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam) = 0;
+  // True: handled here, with `result`; the hooks below and the window's procedure are skipped.
+  virtual bool Before(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam, MessageResult& result) = 0;
+  virtual void After(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam, MessageResult& result,
+                     bool handled) = 0;
 };
 
-// Identifies the window procedure that was in place when a hook was installed: what
-// SetWindowLongA(GWL_WNDPROC) returns, to be called with CallWindowProcA and restored on
-// removal. Hosts may chain in any way that lets hooks be removed in any order.
+// Names an installed hook, for its removal. Hosts chain in any way that lets hooks be
+// removed in any order.
 using PreviousProcedure = std::uintptr_t;
 
 class ControlHost {
@@ -118,6 +119,9 @@ class ControlHost {
   virtual PropertyValue Ambient(std::string_view name) = 0;
   // The containing form's window handle.
   virtual WindowHandle ContainerWindow() = 0;
+  // The containing form is the active window now (a button made on a form already active
+  // sees no activation message).
+  virtual bool ContainerActive() { return false; }
   // The containing form's property of that name ("MDIChild").
   virtual PropertyValue ContainerProperty(std::string_view name) = 0;
 
@@ -126,10 +130,21 @@ class ControlHost {
   virtual void RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) = 0;
   // Tells the form that the named property changed and must be saved again.
   virtual void PropertyChanged(std::string_view name) = 0;
-  // Synthesises keystrokes ("{TAB}", "+{TAB}") without waiting for them to be handled.
-  virtual void SendKeys(std::u16string_view keys) = 0;
+  // Moves the keyboard focus to the previous or next tab stop of the form, as TAB and
+  // Shift+TAB would, without putting keystrokes into the input.
+  virtual void MoveFocusToTabStop(bool previous) = 0;
+  // Gives the control's window the keyboard focus unless it has it.
+  virtual void TakeFocus() = 0;
   // Handles the thread's pending window messages once (DoEvents).
   virtual void DoEvents() = 0;
+  // The keyboard's Shift, Ctrl and Alt keys held now (kShiftMask, kCtrlMask, kAltMask).
+  virtual std::int16_t ShiftState() = 0;
+  // High contrast is on: every look draws in the system colours.
+  virtual bool HighContrast() { return false; }
+  // The form hides the focus rectangle and the access-key underlines until the keyboard is
+  // used (WM_QUERYUISTATE).
+  virtual bool FocusCueHidden() { return false; }
+  virtual bool AccessKeyCueHidden() { return false; }
   // A modal information box with one OK button.
   virtual void ShowMessageBox(std::u16string_view text, std::u16string_view title) = 0;
 
@@ -152,15 +167,12 @@ class ControlHost {
   virtual void FreeLibrary(ModuleHandle module) = 0;
   // TrackMouseEvent (user32) or _TrackMouseEvent (comctl32); the result is not looked at.
   virtual bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) = 0;
-  // SetWindowLongA(window, GWL_WNDPROC, hook): installs the hook over the window's current
-  // procedure and answers that procedure. The host keeps the hook alive while a message
-  // passes through it, even if it is removed meanwhile.
+  // Installs the hook over the window's procedure and the hooks already there; answers what
+  // names it. The host keeps the hook alive while a message passes through it, even if it
+  // is removed meanwhile.
   virtual PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) = 0;
-  // SetWindowLongA(window, GWL_WNDPROC, previous): removes the hook installed with `previous`.
+  // Removes the hook installed as `previous`.
   virtual void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) = 0;
-  // CallWindowProcA(previous, hwnd, msg, wparam, lparam).
-  virtual MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                              WParam wparam, LParam lparam) = 0;
 };
 
 }  // namespace quillet

@@ -32,25 +32,21 @@ void HookMessageLists::Add(std::int32_t& count, std::vector<std::uint32_t>& list
   ++count;
 }
 
-MessageResult HookProcedure::Process(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam) {
-  // Keep the lists alive even if the entry is cleared while this message passes.
-  const auto lists = lists_;
-  MessageResult result = 0;
+bool HookProcedure::Before(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam, MessageResult& result) {
   bool handled = false;
-  WindowHandle h = hwnd;
-  std::uint32_t m = msg;
-  WParam w = wparam;
-  LParam l = lparam;
-  if (target_ && HookMessageLists::Contains(lists->beforeCount, lists->beforeMessages, msg)) {
-    target_->OnHookedMessage(true, handled, result, h, m, w, l);
+  // The lists stay alive even if the entry is cleared while this message passes.
+  if (const auto lists = lists_;
+      target_ && HookMessageLists::Contains(lists->beforeCount, lists->beforeMessages, msg)) {
+    target_->OnHookedMessage(true, handled, result, hwnd, msg, wparam, lparam);
   }
-  if (!handled) {
-    result = host_.CallPreviousProcedure(previous_, h, m, w, l);
+  return handled;
+}
+
+void HookProcedure::After(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam, MessageResult& result,
+                          bool handled) {
+  if (const auto lists = lists_; target_ && HookMessageLists::Contains(lists->afterCount, lists->afterMessages, msg)) {
+    target_->OnHookedMessage(false, handled, result, hwnd, msg, wparam, lparam);
   }
-  if (target_ && HookMessageLists::Contains(lists->afterCount, lists->afterMessages, msg)) {
-    target_->OnHookedMessage(false, handled, result, h, m, w, l);
-  }
-  return result;
 }
 
 std::size_t HookTable::HookWindow(WindowHandle window) {
@@ -65,14 +61,13 @@ std::size_t HookTable::HookWindow(WindowHandle window) {
   HookEntry& entry = entries_[index];
   entry.window = window;
   entry.lists = std::make_shared<HookMessageLists>();
-  entry.hook = std::make_shared<HookProcedure>(host_, target_, entry.lists);
+  entry.hook = std::make_shared<HookProcedure>(target_, entry.lists);
   try {
     entry.previous = host_.InstallWindowHook(window, entry.hook);
   } catch (...) {
     entry = HookEntry{};
     throw;
   }
-  entry.hook->SetPrevious(entry.previous);
   return index;
 }
 

@@ -46,26 +46,25 @@ struct HookMessageLists {
   static void Add(std::int32_t& count, std::vector<std::uint32_t>& list, std::uint32_t msg);
 };
 
-// The hook procedure for one hooked window, bound to one control and one entry's lists.
+// The hook procedure for one hooked window, bound to one control and one entry's lists:
+// the before list, then (the host) the previous procedure unless handled, then the after
+// list, and the result.
 class HookProcedure : public WindowHook {
  public:
-  HookProcedure(ControlHost& host, SubclassTarget& target, std::shared_ptr<HookMessageLists> lists)
-      : host_(host), target_(&target), lists_(std::move(lists)) {}
+  HookProcedure(SubclassTarget& target, std::shared_ptr<HookMessageLists> lists)
+      : target_(&target), lists_(std::move(lists)) {}
 
-  // 1. result = 0, handled = false; 2. before list; 3. previous procedure unless handled;
-  // 4. after list; 5. result.
-  MessageResult Process(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam) override;
+  bool Before(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam, MessageResult& result) override;
+  void After(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam, MessageResult& result,
+             bool handled) override;
 
-  void SetPrevious(PreviousProcedure previous) { previous_ = previous; }
   // Frees the procedure: from now on it only passes messages on, never to the control.
   void Free() { target_ = nullptr; }
   bool Freed() const { return target_ == nullptr; }
 
  private:
-  ControlHost& host_;
   SubclassTarget* target_;
   std::shared_ptr<HookMessageLists> lists_;
-  PreviousProcedure previous_ = 0;
 };
 
 struct HookEntry {

@@ -18,17 +18,22 @@ void QuilletButton::StartHoverTracking() {
   // 3.
   const WindowHandle own = hWnd();
   HookWindow(own);
-  HookWindow(parentWindow_);
   AddHookedMessage(own, kWmMouseMove, kHookAfter);
   AddHookedMessage(own, kWmMouseLeave, kHookAfter);
-  // 4. From here every failure is ignored.
+  // 4. The form: its activation, and the colour and setting changes the system sends to
+  // top-level windows only. Every failure is ignored (a form the host cannot hook, such as
+  // one of another thread, leaves the button without them).
   try {
+    HookWindow(parentWindow_);
     bool mdi_child = false;
     try {
       mdi_child = ToBool(host_.ContainerProperty("MDIChild"));
     } catch (...) {
     }
     AddHookedMessage(parentWindow_, mdi_child ? kWmNcActivate : kWmActivate, kHookAfter);
+    AddHookedMessage(parentWindow_, kWmSysColorChange, kHookAfter);
+    AddHookedMessage(parentWindow_, kWmSettingChange, kHookAfter);
+    parentActive_ = host_.ContainerActive();
   } catch (...) {
   }
 }
@@ -81,6 +86,8 @@ void QuilletButton::OnHookedMessage(bool /*before*/, bool& /*handled*/, MessageR
         RaiseEvent(ButtonEvent::MouseEnter);
       }
       break;
+    case kWmSysColorChange:
+    case kWmSettingChange: HandleSystemColorsChanged(); break;
     case kWmMouseLeave:
       mouseOver_ = false;
       if (!spaceDown_) {

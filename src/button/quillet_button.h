@@ -111,11 +111,21 @@ class QuilletButton final : public SubclassTarget {
   void HandleMouseUp(std::int16_t button, std::int16_t shift, float x, float y);
   void HandleMouseMove(std::int16_t button, std::int16_t shift, float x, float y);
   void HandleDoubleClick();
-  void HandleKeyDown(std::int16_t keyCode, std::int16_t shift);
+  // `repeat`: the key was down already (auto-repeat).
+  void HandleKeyDown(std::int16_t keyCode, std::int16_t shift, bool repeat = false);
   void HandleKeyUp(std::int16_t keyCode, std::int16_t shift);
   void HandleAccessKey(std::int16_t charCode);
   void HandleFocusGained();
   void HandleFocusLost();
+  // Another window took the mouse capture, or the system cancelled the mode: a press in
+  // progress ends without a click.
+  void HandleCaptureLost();
+  // A program presses the button (BM_CLICK): as a click, without running other messages.
+  void HandleClickMessage();
+  // System colours, high contrast or the theme changed: draw again with the new ones.
+  void HandleSystemColorsChanged();
+  // Releases the mouse capture if this control holds it, without ending its own press.
+  void ReleaseOwnCapture();
   void HandleAmbientChange(std::string_view propertyName);
 
   // --- hover tracking and hooking ---
@@ -148,6 +158,10 @@ class QuilletButton final : public SubclassTarget {
   bool ParentActive() const { return parentActive_; }
   bool DisplayAsDefault() const { return displayAsDefault_; }
   const MouseDownRecord& LastMouseDown() const { return lastMouseDown_; }
+  // What renderers show now: the focus rectangle (ShowFocusRect, unless the form hides focus
+  // cues) and the high-contrast look.
+  bool DrawsFocusRect() const { return showFocusRect_ && !host_.FocusCueHidden(); }
+  bool HighContrastLook() const { return host_.HighContrast(); }
   bool UnicodePlatform() const { return unicodePlatform_; }
   CursorHandle HandCursor() const { return handCursor_; }
   WindowHandle ParentWindow() const { return parentWindow_; }
@@ -228,6 +242,7 @@ class QuilletButton final : public SubclassTarget {
   bool parentActive_ = false;
   bool displayAsDefault_ = false;
   MouseDownRecord lastMouseDown_;
+  bool releasingCapture_ = false;
 
   // Platform state.
   bool unicodePlatform_ = false;

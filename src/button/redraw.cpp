@@ -1,5 +1,6 @@
 // Redraw (the one drawing path), ApplyButtonRegion, Resize and Paint.
 #include "button/caption_picture.h"
+#include "button/high_contrast.h"
 #include "button/primitives.h"
 #include "button/quillet_button.h"
 #include "button/style_dispatch.h"
@@ -15,8 +16,12 @@ void QuilletButton::Redraw() {
   if (checkBoxMode_ && value_ && buttonStyle_ != 0 && buttonStyle_ != 3 && buttonStyle_ != 9) {
     SetDrawState(quillet::DrawState::Pressed);
   }
-  // 5. The style's renderer, if it has one.
-  if (StyleRenderer renderer = RendererForStyle(buttonStyle_)) renderer(*this, drawState_);
+  // 5. The style's renderer, if it has one; in high contrast every style looks alike.
+  if (HighContrastLook()) {
+    RenderHighContrast(*this, drawState_);
+  } else if (StyleRenderer renderer = RendererForStyle(buttonStyle_)) {
+    renderer(*this, drawState_);
+  }
   // 6. Caption and picture, for every style.
   DrawCaptionAndPicture(*this);
 }

@@ -1,6 +1,7 @@
 // ApplyStyleDefaults: each style's default BackColor, ForeColor and
-// ShowFocusRect. Colours pass through ResolveColor, so system colours are stored as their
-// current RGB value. No change notification is sent.
+// ShowFocusRect. System colours are kept as such (0x80000000 + index) and resolved at each
+// draw, so the button follows a change of the system's colours. No change notification is
+// sent.
 #include "button/quillet_button.h"
 
 namespace quillet {
@@ -32,12 +33,8 @@ void QuilletButton::ApplyStyleDefaults() {
   const Palette& p = kPalettes[buttonStyle_];
   Color back = p.back;
   if (buttonStyle_ == 4) back = OffsetColor(back, 0.06f);
-  backColor_ = ResolveColor(back);
-  if (buttonStyle_ == 5) {
-    foreColor_ = ResolveColor(0xFFFFFF);
-  } else {
-    foreColor_ = ResolveColor(kSysColorButtonText);
-  }
+  backColor_ = back;
+  foreColor_ = buttonStyle_ == 5 ? Color{0xFFFFFF} : kSysColorButtonText;
   showFocusRect_ = p.show_focus_rect;
 }
 

@@ -76,6 +76,7 @@ constexpr std::uint32_t kBfRect = 0x000F;
 // DrawText flags (Win32 values); the caption uses DT_SINGLELINE only (prefix processing on).
 constexpr std::uint32_t kDtSingleLine = 0x0020;
 constexpr std::uint32_t kDtNoPrefix = 0x0800;
+constexpr std::uint32_t kDtHidePrefix = 0x00100000;  // "&" marks, but no underline
 
 // Raster operations for StretchDIBits (Win32 values).
 constexpr std::uint32_t kSrcCopy = 0x00CC0020;

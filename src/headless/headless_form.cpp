@@ -7,15 +7,8 @@ namespace quillet {
 HeadlessForm::HeadlessForm(bool mdi_child) : mdiChild_(mdi_child), formWindow_(0x10000) {
   WindowRecord form;
   form.bounds = Rect{0, 0, 2000, 2000};
-  form.procedure = [this](WindowHandle w, std::uint32_t m, WParam wp, LParam lp) {
-    return FormProcedure(w, m, wp, lp);
-  };
+  form.procedure = [](WindowHandle, std::uint32_t, WParam, LParam) { return MessageResult{0}; };
   windows_.emplace(formWindow_, std::move(form));
-}
-
-MessageResult HeadlessForm::FormProcedure(WindowHandle, std::uint32_t msg, WParam wparam, LParam) {
-  if (msg == kWmHeadlessTab) MoveFocus(wparam != 0);
-  return 0;
 }
 
 WindowHandle HeadlessForm::CreateChildWindow(const Rect& screen_bounds, Procedure procedure) {
@@ -32,7 +25,6 @@ WindowHandle HeadlessForm::CreateChildWindow(const Rect& screen_bounds, Procedur
 void HeadlessForm::DestroyWindow(WindowHandle window) {
   auto it = windows_.find(window);
   if (it == windows_.end() || window == formWindow_) return;
-  for (const HookSlot& slot : it->second.hooks) tokenWindow_.erase(slot.token);
   windows_.erase(it);
   std::erase(childOrder_, window);
   std::erase_if(posted_, [window](const Posted& p) { return p.window == window; });
@@ -61,23 +53,21 @@ bool HeadlessForm::IsWindowEnabled(WindowHandle window) const {
   return it != windows_.end() && it->second.enabled;
 }
 
+// The hooks' halves around the window's own procedure, as WindowHook describes.
 MessageResult HeadlessForm::Send(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam) {
   auto it = windows_.find(window);
   if (it == windows_.end()) return 0;
-  return CallBelow(window, it->second.hooks.size(), msg, wparam, lparam);
-}
-
-// Calls the procedure at chain position index - 1 (a hook), or the window's own at 0.
-MessageResult HeadlessForm::CallBelow(WindowHandle window, std::size_t index, std::uint32_t msg, WParam wparam,
-                                      LParam lparam) {
-  auto it = windows_.find(window);
-  if (it == windows_.end()) return 0;
-  if (index == 0) {
-    Procedure procedure = it->second.procedure;  // may outlive the window during the call
-    return procedure ? procedure(window, msg, wparam, lparam) : 0;
+  const std::vector<HookSlot> hooks = it->second.hooks;  // alive while the message passes
+  Procedure procedure = it->second.procedure;            // may outlive the window during the call
+  MessageResult result = 0;
+  std::size_t lowest = hooks.size();
+  bool handled = false;
+  while (lowest > 0 && !handled) handled = hooks[--lowest].hook->Before(window, msg, wparam, lparam, result);
+  if (!handled && procedure) result = procedure(window, msg, wparam, lparam);
+  for (std::size_t i = lowest; i < hooks.size(); ++i) {
+    hooks[i].hook->After(window, msg, wparam, lparam, result, handled && i == lowest);
   }
-  std::shared_ptr<WindowHook> hook = it->second.hooks[index - 1].hook;  // alive while the message passes
-  return hook->Process(window, msg, wparam, lparam);
+  return result;
 }
 
 void HeadlessForm::Post(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam) {
@@ -104,7 +94,6 @@ PreviousProcedure HeadlessForm::InstallHook(WindowHandle window, std::shared_ptr
   if (it == windows_.end()) throw HostError("InstallHook: no such window");
   const PreviousProcedure token = nextToken_++;
   it->second.hooks.push_back(HookSlot{token, std::move(hook)});
-  tokenWindow_[token] = window;
   return token;
 }
 
@@ -114,27 +103,7 @@ void HeadlessForm::RemoveHook(WindowHandle window, PreviousProcedure token) {
   auto& hooks = it->second.hooks;
   auto slot = std::find_if(hooks.begin(), hooks.end(), [token](const HookSlot& s) { return s.token == token; });
   if (slot == hooks.end()) throw HostError("RemoveHook: hook not installed on this window");
-  removedTokens_[token] = slot == hooks.begin() ? 0 : std::prev(slot)->token;
   hooks.erase(slot);
-  tokenWindow_.erase(token);
-}
-
-MessageResult HeadlessForm::CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg, WParam wparam,
-                                         LParam lparam) {
-  // Follow removed hooks down to one still installed (or to the window's own procedure).
-  for (int guard = 0; guard < 1 << 16; ++guard) {
-    auto w = tokenWindow_.find(token);
-    if (w != tokenWindow_.end()) {
-      auto it = windows_.find(w->second);
-      auto& hooks = it->second.hooks;
-      auto slot = std::find_if(hooks.begin(), hooks.end(), [token](const HookSlot& s) { return s.token == token; });
-      return CallBelow(w->second, static_cast<std::size_t>(slot - hooks.begin()), msg, wparam, lparam);
-    }
-    auto removed = removedTokens_.find(token);
-    if (removed == removedTokens_.end() || removed->second == 0) break;
-    token = removed->second;
-  }
-  return CallBelow(window, 0, msg, wparam, lparam);
 }
 
 std::size_t HeadlessForm::HookCount(WindowHandle window) const {
@@ -166,6 +135,12 @@ void HeadlessForm::MovePointer(Point screen, WParam key_state) {
   if (target == 0) return;
   const Rect b = WindowBounds(target);
   Send(target, kWmMouseMove, key_state, MakeLParam(screen.x - b.left, screen.y - b.top));
+}
+
+void HeadlessForm::SetCapture(WindowHandle window) {
+  const WindowHandle old = capture_;
+  capture_ = window;
+  if (old != 0 && old != window) Send(old, kWmCaptureChanged, 0, static_cast<LParam>(window));
 }
 
 void HeadlessForm::TrackLeave(WindowHandle window) {

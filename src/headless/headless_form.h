@@ -4,11 +4,9 @@
 // the control's hover tracking run without Windows: messages pass through the
 // hooks the control installs exactly as the host routes them.
 //
-// Chaining: every window keeps its hooks in installation order over its own procedure. The
-// token InstallHook answers names the hook's place in the chain; calling it
-// (CallPrevious) calls whatever lies below that place at that moment, so hooks can be
-// removed in any order. A removed hook's token goes on to the hook that was below it.
-// A hook stays alive while a message passes through it, even if it is removed meanwhile.
+// Chaining: every window keeps its hooks in installation order over its own procedure and
+// runs their halves around it (WindowHook), so hooks can be removed in any order. A hook
+// stays alive while a message passes through it, even if it is removed meanwhile.
 #pragma once
 
 #include <cstdint>
@@ -20,39 +18,9 @@
 #include <vector>
 
 #include "button/control_host.h"
+#include "button/window_messages.h"
 
 namespace quillet {
-
-// Window messages of the headless windows (Win32 numbers).
-constexpr std::uint32_t kWmSize = 0x0005;
-constexpr std::uint32_t kWmSetFocus = 0x0007;
-constexpr std::uint32_t kWmKillFocus = 0x0008;
-constexpr std::uint32_t kWmPaint = 0x000F;
-constexpr std::uint32_t kWmKeyDown = 0x0100;
-constexpr std::uint32_t kWmKeyUp = 0x0101;
-constexpr std::uint32_t kWmLButtonDown = 0x0201;
-constexpr std::uint32_t kWmLButtonUp = 0x0202;
-constexpr std::uint32_t kWmLButtonDblClk = 0x0203;
-constexpr std::uint32_t kWmRButtonDown = 0x0204;
-constexpr std::uint32_t kWmRButtonUp = 0x0205;
-constexpr std::uint32_t kWmMButtonDown = 0x0207;
-constexpr std::uint32_t kWmMButtonUp = 0x0208;
-// Posted to the form by SendKeys("{TAB}") (wParam 1) and SendKeys("+{TAB}") (wParam 0).
-constexpr std::uint32_t kWmHeadlessTab = 0x8001;
-
-// MK_* key-state bits of mouse messages.
-constexpr WParam kMkLButton = 0x0001;
-constexpr WParam kMkRButton = 0x0002;
-constexpr WParam kMkShift = 0x0004;
-constexpr WParam kMkControl = 0x0008;
-constexpr WParam kMkMButton = 0x0010;
-
-constexpr LParam MakeLParam(std::int32_t x, std::int32_t y) {
-  return static_cast<LParam>((static_cast<std::uint32_t>(static_cast<std::uint16_t>(x))) |
-                             (static_cast<std::uint32_t>(static_cast<std::uint16_t>(y)) << 16));
-}
-constexpr std::int16_t LoWordSigned(LParam l) { return static_cast<std::int16_t>(l & 0xFFFF); }
-constexpr std::int16_t HiWordSigned(LParam l) { return static_cast<std::int16_t>((l >> 16) & 0xFFFF); }
 
 class HeadlessForm {
  public:
@@ -88,8 +56,6 @@ class HeadlessForm {
   // --- Window procedure hooks ---
   PreviousProcedure InstallHook(WindowHandle window, std::shared_ptr<WindowHook> hook);
   void RemoveHook(WindowHandle window, PreviousProcedure token);
-  MessageResult CallPrevious(PreviousProcedure token, WindowHandle window, std::uint32_t msg, WParam wparam,
-                             LParam lparam);
   std::size_t HookCount(WindowHandle window) const;
 
   // --- Pointer ---
@@ -99,9 +65,10 @@ class HeadlessForm {
   // WM_MOUSELEAVE (posted, then delivered), then the capture window, or else the window
   // under the pointer, gets WM_MOUSEMOVE with client coordinates and `key_state`.
   void MovePointer(Point screen, WParam key_state);
-  void SetCapture(WindowHandle window) { capture_ = window; }
+  // The window losing the capture gets WM_CAPTURECHANGED (lParam: the new one).
+  void SetCapture(WindowHandle window);
   WindowHandle Capture() const { return capture_; }
-  void ReleaseCapture() { capture_ = 0; }
+  void ReleaseCapture() { SetCapture(0); }
   // TrackMouseEvent(TME_LEAVE): arms one leave notification while the pointer is over the
   // window; posts WM_MOUSELEAVE at once when it is not.
   void TrackLeave(WindowHandle window);
@@ -135,17 +102,12 @@ class HeadlessForm {
     LParam lparam;
   };
 
-  MessageResult CallBelow(WindowHandle window, std::size_t index, std::uint32_t msg, WParam wparam, LParam lparam);
-  MessageResult FormProcedure(WindowHandle window, std::uint32_t msg, WParam wparam, LParam lparam);
-
   bool mdiChild_;
   WindowHandle formWindow_;
   WindowHandle nextWindow_ = 0x10010;
   PreviousProcedure nextToken_ = 0x7000;
   std::map<WindowHandle, WindowRecord> windows_;
   std::vector<WindowHandle> childOrder_;
-  std::map<PreviousProcedure, WindowHandle> tokenWindow_;
-  std::map<PreviousProcedure, PreviousProcedure> removedTokens_;  // removed -> the one below then (0: none)
   std::deque<Posted> posted_;
   Point cursor_{-1, -1};
   WindowHandle capture_ = 0;

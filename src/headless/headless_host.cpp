@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "button/message_router.h"
 #include "button/primitives.h"
 
 namespace quillet {
@@ -149,9 +150,9 @@ void HeadlessHost::DoubleClick() {
   ReleaseButton(kLeftButton);
 }
 
-void HeadlessHost::KeyDown(std::int16_t key_code, std::int16_t shift) {
+void HeadlessHost::KeyDown(std::int16_t key_code, std::int16_t shift, bool repeat) {
   shift_state = shift;
-  form_.Send(window_, kWmKeyDown, static_cast<WParam>(key_code), 0);
+  form_.Send(window_, kWmKeyDown, static_cast<WParam>(key_code), repeat ? kKeyWasDown : 0);
   form_.PumpAll();
 }
 
@@ -173,44 +174,16 @@ void HeadlessHost::ResizeTo(std::int32_t width_twips, std::int32_t height_twips)
   form_.Send(window_, kWmSize, 0, MakeLParam(raster_.Width(), raster_.Height()));
 }
 
-// The host's own handling of the control window's messages, below any hook.
+// The host's own handling of the control window's messages, below any hook: what the real
+// window does, through the same router.
 MessageResult HeadlessHost::OwnProcedure(WindowHandle, std::uint32_t msg, WParam wparam, LParam lparam) {
   if (!control_) return 0;
-  QuilletButton& c = *control_;
-  const float x = LoWordSigned(lparam);
-  const float y = HiWordSigned(lparam);
-  auto buttons = [wparam]() {
-    std::int16_t b = 0;
-    if (wparam & kMkLButton) b |= kLeftButton;
-    if (wparam & kMkRButton) b |= kRightButton;
-    if (wparam & kMkMButton) b |= kMiddleButton;
-    return b;
-  };
-  auto down = [&](std::int16_t button) {
-    if (button == kLeftButton && form_.Focus() != window_) form_.SetFocus(window_);
-    form_.SetCapture(window_);
-    c.HandleMouseDown(button, shift_state, x, y);
-  };
-  auto up = [&](std::int16_t button) {
-    if (buttonsHeld_ == 0 && form_.Capture() == window_) form_.ReleaseCapture();
-    c.HandleMouseUp(button, shift_state, x, y);
-  };
   switch (msg) {
-    case kWmMouseMove: c.HandleMouseMove(buttons(), shift_state, x, y); break;
-    case kWmLButtonDown: down(kLeftButton); break;
-    case kWmRButtonDown: down(kRightButton); break;
-    case kWmMButtonDown: down(kMiddleButton); break;
-    case kWmLButtonUp: up(kLeftButton); break;
-    case kWmRButtonUp: up(kRightButton); break;
-    case kWmMButtonUp: up(kMiddleButton); break;
-    case kWmLButtonDblClk: c.HandleDoubleClick(); break;
-    case kWmKeyDown: c.HandleKeyDown(static_cast<std::int16_t>(wparam), shift_state); break;
-    case kWmKeyUp: c.HandleKeyUp(static_cast<std::int16_t>(wparam), shift_state); break;
-    case kWmSetFocus: c.HandleFocusGained(); break;
-    case kWmKillFocus: c.HandleFocusLost(); break;
-    case kWmPaint: c.Paint(); break;
-    case kWmSize: c.Resize(); break;
-    default: break;
+    case kWmPaint: control_->Paint(); break;
+    case kWmSize: control_->Resize(); break;
+    default:
+      if (!RouteButtonMessage(*control_, msg, wparam, lparam)) passed_on.push_back(msg);
+      break;
   }
   return 0;
 }
@@ -221,7 +194,7 @@ void HeadlessHost::ClearRecords() {
   journal.clear();
   events.clear();
   changes.clear();
-  sent_keys.clear();
+  passed_on.clear();
   track_requests.clear();
   cursors_set.clear();
   message_boxes.clear();
@@ -331,11 +304,13 @@ void HeadlessHost::PropertyChanged(std::string_view name) {
   changes.emplace_back(name);
 }
 
-void HeadlessHost::SendKeys(std::u16string_view keys) {
-  Write("SendKeys " + Ascii(keys));
-  sent_keys.emplace_back(keys);
-  if (keys == u"{TAB}") form_.Post(form_.Window(), kWmHeadlessTab, 1, 0);
-  if (keys == u"+{TAB}") form_.Post(form_.Window(), kWmHeadlessTab, 0, 0);
+void HeadlessHost::MoveFocusToTabStop(bool previous) {
+  Write(previous ? "MoveFocus previous" : "MoveFocus next");
+  form_.MoveFocus(!previous);
+}
+
+void HeadlessHost::TakeFocus() {
+  if (form_.Focus() != window_) form_.SetFocus(window_);
 }
 
 void HeadlessHost::DoEvents() {
@@ -429,11 +404,6 @@ PreviousProcedure HeadlessHost::InstallWindowHook(WindowHandle window, std::shar
 void HeadlessHost::RemoveWindowHook(WindowHandle window, PreviousProcedure previous) {
   Write("UnhookWindow " + Hex(window));
   form_.RemoveHook(window, previous);
-}
-
-MessageResult HeadlessHost::CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                                  WParam wparam, LParam lparam) {
-  return form_.CallPrevious(previous, hwnd, msg, wparam, lparam);
 }
 
 }  // namespace quillet

@@ -73,7 +73,7 @@ class HeadlessHost : public ControlHost {
   void Click(std::int16_t button = kLeftButton);
   // Down, up, double click, up: the message sequence of a double click.
   void DoubleClick();
-  void KeyDown(std::int16_t key_code, std::int16_t shift = 0);
+  void KeyDown(std::int16_t key_code, std::int16_t shift = 0, bool repeat = false);
   void KeyUp(std::int16_t key_code, std::int16_t shift = 0);
   void AccessKey(std::int16_t char_code) { control_->HandleAccessKey(char_code); }
   void Focus() { form_.SetFocus(window_); }
@@ -87,8 +87,8 @@ class HeadlessHost : public ControlHost {
   // --- What the control asked for ---
   std::vector<std::string> journal;
   std::vector<RecordedEvent> events;
-  std::vector<std::string> changes;       // property-change notifications, in order
-  std::vector<std::u16string> sent_keys;  // SendKeys
+  std::vector<std::string> changes;      // property-change notifications, in order
+  std::vector<std::uint32_t> passed_on;  // messages left to the window's default handling
   std::vector<std::pair<TrackService, TrackMouseEventRequest>> track_requests;
   std::vector<CursorHandle> cursors_set;
   std::vector<std::pair<std::u16string, std::u16string>> message_boxes;  // text, title
@@ -119,6 +119,10 @@ class HeadlessHost : public ControlHost {
                                                        {"comctl32", {"_TrackMouseEvent"}}};
   // Shift state (1 Shift, 2 Ctrl, 4 Alt) reported with mouse and key notifications.
   std::int16_t shift_state = 0;
+  // The system's high contrast, and the form's hidden keyboard cues (WM_QUERYUISTATE).
+  bool high_contrast = false;
+  bool hide_focus_cue = false;
+  bool hide_access_key_cue = false;
 
   HeadlessForm& Form() { return form_; }
   RasterSurface& Raster() { return raster_; }
@@ -149,7 +153,12 @@ class HeadlessHost : public ControlHost {
   PropertyValue ContainerProperty(std::string_view name) override;
   void RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) override;
   void PropertyChanged(std::string_view name) override;
-  void SendKeys(std::u16string_view keys) override;
+  void MoveFocusToTabStop(bool previous) override;
+  void TakeFocus() override;
+  std::int16_t ShiftState() override { return shift_state; }
+  bool HighContrast() override { return high_contrast; }
+  bool FocusCueHidden() override { return hide_focus_cue; }
+  bool AccessKeyCueHidden() override { return hide_access_key_cue; }
   void DoEvents() override;
   void ShowMessageBox(std::u16string_view text, std::u16string_view title) override;
   std::uint32_t PlatformId() override;
@@ -167,8 +176,6 @@ class HeadlessHost : public ControlHost {
   bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
   PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
   void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
-  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg, WParam wparam,
-                                      LParam lparam) override;
 
  private:
   MessageResult OwnProcedure(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam);

@@ -214,7 +214,7 @@ std::u16string StripPrefixes(std::u16string_view text, std::int32_t& underline) 
 }
 
 RasterSurface::RasterSurface(std::int32_t width, std::int32_t height, const SystemColorTable& colors)
-    : width_(0), height_(0), sysColors_(colors), backColor_(colors[kColorBtnFace]) {
+    : width_(0), height_(0), sysColors_(colors), backColor_(0x80000000u | kColorBtnFace) {
   Resize(width, height);
 }
 
@@ -282,7 +282,11 @@ void RasterSurface::SetDrawMode(std::int32_t mode) {
   if (mode >= 1 && mode <= 16) drawMode_ = mode;
 }
 
-void RasterSurface::Cls() { FillPixels(0, 0, width_, height_, ColorToPixel(backColor_)); }
+// A system colour (the button face until a renderer sets another) is looked up now.
+void RasterSurface::Cls() {
+  const Color back = (backColor_ & 0x80000000u) ? SysColor(static_cast<std::int32_t>(backColor_ & 0xFF)) : backColor_;
+  FillPixels(0, 0, width_, height_, ColorToPixel(back));
+}
 
 // GDI's one-pixel lines: the minor coordinate is the exact one rounded to nearest, an
 // exact half rounding toward smaller coordinates; the end point is left out.
@@ -594,6 +598,7 @@ void RasterSurface::DrawText(std::u16string_view text, const Rect& r, std::uint3
   if (!textEngine_) return;
   std::int32_t underline = -1;
   std::u16string shown = (flags & kDtNoPrefix) ? std::u16string(text) : StripPrefixes(text, underline);
+  if (flags & kDtHidePrefix) underline = -1;
   textEngine_->Draw(*this, font_, shown, r.left, r.top, textColor_, underline, r);
 }
 

@@ -4,11 +4,9 @@
 
 #include <algorithm>
 
-#include <windowsx.h>
-
 #include "QuilletButton.h"
+#include "button/message_router.h"
 #include "win32/button_dpi.h"
-#include "win32/dispatch_scope.h"
 #include "win32/form_ambient.h"
 #include "win32/twips.h"
 #include "win32/window_buffer_surface.h"
@@ -20,20 +18,20 @@ namespace {
 // other way get a new one there.
 thread_local ButtonWindow* pending_window = nullptr;
 
-std::int16_t ShiftState() {
-  std::int16_t shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftMask;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrlMask;
-  if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
-  return shift;
-}
-
-std::int16_t ButtonsHeld(WPARAM wparam) {
-  std::int16_t buttons = 0;
-  if (wparam & MK_LBUTTON) buttons |= kLeftButton;
-  if (wparam & MK_RBUTTON) buttons |= kRightButton;
-  if (wparam & MK_MBUTTON) buttons |= kMiddleButton;
-  return buttons;
+// The keyboard cues after WM_UPDATEUISTATE. UIS_INITIALIZE: hidden until the keyboard is
+// used, unless the user asked to see them always.
+WORD UpdatedUiState(WORD state, WPARAM wparam) {
+  const WORD flags = HIWORD(wparam) & (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+  switch (LOWORD(wparam)) {
+    case UIS_SET: return state | flags;
+    case UIS_CLEAR: return state & ~flags;
+    case UIS_INITIALIZE: {
+      BOOL always = FALSE;
+      SystemParametersInfoW(SPI_GETKEYBOARDCUES, 0, &always, 0);
+      return always ? 0 : (UISF_HIDEFOCUS | UISF_HIDEACCEL);
+    }
+    default: return state;
+  }
 }
 
 }  // namespace
@@ -42,7 +40,7 @@ ButtonWindow* ButtonWindow::FromWindow(HWND window) {
   if (!window) return nullptr;
   wchar_t name[32] = {};
   if (!GetClassNameW(window, name, 32) || lstrcmpW(name, kClassName) != 0) return nullptr;
-  return reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(window, 0));
 }
 
 ButtonWindow::ButtonWindow(HWND form, int id, ButtonOptions options)
@@ -60,6 +58,8 @@ ButtonWindow::~ButtonWindow() {
 }
 
 bool ButtonWindow::MakeControl(const PersistedPropertySet& properties) {
+  // A new window starts with its parent's keyboard cues.
+  uiState_ = static_cast<WORD>(SendMessageW(form_, WM_QUERYUISTATE, 0, 0));
   try {
     RECT client{};
     GetClientRect(hwnd_, &client);
@@ -96,8 +96,8 @@ bool ButtonWindow::CreateFromStruct(const CREATESTRUCTW& create) {
 ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement, const PersistedPropertySet& properties,
                                   const ButtonOptions& options) {
   if (!IsWindow(form) || !QuilletButton_Register(GetModuleHandleW(nullptr))) return nullptr;
-  DispatchScope scope;  // the load may send messages; nothing is freed under our feet
   auto* self = new ButtonWindow(form, id, options);
+  ButtonWindow::Hold hold(*self);  // the load may send messages; nothing is freed under our feet
   const ScreenDpi dpi = CurrentScreenDpi();
   pending_window = self;
   const HWND hwnd =
@@ -107,20 +107,20 @@ ButtonWindow* CreateQuilletButton(HWND form, int id, const TwipsRect& placement,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   pending_window = nullptr;
   if (!hwnd) {
-    // Once WM_NCCREATE took the object, WM_NCDESTROY frees it.
-    if (!self->windowMade_) delete self;
+    // Once WM_NCCREATE took the object, WM_NCDESTROY let it go; else it goes with the hold.
+    self->windowGone_ = true;
     return nullptr;
   }
   if (!self->MakeControl(properties)) {
     DestroyWindow(hwnd);
     return nullptr;
   }
+  if (self->windowGone_) return nullptr;     // the load's messages let the form destroy it
   AnnounceChanges(*self, self->announced_);  // what the button starts as is no change
   return self;
 }
 
 LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  DispatchScope scope;
   if (msg == WM_NCCREATE) {
     ButtonWindow* self = pending_window;
     pending_window = nullptr;
@@ -135,10 +135,11 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LP
     }
     self->hwnd_ = hwnd;
     self->windowMade_ = true;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, 0, reinterpret_cast<LONG_PTR>(self));
   }
-  auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<ButtonWindow*>(GetWindowLongPtrW(hwnd, 0));
   if (!self) return DefWindowProcW(hwnd, msg, wparam, lparam);
+  Hold hold(*self);
   try {
     const LRESULT result = self->HandleMessage(msg, wparam, lparam);
     // Whatever the message changed is told to screen readers once it is done.
@@ -152,8 +153,6 @@ LRESULT CALLBACK ButtonWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wparam, LP
 
 LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   QuilletButton* c = loaded_ ? control_.get() : nullptr;
-  const auto x = static_cast<float>(GET_X_LPARAM(lparam));
-  const auto y = static_cast<float>(GET_Y_LPARAM(lparam));
   switch (msg) {
     case WM_CREATE:
       if (madeByClass_ && !CreateFromStruct(*reinterpret_cast<CREATESTRUCTW*>(lparam))) return -1;
@@ -165,63 +164,43 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case BM_SETCHECK:
     case BM_GETSTATE:
     case BM_SETSTYLE: return ClassMessage(msg, wparam, lparam);
-    case WM_LBUTTONDOWN: MouseDown(kLeftButton, lparam); return 0;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK: MouseDown(kRightButton, lparam); return 0;
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK: MouseDown(kMiddleButton, lparam); return 0;
-    case WM_LBUTTONUP: MouseUp(kLeftButton, wparam, lparam); return 0;
-    case WM_RBUTTONUP: MouseUp(kRightButton, wparam, lparam); return 0;
-    case WM_MBUTTONUP: MouseUp(kMiddleButton, wparam, lparam); return 0;
-    case WM_LBUTTONDBLCLK:
-      if (c) c->HandleDoubleClick();
-      return 0;
-    case WM_MOUSEMOVE:
-      if (c) c->HandleMouseMove(ButtonsHeld(wparam), ShiftState(), x, y);
-      return 0;
-    case WM_KEYDOWN:
-      if (c) c->HandleKeyDown(static_cast<std::int16_t>(wparam), ShiftState());
-      return 0;
-    case WM_KEYUP:
-      if (c) c->HandleKeyUp(static_cast<std::int16_t>(wparam), ShiftState());
-      return 0;
-    case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP:
-      // Alt held: the control sees the key (Alt+Space raises nothing), the system menu too.
-      if (c && msg == WM_SYSKEYDOWN) c->HandleKeyDown(static_cast<std::int16_t>(wparam), ShiftState());
-      if (c && msg == WM_SYSKEYUP) c->HandleKeyUp(static_cast<std::int16_t>(wparam), ShiftState());
-      break;
-    case WM_SETFOCUS:
-      if (c) c->HandleFocusGained();
-      return 0;
-    case WM_KILLFOCUS:
-      if (c) c->HandleFocusLost();
-      return 0;
     case WM_ENABLE:
       // Someone enabled the window directly: the property follows, and redraws.
       if (c && c->Enabled() != (wparam != 0)) c->Enabled(wparam != 0);
       return 0;
     case BM_CLICK:
-      // How a dialog manager presses a button (its mnemonic, say): as the access key.
-      // Like the system's button, it takes the focus first.
+      // How a dialog manager or a program presses a button. Like the system's button, it
+      // takes the focus first; no other message runs before the click.
       if (c && c->Enabled() && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
-      if (loaded_ && control_)
-        control_->HandleAccessKey(static_cast<std::int16_t>(accessKeys_.empty() ? 0 : accessKeys_[0]));
+      if (loaded_ && control_) control_->HandleClickMessage();
       return 0;
-    case WM_GETDLGCODE:
-      // Arrows move the focus from inside the control; letters are access keys. The push
-      // button codes let the dialog manager move the default frame and press it on Enter.
-      return DLGC_WANTARROWS | DLGC_BUTTON | (IsDefaultButton() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_GETDLGCODE: {
+      // Arrows move the focus from inside the control; letters are access keys. A push
+      // button's codes let the dialog manager move the default frame and press it on Enter;
+      // in check-box mode the button is a check box, which never takes the default.
+      const LRESULT arrows = DLGC_WANTARROWS | DLGC_BUTTON;
+      if (c && c->CheckBoxMode()) return arrows;
+      return arrows | (IsDefaultButton() ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    }
     case WM_SETCURSOR:
       if (LOWORD(lparam) == HTCLIENT && SetPointerShape()) return TRUE;
       break;
     case WM_GETOBJECT:
       if (const LRESULT object = AnswerGetObject(hwnd_, wparam, lparam)) return object;
       break;
+    case WM_UPDATEUISTATE: {
+      // Kept here too: not every system keeps it for child windows. The look follows it.
+      uiState_ = UpdatedUiState(uiState_, wparam);
+      const LRESULT result = DefWindowProcW(hwnd_, msg, wparam, lparam);
+      if (c) c->Redraw();
+      return result;
+    }
+    case WM_QUERYUISTATE: return uiState_;
     case kWmDpiChanged:
     case kWmDpiChangedAfterParent: ChangeDpi(DpiOfMessage(hwnd_, msg, wparam)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: Paint(); return 0;
+    case WM_PRINTCLIENT: PrintClient(reinterpret_cast<HDC>(wparam)); return 0;
     case kPresentMessage:
       // Redraws happened: repaint only the pixels they changed.
       if (surface_) {
@@ -235,35 +214,37 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
         loaded_ = false;
       }
       return 0;
-    case WM_NCDESTROY: {
-      SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    case WM_NCDESTROY:
+      // Freed by the last Hold, once every message of this window has returned.
+      SetWindowLongPtrW(hwnd_, 0, 0);
       hwnd_ = nullptr;
-      ButtonWindow* self = this;
-      DeleteWhenIdle([self] { delete self; });
+      windowGone_ = true;
       return 0;
-    }
     default:
       if (msg >= QBM_FIRST && msg <= QBM_LAST) return PropertyMessage(msg, wparam, lparam);
+      // Input, focus, capture and the system's colour changes: the control's own routing.
+      if (c && RouteButtonMessage(*c, msg, wparam, lparam)) return 0;
       break;
   }
   return DefWindowProcW(hwnd_, msg, wparam, lparam);
 }
 
-void ButtonWindow::MouseDown(std::int16_t button, LPARAM lparam) {
-  if (!loaded_) return;
-  if (button == kLeftButton && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
-  ::SetCapture(hwnd_);
-  control_->HandleMouseDown(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lparam)),
-                            static_cast<float>(GET_Y_LPARAM(lparam)));
+void ButtonWindow::PressAccessKey(wchar_t key) {
+  Hold hold(*this);
+  if (hwnd_ && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
+  // Setting the focus ran the form's code, which may have destroyed the button.
+  if (loaded_ && control_) control_->HandleAccessKey(static_cast<std::int16_t>(key));
 }
 
-void ButtonWindow::MouseUp(std::int16_t button, WPARAM wparam, LPARAM lparam) {
-  if (!loaded_) return;
-  // The capture lasts while any button is held.
-  if (ButtonsHeld(wparam) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
-  if (!loaded_) return;  // releasing the capture may have let the form destroy us
-  control_->HandleMouseUp(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lparam)),
-                          static_cast<float>(GET_Y_LPARAM(lparam)));
+void ButtonWindow::PrintClient(HDC target) {
+  if (!surface_ || !target) return;
+  if (!bufferDrawn_ && loaded_) {
+    surface_->SetInvalidateOnClear(false);
+    control_->Paint();
+    surface_->SetInvalidateOnClear(true);
+    bufferDrawn_ = true;
+  }
+  surface_->PrintTo(target);
 }
 
 void ButtonWindow::Paint() {

@@ -21,10 +21,14 @@
 // window as lParam, sent while the control raises it. SetEventHandler receives every event
 // with its arguments (Click included) for forms that want more.
 //
-// The window owns its ButtonWindow: it is freed after the window is destroyed (by
-// DestroyWindow on it or on the form), never while one of its own messages is still being
-// handled, so a Click handler may close the form. Keep the HWND, or look the object up
-// again with FromWindow, rather than holding the pointer across the window's death.
+// The window owns its ButtonWindow, kept in the class's window bytes (GWLP_USERDATA stays
+// the program's): it is freed after the window is destroyed (by DestroyWindow on it or on
+// the form), never while one of its own messages is still being handled, so a Click handler
+// may close the form. Keep the HWND, or look the object up again with FromWindow, rather
+// than holding the pointer across the window's death.
+//
+// Threads: each button belongs to the thread that made it, as its window does; buttons of
+// different threads share nothing but the class registration.
 //
 // Keyboard: run the form's messages through TranslateFormMessage (form_messages.h) for
 // TAB, Shift+TAB and access keys.
@@ -70,6 +74,8 @@ class ButtonWindow final : public ControlHost {
   using EventHandler = std::function<void(ButtonEvent event, std::span<EventArgument> arguments)>;
 
   static constexpr const wchar_t* kClassName = L"QuilletButton";
+  // The window bytes of the class: the ButtonWindow of the window at offset 0.
+  static constexpr int kWindowBytes = sizeof(ButtonWindow*);
 
   // The ButtonWindow of a window of this class, or null.
   static ButtonWindow* FromWindow(HWND window);
@@ -96,6 +102,9 @@ class ButtonWindow final : public ControlHost {
   void Load(const PersistedPropertySet& properties);
   // BS_DEFPUSHBUTTON: the dialog manager's default button, drawn with the default frame.
   bool IsDefaultButton() const;
+  // The form's access key for this button (TranslateFormMessage): focus, then the control's
+  // handler. The Click it raises may close the form; this object survives the call.
+  void PressAccessKey(wchar_t key);
 
   // --- ControlHost ---
   Surface& DrawingSurface() override;
@@ -118,11 +127,19 @@ class ButtonWindow final : public ControlHost {
   std::u16string AccessKeys() override { return accessKeys_; }
   void SetAccessKeys(std::u16string keys) override { accessKeys_ = std::move(keys); }
   PropertyValue Ambient(std::string_view name) override;
-  WindowHandle ContainerWindow() override { return reinterpret_cast<WindowHandle>(form_); }
+  // The window whose activation the button follows: the MDI child or top-level window
+  // around its parent, which may itself be a child window (a panel, a property page).
+  WindowHandle ContainerWindow() override;
+  bool ContainerActive() override;
   PropertyValue ContainerProperty(std::string_view name) override;
   void RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) override;
   void PropertyChanged(std::string_view name) override;
-  void SendKeys(std::u16string_view keys) override;
+  void MoveFocusToTabStop(bool previous) override;
+  void TakeFocus() override;
+  std::int16_t ShiftState() override;
+  bool HighContrast() override;
+  bool FocusCueHidden() override;
+  bool AccessKeyCueHidden() override;
   void DoEvents() override;
   void ShowMessageBox(std::u16string_view text, std::u16string_view title) override;
   std::uint32_t PlatformId() override;
@@ -140,8 +157,6 @@ class ButtonWindow final : public ControlHost {
   bool TrackMouseEvent(TrackService service, const TrackMouseEventRequest& request) override;
   PreviousProcedure InstallWindowHook(WindowHandle window, std::shared_ptr<WindowHook> hook) override;
   void RemoveWindowHook(WindowHandle window, PreviousProcedure previous) override;
-  MessageResult CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg, WParam wparam,
-                                      LParam lparam) override;
 
   ~ButtonWindow() override;
 
@@ -155,6 +170,21 @@ class ButtonWindow final : public ControlHost {
   ButtonWindow(const ButtonWindow&) = delete;
   ButtonWindow& operator=(const ButtonWindow&) = delete;
 
+  // Keeps the object while code of it is on the stack; the last hold of a window that is
+  // gone frees it.
+  class Hold {
+   public:
+    explicit Hold(ButtonWindow& window) : window_(window) { ++window_.holds_; }
+    ~Hold() {
+      if (--window_.holds_ == 0 && window_.windowGone_) delete &window_;
+    }
+    Hold(const Hold&) = delete;
+    Hold& operator=(const Hold&) = delete;
+
+   private:
+    ButtonWindow& window_;
+  };
+
   LRESULT HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   // The class's message interface (button_window_messages.cpp).
   LRESULT ClassMessage(UINT msg, WPARAM wparam, LPARAM lparam);
@@ -164,9 +194,11 @@ class ButtonWindow final : public ControlHost {
   // A window made by CreateWindowEx or a dialog: text, style bits and parent's font.
   bool CreateFromStruct(const CREATESTRUCTW& create);
   void NotifyParent(ButtonEvent event, std::span<EventArgument> arguments);
-  void MouseDown(std::int16_t button, LPARAM lparam);
-  void MouseUp(std::int16_t button, WPARAM wparam, LPARAM lparam);
   void Paint();
+  // WM_PRINTCLIENT: the button as it looks now, into the caller's DC.
+  void PrintClient(HDC target);
+  // The font of WM_SETFONT, used at its size; null: the form's font, following the monitor.
+  void SetFontHandle(HFONT font);
   void Sized();
   bool SetPointerShape();
   void SyncWindowText();
@@ -181,6 +213,9 @@ class ButtonWindow final : public ControlHost {
   ButtonOptions options_;
   HWND hwnd_ = nullptr;
   bool windowMade_ = false;
+  bool windowGone_ = false;  // WM_NCDESTROY came: freed with the last Hold
+  int holds_ = 0;
+  WORD uiState_ = 0;  // UISF_HIDEFOCUS, UISF_HIDEACCEL: keyboard cues the form hides
   std::unique_ptr<WindowBufferSurface> surface_;
   std::unique_ptr<QuilletButton> control_;
   bool loaded_ = false;

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 #include "win32/button_window.h"
 #include "win32/form_ambient.h"
@@ -43,12 +42,9 @@ LPCSTR CursorForCode(std::int16_t code) {
   }
 }
 
-void SendKey(std::vector<INPUT>& inputs, WORD vk, bool up) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  inputs.push_back(in);
+bool IsDialog(HWND window) {
+  wchar_t name[8] = {};
+  return GetClassNameW(window, name, 8) && lstrcmpW(name, L"#32770") == 0;
 }
 
 }  // namespace
@@ -167,8 +163,16 @@ PropertyValue ButtonWindow::Ambient(std::string_view name) {
   return {};
 }
 
+WindowHandle ButtonWindow::ContainerWindow() { return reinterpret_cast<WindowHandle>(ActivationWindowOf(form_)); }
+
+bool ButtonWindow::ContainerActive() {
+  const HWND container = ActivationWindowOf(form_);
+  if (!IsMdiChild(container)) return GetActiveWindow() == container;
+  return reinterpret_cast<HWND>(SendMessageW(GetParent(container), WM_MDIGETACTIVE, 0, 0)) == container;
+}
+
 PropertyValue ButtonWindow::ContainerProperty(std::string_view name) {
-  if (SameName(name, "MDIChild")) return IsMdiChild(form_);
+  if (SameName(name, "MDIChild")) return IsMdiChild(ActivationWindowOf(form_));
   throw HostError("the form has no property " + std::string(name));
 }
 
@@ -188,22 +192,48 @@ void ButtonWindow::PropertyChanged(std::string_view name) {
   if (loaded_) AnnounceChanges(*this, announced_);
 }
 
-void ButtonWindow::SendKeys(std::u16string_view keys) {
-  std::vector<INPUT> inputs;
-  if (keys == u"{TAB}") {
-    SendKey(inputs, VK_TAB, false);
-    SendKey(inputs, VK_TAB, true);
-  } else if (keys == u"+{TAB}") {
-    SendKey(inputs, VK_SHIFT, false);
-    SendKey(inputs, VK_TAB, false);
-    SendKey(inputs, VK_TAB, true);
-    SendKey(inputs, VK_SHIFT, true);
-  } else {
-    throw HostError("unsupported key sequence");
+void ButtonWindow::MoveFocusToTabStop(bool previous) {
+  // The tab order the button is in: a child dialog or panel marked WS_EX_CONTROLPARENT is
+  // part of its parent's order.
+  HWND container = form_;
+  while ((GetWindowLongPtrW(container, GWL_STYLE) & WS_CHILD) &&
+         (GetWindowLongPtrW(container, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
+    const HWND parent = GetParent(container);
+    if (!parent) break;
+    container = parent;
   }
-  // Queued like typed keys; the form's message loop moves the focus when it gets them.
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  const HWND next = GetNextDlgTabItem(container, hwnd_, previous ? TRUE : FALSE);
+  if (!next || next == hwnd_) return;
+  // A dialog moves the default frame along with the focus.
+  if (IsDialog(container)) {
+    SendMessageW(container, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(next), TRUE);
+  } else {
+    ::SetFocus(next);
+  }
 }
+
+void ButtonWindow::TakeFocus() {
+  if (hwnd_ && ::GetFocus() != hwnd_) ::SetFocus(hwnd_);
+}
+
+std::int16_t ButtonWindow::ShiftState() {
+  std::int16_t shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= kShiftMask;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrlMask;
+  if (GetKeyState(VK_MENU) < 0) shift |= kAltMask;
+  return shift;
+}
+
+bool ButtonWindow::HighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+bool ButtonWindow::FocusCueHidden() { return (uiState_ & UISF_HIDEFOCUS) != 0; }
+
+bool ButtonWindow::AccessKeyCueHidden() { return (uiState_ & UISF_HIDEACCEL) != 0; }
 
 void ButtonWindow::DoEvents() { PumpPendingMessages(); }
 
@@ -288,11 +318,6 @@ PreviousProcedure ButtonWindow::InstallWindowHook(WindowHandle window, std::shar
 
 void ButtonWindow::RemoveWindowHook(WindowHandle window, PreviousProcedure previous) {
   RemoveHook(ToHwnd(window), previous);
-}
-
-MessageResult ButtonWindow::CallPreviousProcedure(PreviousProcedure previous, WindowHandle hwnd, std::uint32_t msg,
-                                                  WParam wparam, LParam lparam) {
-  return CallBelow(previous, ToHwnd(hwnd), msg, wparam, lparam);
 }
 
 }  // namespace quillet::win32

@@ -12,6 +12,7 @@
 #include "win32/button_window.h"
 #include "win32/form_ambient.h"
 #include "win32/gdi_picture.h"
+#include "win32/window_buffer_surface.h"
 
 namespace quillet::win32 {
 namespace {
@@ -99,6 +100,14 @@ int ArgumentInt(std::span<EventArgument> arguments, std::size_t i) {
 
 }  // namespace
 
+void ButtonWindow::SetFontHandle(HFONT font) {
+  fontHandle_ = font;
+  // A program's font is drawn at the size it was made; only the form's font, which the
+  // button takes by default, is scaled to the monitor.
+  if (surface_) surface_->SetFontScaled(false);
+  if (loaded_) control_->Font(FontFromHandle(font));  // the setter redraws whatever lParam says
+}
+
 bool ButtonWindow::IsDefaultButton() const {
   return hwnd_ && (GetWindowLongPtrW(hwnd_, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
 }
@@ -107,6 +116,7 @@ void ButtonWindow::NotifyParent(ButtonEvent event, std::span<EventArgument> argu
   const UINT code = NotifyCode(event);
   if (!code || !hwnd_ || !form_) return;
   NMQUILLETBUTTON nm{};
+  nm.cbSize = sizeof nm;
   nm.hdr.hwndFrom = hwnd_;
   nm.hdr.idFrom = static_cast<UINT_PTR>(id_);
   nm.hdr.code = code;
@@ -129,12 +139,10 @@ void ButtonWindow::Load(const PersistedPropertySet& set) {
   const auto style = ToInt32(set.Read("ButtonStyle", std::int32_t{1}));
   const bool focus_rect = ToBool(set.Read("ShowFocusRect", false));
   const FontPtr font = ToFont(set.Read("Font", Ambient("Font")));
-  const auto back = static_cast<Color>(
-      ToInt32(set.Read("BackColor", static_cast<std::int32_t>(c.ResolveColor(kSysColorButtonFace)))));
+  const auto back = static_cast<Color>(ToInt32(set.Read("BackColor", static_cast<std::int32_t>(kSysColorButtonFace))));
   const bool enabled = ToBool(set.Read("Enabled", true));
   std::u16string caption = ToText(set.Read("Caption", std::u16string(kCaptionDefault)));
-  const auto fore = static_cast<Color>(
-      ToInt32(set.Read("ForeColor", static_cast<std::int32_t>(c.ResolveColor(kSysColorButtonText)))));
+  const auto fore = static_cast<Color>(ToInt32(set.Read("ForeColor", static_cast<std::int32_t>(kSysColorButtonText))));
   const bool check_box = ToBool(set.Read("CheckBoxMode", false));
   const bool value = ToBool(set.Read("Value", false));
   const std::int16_t pointer = ToInt16(set.Read("MousePointer", std::int16_t{0}));
@@ -181,10 +189,7 @@ LRESULT ButtonWindow::ClassMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       if (c && c->Caption() != caption) c->Caption(std::move(caption));
       return result;
     }
-    case WM_SETFONT:
-      fontHandle_ = reinterpret_cast<HFONT>(wparam);
-      if (c) c->Font(FontFromHandle(fontHandle_));  // the setter redraws whatever lParam says
-      return 0;
+    case WM_SETFONT: SetFontHandle(reinterpret_cast<HFONT>(wparam)); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(fontHandle_);
     case BM_GETCHECK: return c && c->CheckBoxMode() && c->Value() ? BST_CHECKED : BST_UNCHECKED;
     case BM_SETCHECK:
@@ -289,6 +294,8 @@ LRESULT ButtonWindow::PropertyMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
     case QBM_SETCHECKBOXMODE: {
       const LRESULT p = c->CheckBoxMode();
       c->CheckBoxMode(on);
+      // A check box is never the default button: the frame goes back to the dialog's.
+      if (on && IsDefaultButton()) ClassMessage(BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
       return p;
     }
     case QBM_GETCHECKBOXMODE: return c->CheckBoxMode();
@@ -350,6 +357,7 @@ extern "C" ATOM WINAPI QuilletButton_Register(HINSTANCE instance) {
   // so that dialog templates of any module in the process find it.
   wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
   wc.lpfnWndProc = &ButtonWindow::WindowProc;
+  wc.cbWndExtra = ButtonWindow::kWindowBytes;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   wc.lpszClassName = ButtonWindow::kClassName;

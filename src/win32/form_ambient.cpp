@@ -39,4 +39,12 @@ Color AmbientBackColorOf(HWND form) {
 
 bool IsMdiChild(HWND form) { return (GetWindowLongPtrW(form, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
 
+HWND ActivationWindowOf(HWND window) {
+  for (HWND w = window; w && (GetWindowLongPtrW(w, GWL_STYLE) & WS_CHILD); w = GetParent(w)) {
+    if (IsMdiChild(w)) return w;
+  }
+  const HWND root = GetAncestor(window, GA_ROOT);
+  return root ? root : window;
+}
+
 }  // namespace quillet::win32

@@ -22,4 +22,8 @@ Color AmbientBackColorOf(HWND form);
 // An MDI child window (WS_EX_MDICHILD).
 bool IsMdiChild(HWND form);
 
+// The window that is activated for `window`: itself or its nearest MDI child ancestor, else
+// its top-level window.
+HWND ActivationWindowOf(HWND window);
+
 }  // namespace quillet::win32

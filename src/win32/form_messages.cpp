@@ -3,7 +3,6 @@
 #include <string>
 
 #include "win32/button_window.h"
-#include "win32/dispatch_scope.h"
 
 namespace quillet::win32 {
 namespace {
@@ -35,13 +34,7 @@ bool AccessKey(HWND form, wchar_t ch) {
   KeySearch search{Lower(ch)};
   EnumChildWindows(form, &MatchAccessKey, reinterpret_cast<LPARAM>(&search));
   if (!search.found) return false;
-  DispatchScope scope;  // the Click it raises may close the form
-  const HWND hwnd = search.found->Handle();
-  if (GetFocus() != hwnd) SetFocus(hwnd);
-  // Setting the focus ran the form's code, which may have destroyed the button.
-  if (ButtonWindow* button = ButtonWindow::FromWindow(hwnd); button && button->Control()) {
-    button->Control()->HandleAccessKey(static_cast<std::int16_t>(ch));
-  }
+  search.found->PressAccessKey(ch);
   return true;
 }
 

@@ -37,7 +37,7 @@ HRGN CreateRegion(const RegionShape& s) {
 }
 
 GdiSurface::GdiSurface(HDC dc, std::int32_t width, std::int32_t height, HWND window)
-    : dc_(dc), width_(width), height_(height), window_(window), backColor_(::GetSysColor(COLOR_BTNFACE)) {
+    : dc_(dc), width_(width), height_(height), window_(window), backColor_(0x80000000u | COLOR_BTNFACE) {
   SetFont(font_);
 }
 
@@ -65,7 +65,11 @@ void GdiSurface::SetDrawMode(std::int32_t mode) {
 
 std::int32_t GdiSurface::DrawMode() const { return GetROP2(dc_); }
 
-void GdiSurface::Cls() { FillRect(Rect{0, 0, width_, height_}, backColor_); }
+// A system colour (the button face until a renderer sets another) is looked up now.
+void GdiSurface::Cls() {
+  const Color back = (backColor_ & 0x80000000u) ? SysColor(static_cast<std::int32_t>(backColor_ & 0xFF)) : backColor_;
+  FillRect(Rect{0, 0, width_, height_}, back);
+}
 
 void GdiSurface::DrawLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, Color color) {
   HPEN pen = CreatePen(PS_SOLID, 1, color);
@@ -124,9 +128,16 @@ void GdiSurface::SetFontDpi(std::int32_t dpi, std::int32_t layout_dpi) {
   if (fontHandle_) SetFont(FontDescription(font_));
 }
 
+void GdiSurface::SetFontScaled(bool on) {
+  if (on == fontScaled_) return;
+  fontScaled_ = on;
+  if (fontHandle_) SetFont(FontDescription(font_));
+}
+
 void GdiSurface::SetFont(const FontDescription& font) {
   LOGFONTW lf{};
-  lf.lfHeight = static_cast<LONG>(std::lround(static_cast<double>(font.height) * fontDpi_ / layoutDpi_));
+  const double scale = fontScaled_ ? static_cast<double>(fontDpi_) / layoutDpi_ : 1.0;
+  lf.lfHeight = static_cast<LONG>(std::lround(static_cast<double>(font.height) * scale));
   lf.lfWeight = font.weight;
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;

@@ -24,6 +24,8 @@ class GdiSurface : public Surface {
   // form's `layout_dpi`; the current font is made again at once.
   void SetFontDpi(std::int32_t dpi, std::int32_t layout_dpi);
   double DpiScale() const { return static_cast<double>(fontDpi_) / layoutDpi_; }
+  // Off: fonts are made at the heights given, whatever the monitor (a program's own font).
+  void SetFontScaled(bool on);
   void SetSize(std::int32_t width, std::int32_t height) {
     width_ = width;
     height_ = height;
@@ -81,6 +83,7 @@ class GdiSurface : public Surface {
   HGDIOBJ previousFont_ = nullptr;
   FontDescription font_;
   std::int32_t fontDpi_ = 96;
+  bool fontScaled_ = true;
   std::int32_t layoutDpi_ = 96;
   Color backColor_;
   Color foreColor_ = 0;

@@ -68,6 +68,8 @@ void WindowBufferSurface::CopyTo(HDC target) {
   shown_ = ReadPixels();
 }
 
+void WindowBufferSurface::PrintTo(HDC target) const { BitBlt(target, 0, 0, Width(), Height(), dc_, 0, 0, SRCCOPY); }
+
 std::optional<RECT> WindowBufferSurface::TakeChangedArea() {
   presentPosted_ = false;
   std::vector<std::uint32_t> now = ReadPixels();

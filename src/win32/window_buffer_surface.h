@@ -29,6 +29,8 @@ class WindowBufferSurface : public GdiSurface {
   bool Resize(std::int32_t width, std::int32_t height);
   // Copies the bitmap to `target` at (0, 0) and remembers it as what the screen shows.
   void CopyTo(HDC target);
+  // Copies the bitmap to another device (WM_PRINTCLIENT); the screen is not concerned.
+  void PrintTo(HDC target) const;
   // Answers kPresentMessage: the bounds of the pixels that differ from what the screen
   // last showed, or nothing when the redraws since then changed no pixel.
   std::optional<RECT> TakeChangedArea();

@@ -1,191 +1,136 @@
 #include "win32/window_hooks.h"
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
+#include <atomic>
 #include <utility>
+#include <vector>
 
-#include "win32/dispatch_scope.h"
+#include "win32/system_libraries.h"
 
 namespace quillet::win32 {
 namespace {
 
-// Two hooks per button; a program has a handful of buttons, a test form a few dozen.
-constexpr std::size_t kSlotCount = 256;
-constexpr std::uintptr_t kIndexBits = 8;
-constexpr std::uintptr_t kGenerationLimit = 0xFFFFFF;  // what fits above the index in 32 bits
+using SubclassProc = LRESULT(CALLBACK*)(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+using SetSubclassFn = BOOL(WINAPI*)(HWND, SubclassProc, UINT_PTR, DWORD_PTR);
+using GetSubclassFn = BOOL(WINAPI*)(HWND, SubclassProc, UINT_PTR, DWORD_PTR*);
+using RemoveSubclassFn = BOOL(WINAPI*)(HWND, SubclassProc, UINT_PTR);
+using DefSubclassFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
 
-struct Slot {
-  HWND window = nullptr;
-  WNDPROC previous = nullptr;
-  std::shared_ptr<WindowHook> hook;  // empty once removed: a pass-through
-  std::uintptr_t generation = 0;
-  int inside = 0;  // messages currently passing through
-  bool taken = false;
-  bool unlinked = false;  // out of the window's chain; free once `inside` is 0
+struct Subclassing {
+  SetSubclassFn set = nullptr;
+  GetSubclassFn get = nullptr;
+  RemoveSubclassFn remove = nullptr;
+  DefSubclassFn callBelow = nullptr;
 };
 
-std::array<Slot, kSlotCount> slots;
-
-LRESULT Dispatch(std::size_t index, HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam);
-
-template <std::size_t I>
-LRESULT CALLBACK SlotProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  return Dispatch(I, hwnd, msg, wparam, lparam);
+template <typename Function>
+Function Export(HMODULE module, const char* name, WORD ordinal) {
+  FARPROC address = GetProcAddress(module, name);
+  if (!address) address = GetProcAddress(module, MAKEINTRESOURCEA(ordinal));
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }
 
-template <std::size_t... I>
-constexpr std::array<WNDPROC, sizeof...(I)> MakeProcs(std::index_sequence<I...>) {
-  return {&SlotProc<I>...};
-}
-
-constexpr std::array<WNDPROC, kSlotCount> kProcs = MakeProcs(std::make_index_sequence<kSlotCount>{});
-
-WNDPROC CurrentProc(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)); }
-
-std::size_t IndexOf(const Slot& s) { return static_cast<std::size_t>(&s - slots.data()); }
-
-PreviousProcedure TokenOf(const Slot& s) { return (s.generation << kIndexBits) | IndexOf(s); }
-
-Slot* Lookup(PreviousProcedure token) {
-  const std::size_t index = token & ((std::uintptr_t{1} << kIndexBits) - 1);
-  Slot& s = slots[index];
-  if (!s.taken || s.generation != (token >> kIndexBits)) return nullptr;
-  return &s;
-}
-
-void Free(Slot& s) {
-  const std::uintptr_t generation = s.generation;
-  s = Slot{};
-  s.generation = generation;
-}
-
-void FreeIfIdle(Slot& s) {
-  if (s.unlinked && s.inside == 0) Free(s);
-}
-
-// The slot of ours whose previous procedure is `proc` on `window`: the hook right above.
-Slot* SlotAbove(HWND window, WNDPROC proc) {
-  for (Slot& s : slots) {
-    if (s.taken && !s.unlinked && s.window == window && s.previous == proc) return &s;
-  }
-  return nullptr;
-}
-
-// Takes a removed hook out of the chain if nothing foreign sits right above it.
-void TryUnlink(Slot& s) {
-  if (s.unlinked || s.hook) return;
-  const WNDPROC self = kProcs[IndexOf(s)];
-  if (CurrentProc(s.window) == self) {
-    SetWindowLongPtrW(s.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(s.previous));
-    s.unlinked = true;
-  } else if (Slot* above = SlotAbove(s.window, self)) {
-    above->previous = s.previous;
-    s.unlinked = true;
-  }
-}
-
-// After the top hook went, the procedure now on top may be a pass-through of ours.
-void CollapseTop(HWND window) {
-  for (;;) {
-    const WNDPROC current = CurrentProc(window);
-    Slot* top = nullptr;
-    for (Slot& s : slots) {
-      if (s.taken && !s.unlinked && s.window == window && kProcs[IndexOf(s)] == current) top = &s;
+// Looked up once; comctl32 stays loaded for the process.
+const Subclassing* Api() {
+  static const Subclassing api = [] {
+    Subclassing found;
+    if (const HMODULE comctl32 = wendral::win32::LoadSystemLibrary(L"comctl32.dll")) {
+      found.set = Export<SetSubclassFn>(comctl32, "SetWindowSubclass", 410);
+      found.get = Export<GetSubclassFn>(comctl32, "GetWindowSubclass", 411);
+      found.remove = Export<RemoveSubclassFn>(comctl32, "RemoveWindowSubclass", 412);
+      found.callBelow = Export<DefSubclassFn>(comctl32, "DefSubclassProc", 413);
     }
-    if (!top || top->hook) return;
-    TryUnlink(*top);
-    FreeIfIdle(*top);
-  }
+    return found;
+  }();
+  return api.set && api.get && api.remove && api.callBelow ? &api : nullptr;
 }
 
-LRESULT Dispatch(std::size_t index, HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  DispatchScope scope;
-  Slot& s = slots[index];
-  if (!s.taken || s.window != hwnd) {
-    // Only a stale pointer to a freed slot gets here; there is no chain left to follow.
-    return DefWindowProcW(hwnd, msg, wparam, lparam);
-  }
-  ++s.inside;
-  LRESULT result = 0;
-  // The copy keeps the hook alive even if it is removed while this message is inside.
-  if (const std::shared_ptr<WindowHook> hook = s.hook) {
-    try {
-      result = hook->Process(reinterpret_cast<WindowHandle>(hwnd), msg, wparam, lparam);
-    } catch (...) {
-      // Nothing may unwind through the system's dispatch frames.
+// The one subclass of a hooked window: its hooks, oldest first.
+constexpr UINT_PTR kSubclassId = 1;
+struct WindowHooks {
+  std::vector<std::pair<PreviousProcedure, std::shared_ptr<WindowHook>>> hooks;
+  int inside = 0;  // messages passing through now
+};
+
+std::atomic<std::size_t> hooksAlive{0};
+std::atomic<PreviousProcedure> nextToken{1};
+
+LRESULT CALLBACK HooksProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data);
+
+// Takes the subclass off once it holds no hook and no message.
+void RemoveIfIdle(HWND window, WindowHooks* hooks) {
+  if (!hooks->hooks.empty() || hooks->inside != 0) return;
+  Api()->remove(window, &HooksProc, kSubclassId);
+  delete hooks;
+}
+
+LRESULT CALLBACK HooksProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  auto* record = reinterpret_cast<WindowHooks*>(data);
+  ++record->inside;
+  // The copy keeps each hook alive even if it is removed while this message is inside.
+  const auto hooks = record->hooks;
+  const auto window = reinterpret_cast<WindowHandle>(hwnd);
+  MessageResult result = 0;
+  std::size_t lowest = hooks.size();
+  bool handled = false;
+  try {
+    while (lowest > 0 && !handled) handled = hooks[--lowest].second->Before(window, msg, wparam, lparam, result);
+    if (!handled) result = Api()->callBelow(hwnd, msg, wparam, lparam);
+    for (std::size_t i = lowest; i < hooks.size(); ++i) {
+      hooks[i].second->After(window, msg, wparam, lparam, result, handled && i == lowest);
     }
-  } else {
-    result = CallWindowProcW(s.previous, hwnd, msg, wparam, lparam);
+  } catch (...) {
+    // Nothing may unwind through the system's dispatch frames.
   }
-  --s.inside;
+  --record->inside;
   if (msg == WM_NCDESTROY) {
-    s.hook.reset();
-    s.unlinked = true;  // the window and its chain are gone
-  } else if (s.inside == 0) {
-    TryUnlink(s);
+    // The window goes: its hooks go with it.
+    hooksAlive -= record->hooks.size();
+    record->hooks.clear();
   }
-  FreeIfIdle(s);
+  RemoveIfIdle(hwnd, record);
   return result;
+}
+
+WindowHooks* HooksOf(HWND window) {
+  DWORD_PTR data = 0;
+  return Api()->get(window, &HooksProc, kSubclassId, &data) ? reinterpret_cast<WindowHooks*>(data) : nullptr;
+}
+
+bool OwnWindow(HWND window) {
+  return IsWindow(window) && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId();
 }
 
 }  // namespace
 
 PreviousProcedure InstallHook(HWND window, std::shared_ptr<WindowHook> hook) {
-  if (!hook || !IsWindow(window)) throw HostError("cannot hook this window");
-  Slot* free_slot = nullptr;
-  for (Slot& s : slots) {
-    if (!s.taken) {
-      free_slot = &s;
-      break;
+  if (!hook || !Api() || !OwnWindow(window)) throw HostError("cannot hook this window");
+  WindowHooks* record = HooksOf(window);
+  if (!record) {
+    record = new WindowHooks;
+    if (!Api()->set(window, &HooksProc, kSubclassId, reinterpret_cast<DWORD_PTR>(record))) {
+      delete record;
+      throw HostError("SetWindowSubclass failed");
     }
   }
-  if (!free_slot) throw HostError("no free window hook slot");
-  Slot& s = *free_slot;
-  s.generation = s.generation % kGenerationLimit + 1;
-  s.taken = true;
-  s.window = window;
-  s.hook = std::move(hook);
-  s.previous = CurrentProc(window);
-  SetLastError(0);
-  const LONG_PTR replaced = SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(kProcs[IndexOf(s)]));
-  if (replaced == 0 && GetLastError() != 0) {
-    Free(s);
-    throw HostError("SetWindowLongPtr failed");
-  }
-  s.previous = reinterpret_cast<WNDPROC>(replaced);
-  return TokenOf(s);
+  const PreviousProcedure token = nextToken++;
+  record->hooks.emplace_back(token, std::move(hook));
+  ++hooksAlive;
+  return token;
 }
 
 void RemoveHook(HWND window, PreviousProcedure token) {
-  Slot* s = Lookup(token);
-  if (!s || s->window != window || s->unlinked) return;
-  s->hook.reset();
-  if (!IsWindow(window)) {
-    s->unlinked = true;
-  } else {
-    const bool was_top = CurrentProc(window) == kProcs[IndexOf(*s)];
-    TryUnlink(*s);
-    if (was_top) CollapseTop(window);
-  }
-  FreeIfIdle(*s);
+  // A window that is gone took its hooks with it.
+  WindowHooks* record = Api() && OwnWindow(window) ? HooksOf(window) : nullptr;
+  if (!record) return;
+  auto& hooks = record->hooks;
+  const auto it = std::find_if(hooks.begin(), hooks.end(), [token](const auto& h) { return h.first == token; });
+  if (it == hooks.end()) return;
+  hooks.erase(it);
+  --hooksAlive;
+  RemoveIfIdle(window, record);
 }
 
-LRESULT CallBelow(PreviousProcedure token, HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  Slot* s = Lookup(token);
-  if (!s) return DefWindowProcW(window, msg, wparam, lparam);
-  return CallWindowProcW(s->previous, window, msg, wparam, lparam);
-}
-
-std::size_t LiveHookCount(HWND window) {
-  std::size_t n = 0;
-  for (const Slot& s : slots) n += s.taken && !s.unlinked && s.hook && s.window == window;
-  return n;
-}
-
-std::size_t SlotsInUse() {
-  std::size_t n = 0;
-  for (const Slot& s : slots) n += s.taken;
-  return n;
-}
+std::size_t HooksAlive() { return hooksAlive; }
 
 }  // namespace quillet::win32

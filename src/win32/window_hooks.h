@@ -1,18 +1,14 @@
-// Window-procedure hooks by subclassing (SetWindowLongPtrW with GWLP_WNDPROC).
+// Window-procedure hooks through the system's window subclassing (comctl32's
+// SetWindowSubclass): all hooks of one window share one subclass of it, which runs their
+// halves around the procedures below (WindowHook), so a window may carry any number of
+// hooks without nesting, they come off in any order, beside any other code that subclasses
+// the same way, and nothing of ours stays in a window once its last hook is off. comctl32
+// comes from the system folder on first use; before version 6 it exports these calls by
+// ordinal only.
 //
-// Each installed hook takes one slot of a fixed table; every slot has a window procedure
-// of its own, so a hook can be chained like any other subclass and the procedure it
-// replaced is called with CallWindowProcW. A token names the slot (and its generation,
-// so a token of a slot that has since been reused is recognised as stale).
-//
-// Removal in any order: when the hook is the window's current procedure the previous one
-// is put back. When something was installed over it, the hook is taken out of the chain
-// if that something is one of our hooks (its previous procedure is re-pointed); otherwise
-// it stays as a pass-through that only forwards to its previous procedure, and disappears
-// once it becomes the current procedure again or the window is destroyed.
-//
-// A hook stays valid while a message is inside it: its slot is reused only after the last
-// such message has returned.
+// A hook stays alive while a message is inside it, even when it is removed meanwhile. A hook
+// belongs to the thread that owns its window: windows of another thread are refused, and
+// only that thread touches the window's hooks.
 #pragma once
 
 #include <windows.h>
@@ -24,20 +20,16 @@
 
 namespace quillet::win32 {
 
-// Installs `hook` over the window's current procedure; answers the hook's token. Throws
-// HostError when no slot is free or the window refuses the procedure.
+// Installs `hook` over the window's procedures and its hooks so far; answers the hook's
+// token. Throws HostError when the window cannot be hooked (gone, another thread's, no
+// comctl32).
 PreviousProcedure InstallHook(HWND window, std::shared_ptr<WindowHook> hook);
 
 // Removes the hook of `token` from `window`: nothing reaches it any more. A stale token or
 // another window's token is ignored.
 void RemoveHook(HWND window, PreviousProcedure token);
 
-// Calls the procedure below the hook of `token`, as the chain stands now.
-LRESULT CallBelow(PreviousProcedure token, HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
-
-// Live hooks on `window`, and slots taken (live hooks, pass-throughs and hooks with a
-// message still inside), for diagnostics and tests.
-std::size_t LiveHookCount(HWND window);
-std::size_t SlotsInUse();
+// Hooks installed in the process, for diagnostics and tests.
+std::size_t HooksAlive();
 
 }  // namespace quillet::win32

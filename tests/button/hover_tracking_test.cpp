@@ -27,7 +27,7 @@ TEST_F(HoverTest, ARunTimeLoadHooksTheButtonAndTheForm) {
   EXPECT_EQ(entries[0].lists->afterMessages, (Messages{kWmMouseMove, kWmMouseLeave}));
   EXPECT_EQ(entries[0].lists->beforeCount, 0);
   EXPECT_EQ(entries[1].window, form.Window());
-  EXPECT_EQ(entries[1].lists->afterMessages, (Messages{kWmActivate}));
+  EXPECT_EQ(entries[1].lists->afterMessages, (Messages{kWmActivate, kWmSysColorChange, kWmSettingChange}));
   EXPECT_EQ(entries[1].lists->beforeCount, 0);
 }
 
@@ -36,7 +36,7 @@ TEST_F(HoverTest, AnMdiChildFormIsWatchedThroughNcActivate) {
   HeadlessHost h(mdi);
   QuilletButton& b = h.Create();
   h.Load(ProgramFormSet());
-  EXPECT_EQ(b.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmNcActivate}));
+  EXPECT_EQ(b.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmNcActivate, kWmSysColorChange, kWmSettingChange}));
   mdi.Activate();
   EXPECT_TRUE(b.ParentActive());
   EXPECT_EQ(h.RedrawCount(), 2);  // the load's resize, then one for the activation
@@ -45,7 +45,7 @@ TEST_F(HoverTest, AnMdiChildFormIsWatchedThroughNcActivate) {
 TEST_F(HoverTest, AFailureAskingForMdiChildIsIgnored) {
   host.failing_services.insert("ContainerProperty");
   EXPECT_NO_THROW(host.Load(ProgramFormSet()));
-  EXPECT_EQ(button.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmActivate}));
+  EXPECT_EQ(button.Hooks().Entries()[1].lists->afterMessages, (Messages{kWmActivate, kWmSysColorChange, kWmSettingChange}));
 }
 
 TEST_F(HoverTest, Comctl32IsProbedLoadedAndFreedWhenUser32LacksTheService) {
@@ -190,27 +190,25 @@ TEST_F(HoverTest, DestroyUnhooksTheFormThenTheButtonThenTheRest) {
 
 TEST_F(HoverTest, DestroyingAButtonWhileAFormMessagePassesItsHookIsSafe) {
   // A hook at the bottom of the form's chain destroys button `b` while the activation
-  // message is still inside b's hook procedure (which called down the chain).
+  // message is still inside b's hook procedure (between its two halves).
   class Destroyer : public WindowHook {
    public:
-    Destroyer(HeadlessForm& f, PreviousProcedure& below, HeadlessHost*& victim) : f_(f), below_(below), victim_(victim) {}
-    MessageResult Process(WindowHandle h, std::uint32_t m, WParam w, LParam l) override {
+    explicit Destroyer(HeadlessHost*& victim) : victim_(victim) {}
+    bool Before(WindowHandle, std::uint32_t m, WParam, LParam, MessageResult&) override {
       if (victim_ && (m == kWmActivate)) {
         HeadlessHost* v = victim_;
         victim_ = nullptr;
         v->Destroy();
       }
-      return f_.CallPrevious(below_, h, m, w, l);
+      return false;
     }
+    void After(WindowHandle, std::uint32_t, WParam, LParam, MessageResult&, bool) override {}
 
    private:
-    HeadlessForm& f_;
-    PreviousProcedure& below_;
     HeadlessHost*& victim_;
   };
-  PreviousProcedure below = 0;
   HeadlessHost* victim = nullptr;
-  below = form.InstallHook(form.Window(), std::make_shared<Destroyer>(form, below, victim));
+  form.InstallHook(form.Window(), std::make_shared<Destroyer>(victim));
   LoadAtRunTime();
   HeadlessHost second(form, HeadlessPlacement{200, 20});
   second.Create();

@@ -63,8 +63,8 @@ TEST_F(ButtonTest, FirstPlacementInitialisesANewControlQuietly) {
   EXPECT_EQ(button.MaskColor(), 0x00E0E0E0u);
   EXPECT_EQ(button.ButtonWidth(), 100);
   EXPECT_EQ(button.ButtonHeight(), 30);
-  EXPECT_EQ(button.BackColor(), Face());
-  EXPECT_EQ(button.ForeColor(), Text());
+  EXPECT_EQ(button.BackColor(), kSysColorButtonFace);  // a system colour follows the system
+  EXPECT_EQ(button.ForeColor(), kSysColorButtonText);
   EXPECT_TRUE(host.changes.empty());
   EXPECT_EQ(host.RedrawCount(), 0);
 }
@@ -82,7 +82,7 @@ TEST_F(ButtonTest, TheProgramsStoredSetLoadsWithEveryOtherPropertyAtItsReadDefau
   EXPECT_FALSE(button.ShowFocusRect() || button.CheckBoxMode() || button.Value() || button.UseMaskColor());
   EXPECT_EQ(button.CaptionAlign(), CaptionAlign::CaptionCenter);
   EXPECT_EQ(button.PictureAlign(), PictureAlign::PictureLeftOfCaption);
-  EXPECT_EQ(button.ForeColor(), Text());
+  EXPECT_EQ(button.ForeColor(), kSysColorButtonText);
   EXPECT_EQ(button.ParentWindow(), form.Window());
   EXPECT_TRUE(host.changes.empty());  // load runs no setter
   EXPECT_EQ(Keys(host.Save()), (Strings{"ButtonStyle", "Font", "BackColor", "Caption"}));
@@ -92,8 +92,8 @@ TEST_F(ButtonTest, ASetMissingEveryOptionalKeyLoadsTheReadDefaults) {
   host.Load(PersistedPropertySet{});
   EXPECT_EQ(button.ButtonStyle(), ButtonStyle::ThinEdge);  // 1, while a new control starts with 0
   EXPECT_EQ(button.Caption(), u"marrowbutton");
-  EXPECT_EQ(button.BackColor(), Face());
-  EXPECT_EQ(button.ForeColor(), Text());
+  EXPECT_EQ(button.BackColor(), kSysColorButtonFace);  // a system colour follows the system
+  EXPECT_EQ(button.ForeColor(), kSysColorButtonText);
   EXPECT_EQ(button.Font(), host.AmbientFontObject());
   EXPECT_TRUE(button.Enabled());
   EXPECT_FALSE(button.ShowFocusRect());
@@ -244,12 +244,12 @@ TEST_F(ButtonTest, StoredSetsLoadExactlyAsBefore) {
   }
 }
 
-TEST_F(ButtonTest, ColoursAreSavedAgainstTheResolvedSystemColours) {
+TEST_F(ButtonTest, ColoursAreSavedAgainstTheSystemColours) {
   host.Load(PersistedPropertySet{});
-  button.BackColor(Face());
-  button.ForeColor(Text());
+  button.BackColor(kSysColorButtonFace);
+  button.ForeColor(kSysColorButtonText);
   EXPECT_EQ(host.Save().Size(), 0u);
-  button.BackColor(kSysColorButtonFace);  // unresolved: a different value, stored
+  button.BackColor(Face());  // today's face as a fixed colour: a different value, stored
   EXPECT_TRUE(host.Save().Contains("BackColor"));
 }
 

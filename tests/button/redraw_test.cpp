@@ -2,6 +2,7 @@
 // ApplyButtonRegion's shapes, Resize with its 220-twip minimum, and Paint.
 #include "button_fixture.h"
 #include "button/style_dispatch.h"
+#include "raster/system_colors.h"
 
 namespace quillet::testing {
 namespace {
@@ -100,17 +101,17 @@ const StyleDefaults kStyleDefaults[] = {
     {14, 0xD0D0D0, kSysColorButtonText, false},            {15, 0xE6CAA7, kSysColorButtonText, true},
 };
 
-// Setting a style (even the same one again) overwrites colours and focus rectangle.
+// Setting a style (even the same one again) overwrites colours and focus rectangle. System
+// colours stay system colours, resolved at each draw.
 TEST_F(RedrawTest, ApplyStyleDefaultsForAllSixteenStyles) {
-  auto resolve = [this](Color c) { return c & 0x80000000u ? host.Raster().SysColor(static_cast<int>(c & 0xFF)) : c; };
   for (const StyleDefaults& d : kStyleDefaults) {
     button.BackColor(0x00010101);
     button.ForeColor(0x00020202);
     button.ShowFocusRect(!d.focus_rect);
     host.ClearRecords();
     button.ButtonStyle(static_cast<ButtonStyle>(d.style));
-    EXPECT_EQ(button.BackColor(), resolve(d.back)) << d.style;
-    EXPECT_EQ(button.ForeColor(), resolve(d.fore)) << d.style;
+    EXPECT_EQ(button.BackColor(), d.back) << d.style;
+    EXPECT_EQ(button.ForeColor(), d.fore) << d.style;
     EXPECT_EQ(button.ShowFocusRect(), d.focus_rect) << d.style;
     EXPECT_EQ(host.changes, Strings{"ButtonStyle"}) << d.style;  // none of its own
   }
@@ -164,6 +165,40 @@ TEST_F(RedrawTest, ResizeHoldsTheMinimumOf220Twips) {
   EXPECT_EQ(host.Count("SetHeight"), 0);
   EXPECT_EQ(host.Count("SetWidth"), 0);
   EXPECT_EQ(button.ButtonHeight(), 15);  // 220 / 15 pixels, rounded
+}
+
+// High contrast: every look in the system's colours alone, looked up at each draw. Odd
+// values in the colour table show where each pixel came from.
+TEST_F(RedrawTest, HighContrastDrawsEveryLookInTheSystemColours) {
+  SystemColorTable colours = DefaultSystemColors();
+  colours[kColorBtnFace] = 0x112233;
+  colours[kColorBtnText] = 0x445566;
+  colours[kColorGrayText] = 0x778899;
+  colours[13] = 0xAABBCC;  // COLOR_HIGHLIGHT
+  host.Raster().SetSystemColors(colours);
+  host.high_contrast = true;
+  const std::int32_t mid = 15;
+  for (const std::int32_t style : {2, 7, 14}) {
+    button.ButtonStyle(static_cast<ButtonStyle>(style));
+    button.Caption(u"");
+    EXPECT_EQ(host.Raster().GetPixel(50, mid), 0x112233u) << style;  // the face
+    EXPECT_EQ(host.Raster().GetPixel(0, mid), 0x445566u) << style;   // a frame in the text colour
+    EXPECT_EQ(host.Raster().GetPixel(1, mid), 0x112233u) << style;
+    host.ChangeAmbient("DisplayAsDefault", true);
+    EXPECT_EQ(host.Raster().GetPixel(1, mid), 0x445566u) << style;  // the default's double frame
+    host.ChangeAmbient("DisplayAsDefault", false);
+    button.CheckBoxMode(true);
+    button.Value(true);
+    EXPECT_EQ(host.Raster().GetPixel(50, mid), 0xAABBCCu) << style;  // checked: the highlight
+    button.CheckBoxMode(false);
+    button.Enabled(false);
+    EXPECT_EQ(host.Raster().GetPixel(0, mid), 0x778899u) << style;
+    button.Enabled(true);
+  }
+  colours[kColorBtnFace] = 0x010203;  // a change of the system's colours
+  host.Raster().SetSystemColors(colours);
+  button.HandleSystemColorsChanged();
+  EXPECT_EQ(host.Raster().GetPixel(50, mid), 0x010203u);
 }
 
 }  // namespace

@@ -18,7 +18,11 @@ class CaptionPictureTest : public CaptionTest {
         ASSERT_EQ(At(x + i, y + j), PixelToColor(img.pixels[static_cast<std::size_t>(j) * img.width + i]))
             << i << "," << j;
   }
-  Color Background() { return host.Raster().BackColor() & 0xFFFFFF; }
+  // What Cls fills with: the surface keeps a system colour as such.
+  Color Background() {
+    const Color back = host.Raster().BackColor();
+    return back & 0x80000000u ? host.Raster().SysColor(static_cast<std::int32_t>(back & 0xFF)) : back;
+  }
 };
 
 TEST_F(CaptionPictureTest, CaptionIsDrawnAtItsRectangleInTheForeOrGreyTextColour) {

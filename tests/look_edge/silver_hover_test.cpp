@@ -55,7 +55,7 @@ TEST_P(SilverHoverTest, NormalLookIsAFlatFaceShapedOnlyByTheRoundedRegion) {
   ExpectFill(Rect{0, 0, W, H}, GetParam().face, "flat");
   EXPECT_EQ(host.Regions().back(), RegionShape::FromRoundRect(0, 0, W + 1, H + 1, 4, 4));
   // The program's ForeColor gives way to the button-text colour, silently.
-  EXPECT_EQ(Button().ForeColor(), 0x000000u);
+  EXPECT_EQ(Button().ForeColor(), kSysColorButtonText);
   EXPECT_EQ(LastText().color, 0x000000u);
   for (const std::string& c : host.changes) EXPECT_NE(c, "ForeColor");
 }
@@ -83,7 +83,7 @@ TEST_P(SilverHoverTest, HotLookIsTwoSilverBandsShadedInAGreyFrame) {
     EXPECT_EQ(At(x, H - 3), 0xD6E1E4u) << x;
   }
   for (std::int32_t x : {2, m, W - 3}) EXPECT_EQ(At(x, H - 2), 0xC6D2D7u) << x;
-  EXPECT_EQ(Button().ForeColor(), 0x000000u);
+  EXPECT_EQ(Button().ForeColor(), kSysColorButtonText);
 }
 
 TEST_P(SilverHoverTest, PressedLookIsGreyAndSunkenWithAWhiteCaption) {
@@ -93,7 +93,7 @@ TEST_P(SilverHoverTest, PressedLookIsGreyAndSunkenWithAWhiteCaption) {
   // Back at rest the caption colour returns.
   host.ReleaseButton();
   host.MovePointerAway();
-  EXPECT_EQ(Button().ForeColor(), 0x000000u);
+  EXPECT_EQ(Button().ForeColor(), kSysColorButtonText);
 }
 
 TEST_P(SilverHoverTest, CheckedLookIsNearWhiteInASteelBlueFrame) {
@@ -103,7 +103,7 @@ TEST_P(SilverHoverTest, CheckedLookIsNearWhiteInASteelBlueFrame) {
   EXPECT_EQ(Button().DrawState(), DrawState::Normal);
   ExpectCheckedBase("checked");
   EXPECT_EQ(At(W - 2, H / 2), 0xFEFEFEu);
-  EXPECT_EQ(Button().ForeColor(), 0x000000u);
+  EXPECT_EQ(Button().ForeColor(), kSysColorButtonText);
 
   Hover();
   ExpectCheckedBase("checked hot");

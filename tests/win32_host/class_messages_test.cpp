@@ -111,6 +111,9 @@ TEST_F(ClassMessagesTest, TextFontEnabledAndTheSystemButtonMessages) {
   EXPECT_TRUE(w->Control()->Value());
   SetFocus(b);
   EXPECT_EQ(SendMessageW(b, BM_GETSTATE, 0, 0), BST_CHECKED | BST_FOCUS);
+  // A check box never takes the dialog's default frame.
+  EXPECT_EQ(SendMessageW(b, WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_BUTTON);
+  QuilletButton_SetCheckBoxMode(b, FALSE);
 
   // BS_DEFPUSHBUTTON through BM_SETSTYLE: the dialog code and the drawn frame follow.
   EXPECT_EQ(SendMessageW(b, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON), DLGC_UNDEFPUSHBUTTON);

@@ -92,8 +92,8 @@ class Dialog {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
 
-  // Focus, the dialog's default id, the buttons drawn as default, and the commands since
-  // the last call.
+  // Focus, the dialog's default id, the buttons drawn as default, Keep's check, and the
+  // commands since the last call.
   std::string Trace() {
     const HWND focus = GetFocus();
     std::string t = "focus " + std::to_string(focus && IsChild(hwnd_, focus) ? GetDlgCtrlID(focus) : 0);
@@ -101,6 +101,7 @@ class Dialog {
     t += " default " + std::to_string(HIWORD(def) == DC_HASDEFID ? LOWORD(def) : 0) + " framed";
     for (int id : kButtonIds)
       if ((GetWindowLongPtrW(Item(id), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON) t += " " + std::to_string(id);
+    t += " check " + std::to_string(SendMessageW(Item(IDC_DLG_KEEP), BM_GETCHECK, 0, 0));
     t += " commands";
     for (const std::string& c : log.commands) t += " " + c;
     log.commands.clear();
@@ -108,6 +109,7 @@ class Dialog {
   }
 
   DialogLog log;
+  bool quillet = false;  // a dialog of QuilletButtons
 
  private:
   HWND hwnd_ = nullptr;
@@ -154,6 +156,23 @@ const std::vector<Step>& Script() {
        }},
       {"enter presses the new default", [](Dialog&) { Tap(VK_RETURN); }},
       {"escape", [](Dialog&) { Tap(VK_ESCAPE); }},
+      {"DM_SETDEFID back to apply", [](Dialog& d) { SendMessageW(d.hwnd(), DM_SETDEFID, IDC_DLG_APPLY, 0); }},
+      {"keep becomes a check box", [](Dialog& d) {
+         if (d.quillet) {
+           QuilletButton_SetCheckBoxMode(d.Item(IDC_DLG_KEEP), TRUE);
+         } else {
+           SendMessageW(d.Item(IDC_DLG_KEEP), BM_SETSTYLE, BS_AUTOCHECKBOX, TRUE);
+         }
+       }},
+      {"mouse click on the check box", [](Dialog& d) { ClickAt(d.Centre(IDC_DLG_KEEP)); }},
+      {"space on the check box", [](Dialog&) { Tap(VK_SPACE); }},
+      {"enter presses the default, not the check box", [](Dialog&) { Tap(VK_RETURN); }},
+      {"up arrow", [](Dialog&) { Tap(VK_UP); }},
+      {"left arrow", [](Dialog&) { Tap(VK_LEFT); }},
+      {"right arrow", [](Dialog&) { Tap(VK_RIGHT); }},
+      {"shift+down", [](Dialog&) { Key(VK_SHIFT, true); Tap(VK_DOWN); Key(VK_SHIFT, false); }},
+      {"alt+up: nothing", [](Dialog&) { AltKey(VK_UP); }},
+      {"space on the check box again", [](Dialog&) { Tap(VK_SPACE); }},
   };
   return steps;
 }
@@ -163,6 +182,7 @@ std::vector<std::string> RunScript(int dialog_id, bool quillet) {
   MoveMouseTo(POINT{900, 700});
   PumpFor(200);
   Dialog d(dialog_id);
+  d.quillet = quillet;
   EXPECT_NE(d.hwnd(), nullptr);
   if (!d.hwnd()) return {};
   // Each QuilletButton in a look of its own: none may change what the dialog manager does.
@@ -196,9 +216,16 @@ TEST(DialogTemplate, TheDialogManagerDrivesQuilletButtonsAsItDrivesItsOwnPushBut
   ASSERT_EQ(system.size(), Script().size());
   ASSERT_EQ(quillet.size(), system.size());
   for (std::size_t i = 0; i < system.size(); ++i) EXPECT_EQ(quillet[i], system[i]);
-  // The oracle itself did something: Enter on the new default and Escape.
+  // The oracle itself did something: Enter on the new default, Escape, the check box by
+  // mouse and Space, Enter on it pressing the default, the arrows moving the focus.
   EXPECT_NE(system[16].find("commands 1003/0"), std::string::npos) << system[16];
-  EXPECT_NE(system.back().find("commands 2/0"), std::string::npos) << system.back();
+  EXPECT_NE(system[17].find("commands 2/0"), std::string::npos) << system[17];
+  EXPECT_NE(system[20].find("focus 1003 default 1001 framed 1001 check 1 commands 1003/0"), std::string::npos)
+      << system[20];
+  EXPECT_NE(system[21].find("check 0 commands 1003/0"), std::string::npos) << system[21];
+  EXPECT_NE(system[22].find("focus 1003 default 1001 framed 1001 check 0 commands 1001/0"), std::string::npos)
+      << system[22];
+  EXPECT_NE(system[23].find("focus 1002"), std::string::npos) << system[23];
 }
 
 TEST(DialogTemplate, CreatedFromTheTemplateWithCaptionStyleAndState) {

@@ -37,11 +37,16 @@ LRESULT CALLBACK ForeignProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) 
 class RecordingHook : public WindowHook {
  public:
   explicit RecordingHook(std::string name) : name_(std::move(name)) {}
-  MessageResult Process(WindowHandle hwnd, std::uint32_t msg, WParam wparam, LParam lparam) override {
+  bool Before(WindowHandle, std::uint32_t msg, WParam, LParam, MessageResult& result) override {
     if (msg == kProbe) trail->push_back(name_);
     if (msg == kProbe && on_probe) on_probe();
-    return CallBelow(token, reinterpret_cast<HWND>(hwnd), msg, wparam, lparam);
+    if (msg == kProbe && handles) result = 7;
+    return msg == kProbe && handles;
   }
+  void After(WindowHandle, std::uint32_t msg, WParam, LParam, MessageResult& result, bool handled) override {
+    if (msg == kProbe) trail->push_back(name_ + (handled ? " after, handled " : " after ") + std::to_string(result));
+  }
+  bool handles = false;
   PreviousProcedure token = 0;
   std::function<void()> on_probe;
 
@@ -61,7 +66,7 @@ class WindowHooksTest : public ::testing::Test {
     window_ = CreateWindowW(L"HookTestPlain", L"", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     ASSERT_TRUE(window_);
-    baselineSlots_ = SlotsInUse();
+    baselineHooks_ = HooksAlive();
   }
   void TearDown() override {
     if (IsWindow(window_)) DestroyWindow(window_);
@@ -74,17 +79,21 @@ class WindowHooksTest : public ::testing::Test {
     return hook;
   }
 
-  // The procedures a probe passes, and what it answers.
+  // The procedures a probe passes on its way down (the after halves left out), and what it
+  // answers.
   std::vector<std::string> Probe() {
     seen_.clear();
     EXPECT_EQ(SendMessageW(window_, kProbe, 0, 0), 42);
-    return seen_;
+    std::vector<std::string> down;
+    for (const std::string& s : seen_)
+      if (s.find(" after") == std::string::npos) down.push_back(s);
+    return down;
   }
 
   WNDPROC Current() const { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)); }
 
   HWND window_ = nullptr;
-  std::size_t baselineSlots_ = 0;
+  std::size_t baselineHooks_ = 0;
   std::vector<std::string> seen_;
 };
 
@@ -103,41 +112,52 @@ TEST_F(WindowHooksTest, RemovingThreeHooksInEveryOrderLeavesTheOthersInTheChain)
       Trail expected = live;
       expected.push_back("window");
       EXPECT_EQ(Probe(), expected) << "order " << order[0] << order[1] << order[2];
-      EXPECT_EQ(LiveHookCount(window_), live.size());
+      EXPECT_EQ(HooksAlive(), baselineHooks_ + live.size());
     }
     EXPECT_EQ(Current(), &PlainProc);
-    EXPECT_EQ(SlotsInUse(), baselineSlots_);
+    EXPECT_EQ(HooksAlive(), baselineHooks_);
   } while (std::next_permutation(order.begin(), order.end()));
 }
 
-TEST_F(WindowHooksTest, AHookUnderAForeignSubclassForwardsUntilItCanLeave) {
+TEST_F(WindowHooksTest, HooksUnderAForeignSubclassKeepWorkingAndLeaveNothingBehind) {
   auto a = Hook("a");
   foreign_previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ForeignProc)));
   auto b = Hook("b");
-  ASSERT_EQ(Probe(), (Trail{"b", "foreign", "a", "window"}));
-
-  // The foreign procedure still calls a's procedure: a must stay, delivering nothing.
+  // The chain stays where it was first installed: b joins it, below the foreign procedure.
+  ASSERT_EQ(Probe(), (Trail{"foreign", "b", "a", "window"}));
   RemoveHook(window_, a->token);
-  EXPECT_EQ(Probe(), (Trail{"b", "foreign", "window"}));
-  RemoveHook(window_, b->token);
-  EXPECT_EQ(Current(), &ForeignProc);
-  EXPECT_EQ(Probe(), (Trail{"foreign", "window"}));
-  EXPECT_EQ(SlotsInUse(), baselineSlots_ + 1);
-
-  // Once the foreign subclass is gone, the next message takes the pass-through out.
+  EXPECT_EQ(Probe(), (Trail{"foreign", "b", "window"}));
+  // The foreign subclass leaves first, restoring what it found; then the last hook.
   SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(foreign_previous));
+  EXPECT_EQ(Probe(), (Trail{"b", "window"}));
+  RemoveHook(window_, b->token);
   EXPECT_EQ(Probe(), (Trail{"window"}));
   EXPECT_EQ(Current(), &PlainProc);
-  EXPECT_EQ(SlotsInUse(), baselineSlots_);
+  EXPECT_EQ(HooksAlive(), baselineHooks_);
 }
 
-TEST_F(WindowHooksTest, RemovedHookAboveAnotherOfOursIsSplicedOut) {
+// The halves run as nested procedures would: down to the window, back up with its answer; a
+// hook that handles the message ends the way down there.
+TEST_F(WindowHooksTest, HalvesRunDownAndBackUpAndAHandledMessageStopsTheWayDown) {
+  auto a = Hook("a");
+  auto b = Hook("b");
+  auto c = Hook("c");
+  seen_.clear();
+  EXPECT_EQ(SendMessageW(window_, kProbe, 0, 0), 42);
+  EXPECT_EQ(seen_, (Trail{"c", "b", "a", "window", "a after 42", "b after 42", "c after 42"}));
+  b->handles = true;
+  seen_.clear();
+  EXPECT_EQ(SendMessageW(window_, kProbe, 0, 0), 7);
+  EXPECT_EQ(seen_, (Trail{"c", "b", "b after, handled 7", "c after 7"}));
+}
+
+TEST_F(WindowHooksTest, ARemovedHookInTheMiddleLeavesNothingBehind) {
   auto a = Hook("a");
   auto b = Hook("b");
   auto c = Hook("c");
   RemoveHook(window_, b->token);
-  EXPECT_EQ(SlotsInUse(), baselineSlots_ + 2);  // b left no pass-through behind
+  EXPECT_EQ(HooksAlive(), baselineHooks_ + 2);  // b left nothing behind
   EXPECT_EQ(Probe(), (Trail{"c", "a", "window"}));
   // A stale token, and a token named for another window, change nothing.
   RemoveHook(window_, b->token);
@@ -150,32 +170,31 @@ TEST_F(WindowHooksTest, HooksRemovedWhileTheirMessageIsInsideFinishIt) {
   auto b = Hook("b");
   auto c = Hook("c");
   // b takes itself and the hook above it off while the probe is inside b: the probe still
-  // goes on down, and the slots are reused only after it has returned.
+  // goes on down.
   b->on_probe = [&] {
     RemoveHook(window_, b->token);
     RemoveHook(window_, c->token);
-    EXPECT_EQ(SlotsInUse(), baselineSlots_ + 3);
+    EXPECT_EQ(HooksAlive(), baselineHooks_ + 1);
   };
   EXPECT_EQ(Probe(), (Trail{"c", "b", "a", "window"}));
-  EXPECT_EQ(SlotsInUse(), baselineSlots_ + 1);
+  EXPECT_EQ(HooksAlive(), baselineHooks_ + 1);
   EXPECT_EQ(Probe(), (Trail{"a", "window"}));
-  EXPECT_EQ(LiveHookCount(window_), 1u);
 }
 
-TEST_F(WindowHooksTest, DestroyingTheWindowFromInsideAHookFreesEverySlot) {
+TEST_F(WindowHooksTest, DestroyingTheWindowFromInsideAHookFreesEveryHook) {
   auto a = Hook("a");
   auto b = Hook("b");
-  RemoveHook(window_, a->token);  // a pass-through only if something foreign were above
+  RemoveHook(window_, a->token);
   auto c = Hook("c");
   b->on_probe = [&] { DestroyWindow(window_); };
   seen_.clear();
   SendMessageW(window_, kProbe, 0, 0);
   EXPECT_FALSE(IsWindow(window_));
-  EXPECT_EQ(SlotsInUse(), baselineSlots_);
+  EXPECT_EQ(HooksAlive(), baselineHooks_);
   // The control's later removal of its hooks finds them gone and does nothing.
   RemoveHook(window_, b->token);
   RemoveHook(window_, c->token);
-  EXPECT_EQ(SlotsInUse(), baselineSlots_);
+  EXPECT_EQ(HooksAlive(), baselineHooks_);
 }
 
 }  // namespace

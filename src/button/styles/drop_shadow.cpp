@@ -37,7 +37,7 @@ void PaintLookAndFocus(QuilletButton& b, DrawState state, Color face) {
   if (state == DrawState::Normal || state == DrawState::Hot) PaintRaised(b, W, H, face);
   if (pressed) PaintPressed(b, W, H, face);
 
-  if (b.ParentActive() && b.ShowFocusRect() && (b.HasFocus() || b.DisplayAsDefault())) {
+  if (b.ParentActive() && b.DrawsFocusRect() && (b.HasFocus() || b.DisplayAsDefault())) {
     // Left in invert mode afterwards; nothing here draws lines after it.
     b.DrawingSurface().SetDrawMode(kDrawModeInvert);
     // Three pixels inside the face, wherever the face is.

@@ -32,7 +32,7 @@ void RenderEdgeStyles(QuilletButton& b, DrawState state) {
     b.PaintRect(QuilletButton::OffsetColor(B, 0.02f), whole);
     if (style == ButtonStyle::PopupThin) return;
     s.DrawEdge(whole, kEdgeSunken, kBfRect);
-    if (classic && b.ShowFocusRect() && b.HasFocus())
+    if (classic && b.DrawsFocusRect() && b.HasFocus())
       b.PaintFrameRect(4, 4, W - 7, H - 7, b.ResolveColor(kAppWorkspace));
     return;
   }
@@ -67,7 +67,7 @@ void RenderEdgeStyles(QuilletButton& b, DrawState state) {
 
   if (!b.HasFocus() && !b.DisplayAsDefault()) return;
   // No dotted rectangle while the form is being designed or is inactive.
-  if (b.ShowFocusRect() && ToBool(b.Host().Ambient("UserMode")) && b.ParentActive()) {
+  if (b.DrawsFocusRect() && ToBool(b.Host().Ambient("UserMode")) && b.ParentActive()) {
     const std::int32_t inset = thin ? 3 : 4;
     s.DrawFocusRect(Rect{inset, inset, W - inset, H - inset});
   }

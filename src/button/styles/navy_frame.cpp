@@ -92,7 +92,7 @@ void RenderNavyFrame(QuilletButton& b, DrawState state) {
   if (focus_look && state != DrawState::Hot && state != DrawState::Pressed) {
     PaintTrim(b, W, H, kFocusTrim);
   }
-  if (focus_look && b.ShowFocusRect()) {
+  if (focus_look && b.DrawsFocusRect()) {
     Tolerating([&] { b.DrawingSurface().DrawFocusRect(Rect{2, 2, W - 2, H - 2}); });
   }
   Tolerating([&] { b.PaintFrameRect(0, 0, W, H, kNavy); });

@@ -33,7 +33,7 @@ void RenderSideGradient(QuilletButton& b, DrawState state) {
   b.PaintFrameRect(0, 0, W, H, kFrame);
 
   const bool user_mode = ToBool(b.Host().Ambient("UserMode"));
-  if ((b.HasFocus() || b.DisplayAsDefault()) && b.ShowFocusRect() && user_mode && b.ParentActive()) {
+  if ((b.HasFocus() || b.DisplayAsDefault()) && b.DrawsFocusRect() && user_mode && b.ParentActive()) {
     b.DrawingSurface().DrawFocusRect(Rect{3, 3, W - 3, H - 3});
   }
 }

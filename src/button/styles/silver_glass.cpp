@@ -83,7 +83,7 @@ void RenderSilverGlass(QuilletButton& b, DrawState state) {
       b.PaintFrameRect(1, 1, W - 2, H - 2, 0xFBD848);
     }
     // Only the focus itself draws the dotted rectangle; being the default does not.
-    if (b.ShowFocusRect() && b.HasFocus()) b.DrawingSurface().DrawFocusRect(Rect{2, 2, W - 2, H - 2});
+    if (b.DrawsFocusRect() && b.HasFocus()) b.DrawingSurface().DrawFocusRect(Rect{2, 2, W - 2, H - 2});
   }
   b.PaintCornerPixels(0xBE965F);
 }

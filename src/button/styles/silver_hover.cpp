@@ -26,7 +26,7 @@ void RenderSilverHover(QuilletButton& b, DrawState state) {
 
   if (checked && state != DrawState::Pressed) {
     b.PaintRect(0xFEFEFE, whole);
-    b.foreColor_ = b.ResolveColor(kSysColorButtonText);
+    b.foreColor_ = kSysColorButtonText;
     b.PaintFrameRect(0, 0, W, H, 0xAF987A);
     b.PaintCornerPixels(Off(0xC1B3A0, -0.2f));
     if (state == DrawState::Hot) {
@@ -70,7 +70,7 @@ void RenderSilverHover(QuilletButton& b, DrawState state) {
   }
 
   // Written straight into the member: no change notification, nothing persisted.
-  b.foreColor_ = state == DrawState::Pressed ? 0xFFFFFF : b.ResolveColor(kSysColorButtonText);
+  b.foreColor_ = state == DrawState::Pressed ? 0xFFFFFF : kSysColorButtonText;
 }
 
 }  // namespace quillet

@@ -54,7 +54,7 @@ void RenderTwoToneGloss(QuilletButton& b, DrawState state) {
   }
   b.PaintCornerPixels(off(0.05f));
 
-  if (b.ParentActive() && b.ShowFocusRect() && (b.HasFocus() || b.DisplayAsDefault())) {
+  if (b.ParentActive() && b.DrawsFocusRect() && (b.HasFocus() || b.DisplayAsDefault())) {
     // The caption is drawn after this renderer, so this is where it stood last time.
     b.DrawingSurface().DrawFocusRect(b.CaptionFocusRect());
   }
