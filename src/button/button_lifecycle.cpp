@@ -16,6 +16,11 @@ QuilletButton::~QuilletButton() {
   if (font_ && fontSubscription_ != 0) font_->Unsubscribe(fontSubscription_);
 }
 
+std::u16string QuilletButton::NameOnForm(int ordinal) {
+  const std::string digits = std::to_string(ordinal);
+  return u"QuilletButton" + std::u16string(digits.begin(), digits.end());
+}
+
 void QuilletButton::HandleCreate() { unicodePlatform_ = (host_.PlatformId() & kVerPlatformWin32Nt) != 0; }
 
 void QuilletButton::HandleFirstPlacement() {
@@ -23,7 +28,7 @@ void QuilletButton::HandleFirstPlacement() {
   showFocusRect_ = true;
   enabled_ = true;
   buttonStyle_ = static_cast<std::int32_t>(quillet::ButtonStyle::Classic3D);
-  // 2. The name the form gives the new control, such as QuilletButton1.
+  // 2. The name the form gave the new control (NameOnForm).
   caption_ = ToText(host_.Ambient("DisplayName"));
   // 3. mFont stays empty.
   FontDescription font = DrawingSurface().Font();

@@ -100,6 +100,9 @@ class QuilletButton final : public SubclassTarget {
   void Value(bool value);
 
   // --- lifecycle, called by the host ---
+  // The name a form gives the ordinal-th button placed on it (1, 2, ...), as a designer
+  // numbers new controls: the class name and the number. A new button's caption is its name.
+  static std::u16string NameOnForm(int ordinal);
   void HandleCreate();
   void HandleFirstPlacement();
   void HandleLoad(const PersistedPropertySet& set);

@@ -33,6 +33,8 @@ class HeadlessForm {
 
   WindowHandle Window() const { return formWindow_; }
   bool MdiChild() const { return mdiChild_; }
+  // The ordinal of the next button placed on the form: 1 for the first.
+  int NextButtonOrdinal() { return ++buttonsPlaced_; }
   void SetMdiChild(bool value) { mdiChild_ = value; }
 
   // --- Windows ---
@@ -103,6 +105,7 @@ class HeadlessForm {
   };
 
   bool mdiChild_;
+  int buttonsPlaced_ = 0;
   WindowHandle formWindow_;
   WindowHandle nextWindow_ = 0x10010;
   PreviousProcedure nextToken_ = 0x7000;

@@ -60,7 +60,7 @@ HeadlessHost::HeadlessHost(HeadlessForm& form, HeadlessPlacement placement)
       Rect{placement.left, placement.top, placement.left + raster_.Width(), placement.top + raster_.Height()},
       [this](WindowHandle h, std::uint32_t m, WParam w, LParam l) { return OwnProcedure(h, m, w, l); });
   ambient_["UserMode"] = true;
-  ambient_["DisplayName"] = std::u16string(u"QuilletButton1");
+  ambient_["DisplayName"] = QuilletButton::NameOnForm(form_.NextButtonOrdinal());
   ambient_["Font"] = ambientFont_;
   ambient_["DisplayAsDefault"] = false;
   ambient_["BackColor"] = static_cast<std::int32_t>(0x8000000F);

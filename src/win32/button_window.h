@@ -14,7 +14,7 @@
 //   props.Put("buttonstyle", std::int32_t{2});
 //   props.Put("caption", std::u16string(u"确认修改"));
 //   ButtonWindow* ok = CreateQuilletButton(form, IDC_APPLY, {1057, 2280, 2535, 495}, props,
-//                                          {.name = u"QuilletButton1"});
+//                                          {.name = u"ApplyButton"});
 //   ok->SetCaption(u"下一步");  ok->SetEnabled(false);
 //
 // Click reaches the form as WM_COMMAND with MAKEWPARAM(id, BN_CLICKED) and the button's
@@ -63,8 +63,9 @@ struct TwipsRect {
 };
 
 struct ButtonOptions {
-  // The control's name on its form (the ambient display name).
-  std::u16string name = u"QuilletButton1";
+  // The control's name on its form (the ambient display name); empty names it as a designer
+  // would a new button: QuilletButton::NameOnForm of its place among the form's buttons.
+  std::u16string name;
   // False hosts the control as in a designer: no hooks, no hand pointer.
   bool user_mode = true;
 };

@@ -69,6 +69,15 @@ TEST_F(ButtonTest, FirstPlacementInitialisesANewControlQuietly) {
   EXPECT_EQ(host.RedrawCount(), 0);
 }
 
+TEST_F(ButtonTest, ANewButtonIsCaptionedWithTheNameItsFormNumbersItBy) {
+  host.PlaceNew();
+  HeadlessHost second(form, HeadlessPlacement{200, 20});
+  second.Create();
+  second.PlaceNew();
+  EXPECT_EQ(button.Caption(), u"QuilletButton1");
+  EXPECT_EQ(second.Control().Caption(), u"QuilletButton2");
+}
+
 // What the program's forms store: the rest loads at its read default, and saving the
 // loaded button stores the same four keys again.
 TEST_F(ButtonTest, TheProgramsStoredSetLoadsWithEveryOtherPropertyAtItsReadDefault) {

@@ -41,7 +41,7 @@ TestForm::TestForm(std::vector<std::u16string> captions) {
     props.Put("caption", captions[i]);
     const TwipsRect place{static_cast<std::int32_t>(300 + 1800 * i), 300, 1500, 450};
     ButtonWindow* b = CreateQuilletButton(hwnd_, kFirstId + static_cast<int>(i), place, props,
-                                          {.name = u"QuilletButton" + std::u16string(1, u'1' + i)});
+                                          {.name = QuilletButton::NameOnForm(static_cast<int>(i) + 1)});
     b->SetEventHandler([this, i](ButtonEvent e, std::span<EventArgument>) { events[i].push_back(e); });
     buttons_.push_back(b->Handle());
   }
