@@ -245,14 +245,19 @@ void ButtonWindow::PressAccessKey(wchar_t key) {
   if (loaded_ && control_) control_->HandleAccessKey(static_cast<std::int16_t>(key));
 }
 
+// The buffer was never drawn at this size: the paint notification fills it, without asking
+// for another paint.
+void ButtonWindow::DrawBufferIfStale() {
+  if (bufferDrawn_ || !loaded_) return;
+  surface_->SetInvalidateOnClear(false);
+  control_->Paint();
+  surface_->SetInvalidateOnClear(true);
+  bufferDrawn_ = true;
+}
+
 void ButtonWindow::PrintClient(HDC target) {
   if (!surface_ || !target) return;
-  if (!bufferDrawn_ && loaded_) {
-    surface_->SetInvalidateOnClear(false);
-    control_->Paint();
-    surface_->SetInvalidateOnClear(true);
-    bufferDrawn_ = true;
-  }
+  DrawBufferIfStale();
   surface_->PrintTo(target);
 }
 
@@ -260,12 +265,7 @@ void ButtonWindow::Paint() {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(hwnd_, &ps);
   if (surface_) {
-    if (!bufferDrawn_ && loaded_) {
-      // The buffer was never drawn at this size: the paint notification fills it.
-      surface_->SetInvalidateOnClear(false);
-      control_->Paint();
-      surface_->SetInvalidateOnClear(true);
-    }
+    DrawBufferIfStale();
     bufferDrawn_ = true;
     surface_->CopyTo(dc);
   }

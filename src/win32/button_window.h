@@ -196,6 +196,7 @@ class ButtonWindow final : public ControlHost {
   bool CreateFromStruct(const CREATESTRUCTW& create);
   void NotifyParent(ButtonEvent event, std::span<EventArgument> arguments);
   void Paint();
+  void DrawBufferIfStale();
   // WM_PRINTCLIENT: the button as it looks now, into the caller's DC.
   void PrintClient(HDC target);
   // The font of WM_SETFONT, used at its size; null: the form's font, following the monitor.
