@@ -37,6 +37,9 @@ class CliExeTest : public ::testing::Test {
     ClearSlots();
     static int counter = 0;
     dir_ = ExecutableFolder() + L"\\cli-run-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++);
+    // A folder left by an earlier run under the same process id starts empty again.
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(dir_), ignored);
     CreateDirectoryW(dir_.c_str(), nullptr);
     ASSERT_TRUE(CopyFileW((ExecutableFolder() + L"\\wendral-cli.exe").c_str(), (dir_ + L"\\wendral-cli.exe").c_str(), FALSE));
   }
