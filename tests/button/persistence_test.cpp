@@ -74,7 +74,7 @@ TEST_F(ButtonTest, ANewButtonIsCaptionedWithTheNameItsFormNumbersItBy) {
   HeadlessHost second(form, HeadlessPlacement{200, 20});
   second.Create();
   second.PlaceNew();
-  EXPECT_EQ(button.Caption(), u"QuilletButton1");
+  EXPECT_EQ(button.Caption(), QuilletButton::NameOnForm(1));
   EXPECT_EQ(second.Control().Caption(), u"QuilletButton2");
 }
 
