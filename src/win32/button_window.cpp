@@ -34,15 +34,6 @@ WORD UpdatedUiState(WORD state, WPARAM wparam) {
   }
 }
 
-// How many buttons of the class the form holds as its own children.
-int ButtonsOn(HWND form) {
-  int count = 0;
-  for (HWND child = FindWindowExW(form, nullptr, ButtonWindow::kClassName, nullptr); child;
-       child = FindWindowExW(form, child, ButtonWindow::kClassName, nullptr))
-    ++count;
-  return count;
-}
-
 }  // namespace
 
 ButtonWindow* ButtonWindow::FromWindow(HWND window) {
@@ -55,7 +46,7 @@ ButtonWindow* ButtonWindow::FromWindow(HWND window) {
 ButtonWindow::ButtonWindow(HWND form, int id, ButtonOptions options)
     : form_(form), id_(id), options_(std::move(options)) {
   ambient_["UserMode"] = options_.user_mode;
-  ambient_["DisplayName"] = options_.name.empty() ? QuilletButton::NameOnForm(ButtonsOn(form) + 1) : options_.name;
+  if (!options_.name.empty()) ambient_["DisplayName"] = options_.name;
   ambient_["Font"] = AmbientFontOf(form);
   ambient_["DisplayAsDefault"] = false;
   ambient_["BackColor"] = static_cast<std::int32_t>(AmbientBackColorOf(form));

@@ -64,7 +64,7 @@ struct TwipsRect {
 
 struct ButtonOptions {
   // The control's name on its form (the ambient display name); empty names it as a designer
-  // would a new button: QuilletButton::NameOnForm of its place among the form's buttons.
+  // names a button it just placed: QuilletButton::NameOnForm of the form's count of buttons.
   std::u16string name;
   // False hosts the control as in a designer: no hooks, no hand pointer.
   bool user_mode = true;

@@ -2,6 +2,7 @@
 // keystrokes and the message pump, and the user32/kernel32 calls hover tracking makes.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "win32/button_window.h"
@@ -159,6 +160,15 @@ void ButtonWindow::SetWindowEnabled(bool enabled) { EnableWindow(hwnd_, enabled 
 PropertyValue ButtonWindow::Ambient(std::string_view name) {
   for (const auto& [key, value] : ambient_) {
     if (SameName(key, name)) return value;
+  }
+  // Unnamed, it is named as a designer numbers the button it just placed: by the count of
+  // the form's buttons, itself included. Counted when first asked (few hosts ever ask), then kept.
+  if (SameName(name, "DisplayName")) {
+    int count = 0;
+    for (HWND child = FindWindowExW(form_, nullptr, kClassName, nullptr); child;
+         child = FindWindowExW(form_, child, kClassName, nullptr))
+      ++count;
+    return ambient_["DisplayName"] = QuilletButton::NameOnForm(std::max(count, 1));
   }
   return {};
 }

@@ -77,6 +77,11 @@ TEST_F(ButtonWindowTest, CaptionEnabledAndAmbientValuesReachWindowAndControl) {
   b->ChangeAmbient("DisplayAsDefault", true);
   EXPECT_TRUE(form_->Control(0).DisplayAsDefault());
   EXPECT_EQ(b->ContainerProperty("MDIChild"), PropertyValue{false});
+  // A button given no name is numbered after the form's three.
+  ButtonWindow* unnamed = CreateQuilletButton(form_->hwnd(), 1099, {}, {}, {});
+  ASSERT_NE(unnamed, nullptr);
+  EXPECT_EQ(unnamed->Ambient("DisplayName"), PropertyValue{std::u16string(u"QuilletButton4")});
+  DestroyWindow(unnamed->Handle());
   EXPECT_THROW(b->ContainerProperty("Tag"), HostError);
   // A saved caption comes back out of the control as the form would store it.
   EXPECT_EQ(b->Save().Find("Caption"), PropertyValue{std::u16string(u"\u4e0b\u4e00\u6b65")});
