@@ -82,8 +82,10 @@ class ButtonWindow final : public ControlHost {
   static ButtonWindow* FromWindow(HWND window);
 
   HWND Handle() const { return hwnd_; }
-  HWND Form() const { return form_; }
-  int Id() const { return id_; }
+  // The parent and control id the window has now: a program may move it (SetParent) or
+  // renumber it (GWLP_ID), and its notifications follow, as the system's button's do.
+  HWND Form() const { return hwnd_ ? GetParent(hwnd_) : form_; }
+  int Id() const { return hwnd_ ? GetDlgCtrlID(hwnd_) : id_; }
   // The hosted control; null once the window is being destroyed.
   QuilletButton* Control() { return control_.get(); }
 

@@ -191,7 +191,7 @@ PropertyValue ButtonWindow::ContainerProperty(std::string_view name) {
 void ButtonWindow::RaiseEvent(std::int32_t number, std::span<EventArgument> arguments) {
   if (eventHandler_) eventHandler_(static_cast<ButtonEvent>(number), arguments);
   if (number == static_cast<std::int32_t>(ButtonEvent::Click) && hwnd_) {
-    SendMessageW(form_, WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
+    SendMessageW(Form(), WM_COMMAND, MAKEWPARAM(Id(), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
   } else {
     NotifyParent(static_cast<ButtonEvent>(number), arguments);
   }
@@ -205,7 +205,7 @@ void ButtonWindow::PropertyChanged(std::string_view name) {
 void ButtonWindow::MoveFocusToTabStop(bool previous) {
   // The tab order the button is in: a child dialog or panel marked WS_EX_CONTROLPARENT is
   // part of its parent's order.
-  HWND container = form_;
+  HWND container = Form();
   while ((GetWindowLongPtrW(container, GWL_STYLE) & WS_CHILD) &&
          (GetWindowLongPtrW(container, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) {
     const HWND parent = GetParent(container);

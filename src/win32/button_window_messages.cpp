@@ -114,11 +114,13 @@ bool ButtonWindow::IsDefaultButton() const {
 
 void ButtonWindow::NotifyParent(ButtonEvent event, std::span<EventArgument> arguments) {
   const UINT code = NotifyCode(event);
-  if (!code || !hwnd_ || !form_) return;
+  const HWND parent = Form();
+  if (!code || !hwnd_ || !parent) return;
   NMQUILLETBUTTON nm{};
   nm.cbSize = sizeof nm;
   nm.hdr.hwndFrom = hwnd_;
-  nm.hdr.idFrom = static_cast<UINT_PTR>(id_);
+  const int id = Id();
+  nm.hdr.idFrom = static_cast<UINT_PTR>(id);
   nm.hdr.code = code;
   if (event == ButtonEvent::KeyDown || event == ButtonEvent::KeyUp) {
     nm.key = ArgumentInt(arguments, 0);
@@ -129,7 +131,7 @@ void ButtonWindow::NotifyParent(ButtonEvent event, std::span<EventArgument> argu
     nm.x = ArgumentInt(arguments, 2);
     nm.y = ArgumentInt(arguments, 3);
   }
-  SendMessageW(form_, WM_NOTIFY, static_cast<WPARAM>(id_), reinterpret_cast<LPARAM>(&nm));
+  SendMessageW(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&nm));
 }
 
 void ButtonWindow::Load(const PersistedPropertySet& set) {

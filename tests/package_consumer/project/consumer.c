@@ -17,8 +17,9 @@
 
 static HINSTANCE instance;
 static int clicks, clickedId, postedSeen, postedSeenAtClick, contextMenus;
-static HWND contextFrom;
+static HWND contextFrom, commandTo, notifyTo;
 static UINT notifySize;
+static UINT_PTR notifyId;
 
 static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
@@ -26,6 +27,7 @@ static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lp
       if (HIWORD(wparam) == BN_CLICKED) {
         ++clicks;
         clickedId = LOWORD(wparam);
+        commandTo = hwnd;
         postedSeenAtClick = postedSeen;
       }
       return 0;
@@ -34,7 +36,11 @@ static LRESULT CALLBACK ParentProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lp
       ++contextMenus;
       contextFrom = (HWND)wparam;
       return 0;
-    case WM_NOTIFY: notifySize = ((NMQUILLETBUTTON*)lparam)->cbSize; return 0;
+    case WM_NOTIFY:
+      notifySize = ((NMQUILLETBUTTON*)lparam)->cbSize;
+      notifyId = ((NMHDR*)lparam)->idFrom;
+      notifyTo = hwnd;
+      return 0;
   }
   return DefWindowProcW(hwnd, msg, wparam, lparam);
 }
@@ -425,6 +431,30 @@ static int ActivationReachesAButtonOnAPanel(void) {
   return failed;
 }
 
+/* A button moved to another window (SetParent) and renumbered (GWLP_ID) tells that window,
+ * under its new id, as the system's button does; the arrows move among its new siblings. */
+static int NotificationsFollowTheParentAndIdOfNow(void) {
+  HWND first = Window(NULL), second = Window(NULL), b = Button(first, ID_FIRST, 10);
+  HWND sibling = Button(second, ID_FIRST + 1, 200);
+  int failed;
+  SetParent(b, second);
+  SetWindowLongPtrW(b, GWLP_ID, ID_FIRST + 2);
+  clicks = 0;
+  commandTo = notifyTo = NULL;
+  QuilletButton_Click(b);
+  SendMessageW(b, WM_KEYDOWN, 'A', 0);
+  failed = clicks != 1 || commandTo != second || clickedId != ID_FIRST + 2;
+  failed |= notifyTo != second || notifyId != ID_FIRST + 2;
+  SetFocus(b);
+  SendMessageW(b, WM_KEYDOWN, VK_RIGHT, 0);
+  failed |= GetFocus() != sibling;
+  DestroyWindow(first);
+  QuilletButton_Click(b); /* its first parent is gone: the second still hears it */
+  failed |= clicks != 2;
+  DestroyWindow(second);
+  return failed;
+}
+
 /* The messages of the header, as before. */
 static int MessagesAnswerAsTheHeaderSays(void) {
   HWND parent = Window(NULL), b = Button(parent, 7, 10);
@@ -466,6 +496,7 @@ static const struct {
     {"focus look on WM_SETFOCUS, keyboard cues, notification size", FocusLookOnSetFocusAndKeyboardCues},
     {"a font from WM_SETFONT is not scaled again", GivenFontIsNotScaledAgain},
     {"activation reaches a button on a panel", ActivationReachesAButtonOnAPanel},
+    {"notifications follow the parent and id of now", NotificationsFollowTheParentAndIdOfNow},
 };
 
 int main(void) {
