@@ -20,9 +20,13 @@ void QuilletButton::StartHoverTracking() {
   HookWindow(own);
   AddHookedMessage(own, kWmMouseMove, kHookAfter);
   AddHookedMessage(own, kWmMouseLeave, kHookAfter);
-  // 4. The form: its activation, and the colour and setting changes the system sends to
-  // top-level windows only. Every failure is ignored (a form the host cannot hook, such as
-  // one of another thread, leaves the button without them).
+  HookContainer();
+}
+
+// 4. The form: its activation, and the colour and setting changes the system sends to
+// top-level windows only. Every failure is ignored (a form the host cannot hook, such as one
+// of another thread, leaves the button without them).
+void QuilletButton::HookContainer() {
   try {
     HookWindow(parentWindow_);
     bool mdi_child = false;
@@ -36,6 +40,23 @@ void QuilletButton::StartHoverTracking() {
     parentActive_ = host_.ContainerActive();
   } catch (...) {
   }
+}
+
+void QuilletButton::HandleContainerChanged() {
+  const WindowHandle container = host_.ContainerWindow();
+  if (container == parentWindow_) return;
+  try {
+    UnhookWindow(parentWindow_);
+  } catch (...) {
+    // Never hooked (design time, no tracking, another thread's form), or hooked elsewhere.
+  }
+  parentWindow_ = container;
+  try {
+    parentActive_ = host_.ContainerActive();
+  } catch (...) {
+  }
+  if (trackingAvailable_ && AmbientUserMode()) HookContainer();
+  Redraw();
 }
 
 bool QuilletButton::IsFunctionExported(std::string_view functionName, std::string_view libraryName) {

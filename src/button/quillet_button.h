@@ -130,6 +130,9 @@ class QuilletButton final : public SubclassTarget {
   // Releases the mouse capture if this control holds it, without ending its own press.
   void ReleaseOwnCapture();
   void HandleAmbientChange(std::string_view propertyName);
+  // The window was moved under another container (SetParent from a parking window, say):
+  // activation and the colour changes are followed there from now on.
+  void HandleContainerChanged();
 
   // --- hover tracking and hooking ---
   bool IsFunctionExported(std::string_view functionName, std::string_view libraryName);
@@ -212,6 +215,8 @@ class QuilletButton final : public SubclassTarget {
   FontPtr AmbientFont();
   void SetFontMember(FontPtr font);
   void StartHoverTracking();
+  // Step 4 of StartHoverTracking: hooks the container's activation and colour changes.
+  void HookContainer();
 
   ControlHost& host_;
   HookTable hooks_;

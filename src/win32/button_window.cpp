@@ -208,6 +208,10 @@ LRESULT ButtonWindow::HandleMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
       }
       return 0;
     case WM_SIZE: Sized(); return 0;
+    case WM_WINDOWPOSCHANGED:
+      // SetParent moves the window with a position change: it may now sit in another window.
+      if (c) c->HandleContainerChanged();
+      break;
     case WM_DESTROY:
       if (c) {
         c->HandleDestroy();

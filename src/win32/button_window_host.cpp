@@ -173,16 +173,16 @@ PropertyValue ButtonWindow::Ambient(std::string_view name) {
   return {};
 }
 
-WindowHandle ButtonWindow::ContainerWindow() { return reinterpret_cast<WindowHandle>(ActivationWindowOf(form_)); }
+WindowHandle ButtonWindow::ContainerWindow() { return reinterpret_cast<WindowHandle>(ActivationWindowOf(Form())); }
 
 bool ButtonWindow::ContainerActive() {
-  const HWND container = ActivationWindowOf(form_);
+  const HWND container = ActivationWindowOf(Form());
   if (!IsMdiChild(container)) return GetActiveWindow() == container;
   return reinterpret_cast<HWND>(SendMessageW(GetParent(container), WM_MDIGETACTIVE, 0, 0)) == container;
 }
 
 PropertyValue ButtonWindow::ContainerProperty(std::string_view name) {
-  if (SameName(name, "MDIChild")) return IsMdiChild(ActivationWindowOf(form_));
+  if (SameName(name, "MDIChild")) return IsMdiChild(ActivationWindowOf(Form()));
   throw HostError("the form has no property " + std::string(name));
 }
 

@@ -455,6 +455,37 @@ static int NotificationsFollowTheParentAndIdOfNow(void) {
   return failed;
 }
 
+/* A default button made on a hidden parking window and moved onto the form (SetParent)
+ * follows the form's activation from then on: it looks as one made on the form. */
+static int AButtonMovedOntoAFormFollowsItsActivation(void) {
+  HWND parking = CreateWindowExW(0, L"ConsumerParent", L"parking", WS_OVERLAPPEDWINDOW, 0, 0, 300, 100, NULL, NULL,
+                                 instance, NULL);
+  HWND moved = CreateWindowExW(0, QUILLETBUTTON_CLASSW, L"", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 10, 10, W, H,
+                               parking, (HMENU)(INT_PTR)ID_FIRST, instance, NULL);
+  HWND form = Window(NULL), made, other;
+  DWORD look[W * H];
+  int failed;
+  made = CreateWindowExW(0, QUILLETBUTTON_CLASSW, L"", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 200, 10, W, H, form,
+                         (HMENU)(INT_PTR)(ID_FIRST + 1), instance, NULL);
+  QuilletButton_SetStyle(moved, 2);
+  QuilletButton_SetStyle(made, 2);
+  SetCursorPos(0, 0);
+  SetParent(moved, form);
+  other = Window(NULL);
+  Print(made);
+  memcpy(look, printed, sizeof printed);
+  failed = PrintedDiffers(moved, look);
+  SetForegroundWindow(form);
+  Pump(100);
+  Print(made);
+  memcpy(look, printed, sizeof printed);
+  failed |= GetActiveWindow() != form || PrintedDiffers(moved, look);
+  DestroyWindow(other);
+  DestroyWindow(form);
+  DestroyWindow(parking);
+  return failed;
+}
+
 /* The messages of the header, as before. */
 static int MessagesAnswerAsTheHeaderSays(void) {
   HWND parent = Window(NULL), b = Button(parent, 7, 10);
@@ -497,6 +528,7 @@ static const struct {
     {"a font from WM_SETFONT is not scaled again", GivenFontIsNotScaledAgain},
     {"activation reaches a button on a panel", ActivationReachesAButtonOnAPanel},
     {"notifications follow the parent and id of now", NotificationsFollowTheParentAndIdOfNow},
+    {"a button moved onto a form follows its activation", AButtonMovedOntoAFormFollowsItsActivation},
 };
 
 int main(void) {
